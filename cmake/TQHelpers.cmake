@@ -1,0 +1,23 @@
+include(GoogleTest)
+
+# tq_add_gtest(NAME <name> SOURCES <files...> LIBS <libs...> [GUI])
+# Builds one test executable with the shared Qt-aware test main and registers
+# its cases with CTest on the offscreen platform.
+function(tq_add_gtest)
+  cmake_parse_arguments(T "GUI" "NAME;TIMEOUT" "SOURCES;LIBS;PROPERTIES" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  if(T_GUI)
+    target_link_libraries(${T_NAME} PRIVATE tq_testmain_gui)
+  else()
+    target_link_libraries(${T_NAME} PRIVATE tq_testmain_core)
+  endif()
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS})
+  set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  gtest_discover_tests(${T_NAME}
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TQ_SOURCE_DIR=${CMAKE_SOURCE_DIR};TQ_BINARY_DIR=${CMAKE_BINARY_DIR}"
+               TIMEOUT ${T_TIMEOUT} ${T_PROPERTIES})
+endfunction()

@@ -1,0 +1,2 @@
+// Implementation follows.
+#include "platform/dao/dao.h"

@@ -1,0 +1,68 @@
+#include "platform/desktop/messagebox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace platform {
+namespace {
+
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    int Show(const QString& text, int style, const QString& title) override
+    {
+        QMessageBox box;
+        box.setWindowTitle(title);
+        box.setText(text);
+        const int icon = style & 0x70;
+        switch (icon) {
+        case vbCritical: box.setIcon(QMessageBox::Critical); break;
+        case vbQuestion: box.setIcon(QMessageBox::Question); break;
+        case vbExclamation: box.setIcon(QMessageBox::Warning); break;
+        case vbInformation: box.setIcon(QMessageBox::Information); break;
+        default: break;
+        }
+        const int buttons = style & 0x7;
+        QAbstractButton* second = nullptr;
+        switch (buttons) {
+        case vbOKCancel:
+            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            second = box.button(QMessageBox::Cancel);
+            break;
+        case vbYesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            second = box.button(QMessageBox::No);
+            break;
+        case vbYesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            second = box.button(QMessageBox::No);
+            break;
+        default:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        }
+        if ((style & vbDefaultButton2) && second)
+            box.setDefaultButton(qobject_cast<QPushButton*>(second));
+        switch (box.exec()) {
+        case QMessageBox::Ok: return vbOK;
+        case QMessageBox::Cancel: return vbCancel;
+        case QMessageBox::Yes: return vbYes;
+        case QMessageBox::No: return vbNo;
+        default: return vbCancel;
+        }
+    }
+};
+
+MessageBoxes* g_fake = nullptr;
+
+}  // namespace
+
+MessageBoxes& messageBoxes()
+{
+    static QtMessageBoxes real;
+    return g_fake ? *g_fake : real;
+}
+
+void setMessageBoxes(MessageBoxes* fake) { g_fake = fake; }
+
+}  // namespace platform
