@@ -21,3 +21,14 @@ function(tq_add_gtest)
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TQ_SOURCE_DIR=${CMAKE_SOURCE_DIR};TQ_BINARY_DIR=${CMAKE_BINARY_DIR}"
                TIMEOUT ${T_TIMEOUT} ${T_PROPERTIES})
 endfunction()
+
+# tq_add_subdirs(): adds every subfolder of the current folder that has a
+# CMakeLists.txt (used by folders whose parts are built by different people).
+macro(tq_add_subdirs)
+  file(GLOB _tq_dirs LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  foreach(_tq_dir ${_tq_dirs})
+    if(IS_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${_tq_dir} AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${_tq_dir}/CMakeLists.txt)
+      add_subdirectory(${_tq_dir})
+    endif()
+  endforeach()
+endmacro()
