@@ -145,7 +145,7 @@ void THCombo::PosicionaControles()
     r.larguraTwips = Tw(12);
     r.alturaTwips = Tw(16);
 
-    m_lista->setGeometry(0, 21, 118, 172);
+    m_lista->Move(0, 21, 118, 172);
     m_seta2->move(103, 0);
     m_seta->move(103, 0);
     m_seta2->raise();
@@ -173,6 +173,23 @@ void THCombo::ligaIconeFace(int n)
 
 void THCombo::resizeEvent(QResizeEvent*)
 {
+    ajustaTamanho();
+}
+
+void THCombo::Move(int left, int top, int width, int height)
+{
+    setGeometry(left, top, width, height);
+    ajustaTamanho();
+}
+
+void THCombo::garanteTamanho()
+{
+    if (size() != m_tamanhoAjustado)
+        ajustaTamanho();
+}
+
+void THCombo::ajustaTamanho()
+{
     if (!m_ajustando) {
         m_ajustando = true;
         if (mUserControlPixelWidth < 1)
@@ -193,6 +210,7 @@ void THCombo::resizeEvent(QResizeEvent*)
         }
         m_ajustando = false;
     }
+    m_tamanhoAjustado = size();
     atualizaMascara();
 }
 
@@ -202,8 +220,7 @@ void THCombo::AjustaControlesCombo(bool sAbreBaixo, int sMaxLinhas, bool sAlinha
     if (!rs)
         THErro::Levanta(THErro::ObjectNotSet, QStringLiteral("AjustaControlesCombo"));
     m_lista->mUserControlPixelHeight = THLayout::AlturaPedidaListaCombo(rs->RecordCount(), sMaxLinhas);
-    m_lista->setGeometry(m_lista->x(), m_lista->y(), m_lista->mUserControlPixelWidth,
-                         m_lista->mUserControlPixelHeight);
+    m_lista->Move(m_lista->x(), m_lista->y(), m_lista->mUserControlPixelWidth, m_lista->mUserControlPixelHeight);
 
     m_ajustando = true;
     const THLayout::AberturaCombo a = THLayout::CalculaAbertura(m_lista->height(), sAbreBaixo);
@@ -224,6 +241,7 @@ void THCombo::AjustaControlesCombo(bool sAbreBaixo, int sMaxLinhas, bool sAlinha
         m_texto->move(1, m_texto->y());
     }
     m_ajustando = false;
+    m_tamanhoAjustado = size();
     atualizaMascara();
 }
 
@@ -253,6 +271,7 @@ void THCombo::atualizaMascara()
 void THCombo::ConfiguraColunas(const QStringList& sColunasTHGrid, const std::optional<QStringList>& sColunasTHCombo,
                                long sWidthTHGrid, bool sAbreBaixo, int sMaxLinhas, bool sAlinhaDireita)
 {
+    garanteTamanho();
     m_ajustaFace = false;
     try {
         if (sWidthTHGrid == -1) {
@@ -262,6 +281,7 @@ void THCombo::ConfiguraColunas(const QStringList& sColunasTHGrid, const std::opt
             if (Tw(width()) < sWidthTHGrid) {
                 mUserControlPixelWidth = m_lista->mUserControlPixelWidth;
                 resize(mUserControlPixelWidth, height());
+                ajustaTamanho();
             }
         }
         AjustaControlesCombo(sAbreBaixo, sMaxLinhas, sAlinhaDireita);
@@ -519,6 +539,7 @@ void THCombo::AnalisarScollProximoRefresh()
 
 void THCombo::AtualizaCombo()
 {
+    garanteTamanho();
     m_lista->AtualizaGrid();
     AtualizaFace();
     m_bookmarkEscolhido = temRegistroAtual() ? recordset()->GetBookmark() : BM{};

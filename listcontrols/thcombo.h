@@ -46,6 +46,9 @@ public:
     int mUserControlPixelWidth = 0;
 
     // ---- Members ----------------------------------------------------------
+    // Places the control (pixels) and runs its size handling at once, shown
+    // or not (a hidden widget gets its resize events only when shown).
+    void Move(int left, int top, int width, int height);
     // While the list is open, the list's Scroll; while closed, nothing.
     void Scroll(long sCols, long sRows, bool sAtualizaGrid = false);
     QWidget* hwnd() { return this; }
@@ -114,6 +117,8 @@ protected:
 
 private:
     void PosicionaControles();
+    void ajustaTamanho();
+    void garanteTamanho();
     void CopiaBarraTHGrid();
     void ConfiguraColunasFace(const QStringList& sColunasTHCombo);
     void AtualizaFace();
@@ -144,6 +149,7 @@ private:
     bool m_cliqueUsuario = false;
     int m_botaoMouse = 0;
     bool m_ajustando = false;
+    QSize m_tamanhoAjustado;
     bool m_ajustaFace = true;
     bool m_colunasConfiguradas = false;
     bool m_habilitado = true;

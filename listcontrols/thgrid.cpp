@@ -211,6 +211,20 @@ void THGrid::resizeEvent(QResizeEvent*)
     AjustaTamanho();
 }
 
+void THGrid::Move(int left, int top, int width, int height)
+{
+    setGeometry(left, top, width, height);
+    AjustaTamanho();
+}
+
+void THGrid::garanteTamanho()
+{
+    // A hidden widget gets its resize events only when it is shown; the
+    // list's rows and bar must follow its size before that.
+    if (size() != m_tamanhoAjustado)
+        AjustaTamanho();
+}
+
 void THGrid::AjustaTamanho()
 {
     if (m_ajustando)
@@ -234,6 +248,7 @@ void THGrid::AjustaTamanho()
     m_grid->setGeometry(m_grid->x(), m_grid->y(), Px(t.larguraGridTwips), Px(t.alturaLinhasTwips));
     m_fundo->resize(Px(t.larguraGridTwips), Px(t.alturaLinhasTwips));
     update();
+    m_tamanhoAjustado = size();
     m_ajustando = false;
 }
 
@@ -328,6 +343,7 @@ int THGrid::linhaAtualModelo() const
 
 void THGrid::seguirRegistroAtual()
 {
+    garanteTamanho();
     const int pos = linhaAtualModelo();
     BM atual;
     if (pos >= 0)
@@ -435,6 +451,7 @@ void THGrid::mouseMoveEvent(QMouseEvent* e)
 
 void THGrid::cliqueNaImagem(int e)
 {
+    garanteTamanho();
     const int k = e / m_linhasIcones;
     const int j = e - k * m_linhasIcones;
     SetBookmark(RowBookmark(j));
@@ -471,6 +488,7 @@ void THGrid::AjustaFoco(const QString& nome)
 
 void THGrid::Scroll(long, long sRows, bool sAtualizaGrid)
 {
+    garanteTamanho();
     if (m_scrollBars == 0)
         return;
     const int passo = sRows < 0 ? -1 : 1;
@@ -538,6 +556,7 @@ void THGrid::ObtemPictures(const THPictures& sPictures)
 void THGrid::ConfiguraColunas(const QStringList& sColunas, int sApartirIndexNoDividerCol)
 {
     const QString origem = QStringLiteral("ConfiguraColunas");
+    garanteTamanho();
     if (m_colunasConfiguradas || m_model->gridColumnCount() > 0) {
         m_colunasConfiguradas = false;
         THErro::Levanta(THErro::AlreadyLoaded, origem);
@@ -672,6 +691,7 @@ void THGrid::ConfiguraColunas(const QStringList& sColunas, int sApartirIndexNoDi
 
 void THGrid::AtualizaGrid()
 {
+    garanteTamanho();
     if (!m_colunasConfiguradas)
         return;
     m_barra->hide();
@@ -813,6 +833,7 @@ int THGrid::Row() const
 
 void THGrid::SetRow(int r)
 {
+    garanteTamanho();
     if (r < 0 || r >= VisibleRows())
         THErro::Levanta(THErro::InvalidPropertyValue, QStringLiteral("Row"));
     recordset()->SetAbsolutePosition(m_grid->topo() + r);

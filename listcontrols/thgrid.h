@@ -105,6 +105,11 @@ public:
     bool mMousePointerHand = false;
 
     // ---- Members ----------------------------------------------------------
+    // Places the control (pixels) and adjusts its size at once, shown or
+    // not: the width and height requested by the pixel variables win, and
+    // the height snaps to whole rows.  A plain setGeometry works too; a
+    // hidden control then adjusts at its next member call.
+    void Move(int left, int top, int width, int height);
     // Scrolls the inner grid by sRows rows, one at a time, only while it has
     // its vertical scroll bar; sCols is not used.  sAtualizaGrid redraws.
     void Scroll(long sCols, long sRows, bool sAtualizaGrid = false);
@@ -230,6 +235,7 @@ private:
     int linhaAtualModelo() const;
     void PosicionaControles();
     void AjustaTamanho();
+    void garanteTamanho();
     void AjustaFoco(const QString& nome);
     void TrocaDestaqueImagem(const QString& chave, bool semEvento);
     void aplicaBackColor(long cor);
@@ -268,6 +274,7 @@ private:
     int m_linhasIcones = 1;   // rows the row icons were made for
     bool m_colunasConfiguradas = false;
     bool m_ajustando = false;
+    QSize m_tamanhoAjustado;
     bool m_analisarScroll = false;
     bool m_sincronizando = false;
     QString m_tiposColunas;

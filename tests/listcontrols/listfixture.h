@@ -1,0 +1,111 @@
+#pragma once
+// A small table of items in a fresh database, a data control over it and a
+// window to put lists in, for the list-control tests.
+
+#include "listcontrols/thgrid.h"
+#include "platform/dao/dao.h"
+#include "support/testutil.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace listtest {
+
+using platform::dao::Bookmark;
+using platform::dao::DatabasePtr;
+using platform::dao::DataControl;
+using platform::dao::RecordsetPtr;
+
+inline long ErroDe(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const platform::Error& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+// Row i (1-based) of ITENS: Codigo i, Numero "N000i", Descricao "Item i",
+// ImagensGrid from the flags function (" " sets a flag).
+class Fixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        db = platform::dao::DBEngine::CreateDatabase(dir.file(QStringLiteral("itens.mdb")));
+        db->Execute(QStringLiteral(
+            "CREATE TABLE ITENS (Codigo INTEGER PRIMARY KEY, Numero TEXT(20), Descricao TEXT(60), ImagensGrid TEXT(10))"));
+        janela.resize(700, 520);
+    }
+
+    void Preenche(int n, const std::function<QString(int)>& flags = {})
+    {
+        db->Execute(QStringLiteral("DELETE FROM ITENS"));
+        for (int i = 1; i <= n; ++i) {
+            const QString f = flags ? flags(i) : QStringLiteral("\r\r\r\r");
+            db->Execute(QStringLiteral("INSERT INTO ITENS (Codigo, Numero, Descricao, ImagensGrid) VALUES (%1, 'N%2', "
+                                       "'Item %1', '%3')")
+                            .arg(i)
+                            .arg(i, 4, 10, QLatin1Char('0'))
+                            .arg(f));
+        }
+    }
+
+    // Binds a data control to ITENS (all rows or those up to `ate`).
+    void Abre(DataControl& d, int ate = -1)
+    {
+        d.SetDatabase(db);
+        d.SetRecordSource(ate < 0 ? QStringLiteral("SELECT * FROM ITENS ORDER BY Codigo")
+                                  : QStringLiteral("SELECT * FROM ITENS WHERE Codigo <= %1 ORDER BY Codigo").arg(ate));
+        d.Refresh();
+    }
+
+    // A picture of w x h pixels in one colour.
+    static QPixmap Figura(int w, int h, QColor cor)
+    {
+        QPixmap p(w, h);
+        p.fill(cor);
+        return p;
+    }
+
+    static THPictures Figuras(int n)
+    {
+        THPictures p;
+        for (int k = 0; k < n; ++k) {
+            p[0].push_back(Figura(14, 14, QColor::fromHsv(k * 60, 200, 200)));
+            p[1].push_back(Figura(14, 14, QColor::fromHsv(k * 60, 255, 120)));
+        }
+        return p;
+    }
+
+    // A grid of `linhas` rows, 400 pixels wide, in the window.
+    THGrid* NovoGrid(int linhas, int borda = 0)
+    {
+        auto* g = new THGrid(&janela);
+        g->ReadProperties({{QStringLiteral("BorderStyle"), borda}, {QStringLiteral("BackColor"), 0xFFFFFF},
+                           {QStringLiteral("BarraColor"), 0xF4E4DC}});
+        g->mUserControlPixelWidth = 400;
+        g->mUserControlPixelHeight = linhas * 17;
+        g->Move(10, 10, 400, linhas * 17);
+        return g;
+    }
+
+    void MostraJanela()
+    {
+        janela.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&janela));
+    }
+
+    tqtest::TempDir dir;
+    DatabasePtr db;
+    QWidget janela;
+};
+
+}  // namespace listtest
