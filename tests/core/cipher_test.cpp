@@ -4,6 +4,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "support/qstringprinter.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>

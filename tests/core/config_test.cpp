@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "support/qstringprinter.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>

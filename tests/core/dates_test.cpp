@@ -1,6 +1,8 @@
 #include "core/dates.h"
 #include "core/globals.h"
 
+#include "support/qstringprinter.h"
+
 #include <gtest/gtest.h>
 
 using namespace Modulo;

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "support/qstringprinter.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
