@@ -122,6 +122,22 @@ TEST_F(CrossReference, FillsRowsInOrderAndClearsTheRest)
     EXPECT_EQ(lines(1), std::vector<bool>(8, false));
 }
 
+TEST_F(CrossReference, EachOriginShowsAsManyRowsAsItHasLabels)
+{
+    TQ_REQUIRE_JET_SQL();
+    const QStringList all = {"AUTOLATINA|NB",      "AUTOLATINA|NF-12A",      "AUTOLATINA|NJ",
+                             "BRASMOTOR|ND",       "BRASMOTOR|NH",           "BRASMOTOR|NL-12A",
+                             "DaimlerChrysler|NA", "DaimlerChrysler|NE",     "DaimlerChrysler|NI-12A",
+                             "VOLVORO|NC-12A",     "VOLVORO|NG",             "VOLVORO|NK"};
+    for (int origin : {1, 3, 5, 8, -1, -4}) {
+        SCOPED_TRACE(origin);
+        ExibeReferenciaCruzada(origin, "501123456", "");
+        const int rows = LinhasPainelReferencia(origin);
+        EXPECT_EQ(shown(origin), all.mid(0, rows));
+        EXPECT_EQ(lines(origin), std::vector<bool>(size_t(rows - 1), true));
+    }
+}
+
 TEST_F(CrossReference, TypedManufacturerNumberComesFirstInBold)
 {
     TQ_REQUIRE_JET_SQL();
