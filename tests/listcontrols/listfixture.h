@@ -49,11 +49,13 @@ protected:
     {
         db = platform::dao::DBEngine::CreateDatabase(dir.file(QStringLiteral("itens.mdb")));
         db->Execute(QStringLiteral(
-            "CREATE TABLE ITENS (Codigo INTEGER PRIMARY KEY, Numero TEXT(20), Descricao TEXT(60), ImagensGrid TEXT(10))"));
+            "CREATE TABLE ITENS (Codigo LONG NOT NULL CONSTRAINT PK_ITENS PRIMARY KEY, Numero TEXT(20), Descricao TEXT(60), "
+            "ImagensGrid TEXT(10))"));
         janela.resize(700, 520);
     }
 
-    void Preenche(int n, const std::function<QString(int)>& flags = {})
+    void Preenche(int n, const std::function<QString(int)>& flags = {},
+                  const std::function<QString(int)>& descricoes = {})
     {
         // One transaction through the connection itself: fast enough for
         // thousands of rows.
@@ -63,7 +65,7 @@ protected:
         ASSERT_EQ(sqlite3_prepare_v2(h, "INSERT INTO ITENS VALUES (?1, ?2, ?3, ?4)", -1, &st, nullptr), SQLITE_OK);
         for (int i = 1; i <= n; ++i) {
             const QByteArray numero = QStringLiteral("N%1").arg(i, 4, 10, QLatin1Char('0')).toUtf8();
-            const QByteArray descricao = QStringLiteral("Item %1").arg(i).toUtf8();
+            const QByteArray descricao = (descricoes ? descricoes(i) : QStringLiteral("Item %1").arg(i)).toUtf8();
             const QByteArray f = (flags ? flags(i) : QStringLiteral("\r\r\r\r")).toUtf8();
             sqlite3_bind_int(st, 1, i);
             sqlite3_bind_text(st, 2, numero.constData(), int(numero.size()), SQLITE_TRANSIENT);

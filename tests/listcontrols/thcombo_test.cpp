@@ -379,8 +379,8 @@ TEST_F(Combo, ScrollOnlyWhileOpen)
 TEST_F(Combo, FaceFollowsTheListBar)
 {
     // Leading spaces go, trailing ones stay; icons follow the row's flags.
-    db->Execute(QStringLiteral("INSERT INTO ITENS VALUES (1, 'N1', '   Texto  ', ' ')"));
-    db->Execute(QStringLiteral("INSERT INTO ITENS VALUES (2, 'N2', 'Outro', '\r')"));
+    Preenche(2, [](int i) { return i == 1 ? QStringLiteral(" ") : QStringLiteral("\r"); },
+             [](int i) { return i == 1 ? QStringLiteral("   Texto  ") : QStringLiteral("Outro"); });
     DataControl dc;
     Abre(dc);
     THCombo c(&janela);
