@@ -102,8 +102,9 @@ TEST_F(Navegacao, KeysMoveTheRecordsetAndTheView)
         NavegaGridTeclado(g, rs, QString::fromLatin1(p.tecla));
         EXPECT_EQ(rs->AbsolutePosition(), p.depois);
         EXPECT_EQ(g->innerGrid()->currentIndex().row(), p.depois);
-        if (p.linhaVisivel != -2)
+        if (p.linhaVisivel != -2) {
             EXPECT_EQ(g->Row(), p.linhaVisivel);
+        }
     }
 
     // Nothing on an empty list, nor without a recordset.
