@@ -156,8 +156,8 @@ void THBarra::descarregaLinhas()
 void THBarra::descarregaIcones()
 {
     for (size_t i = 1; i < m_icones.size(); ++i) {
-        delete m_icones[i];
-        delete m_icones2[i];
+        Descarta(m_icones[i]);
+        Descarta(m_icones2[i]);
     }
     m_icones.resize(1);
     m_icones2.resize(1);

@@ -516,12 +516,14 @@ void THGrid::Descarrega()
     m_barra->descarregaLinhas();
     m_barra->descarregaRotulos();
     m_barra->descarregaIcones();
+    // A host may unload the list from inside the click of one of its icons:
+    // the icons go when that event has been delivered.
     for (size_t e = 1; e < m_rowIcons.size(); ++e)
-        delete m_rowIcons[e];
+        Descarta(m_rowIcons[e]);
     m_rowIcons.resize(1);
     m_rowIcons[0]->hide();
     for (size_t k = 1; k < m_hoverIcons.size(); ++k)
-        delete m_hoverIcons[k];
+        Descarta(m_hoverIcons[k]);
     m_hoverIcons.resize(1);
     m_hoverIcons[0]->hide();
     m_iconesColunas.clear();

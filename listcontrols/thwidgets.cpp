@@ -61,6 +61,15 @@ void AplicaPonteiro(QWidget* w, int ponteiro)
 
 }  // namespace THWidgets
 
+void Descarta(QWidget* w)
+{
+    if (!w)
+        return;
+    w->hide();
+    w->disconnect();
+    w->deleteLater();
+}
+
 THPicture::THPicture(QWidget* parent) : QWidget(parent)
 {
     setMouseTracking(true);

@@ -22,6 +22,10 @@ void AplicaPonteiro(QWidget* w, int ponteiro);
 
 }  // namespace THWidgets
 
+// Unloads an element of a control array: hidden and disconnected at once,
+// deleted once the event being delivered (perhaps to it) is done.
+void Descarta(QWidget* w);
+
 // A picture box or image: shows its picture at the picture's size (or a
 // fixed size when one is set) and reports the mouse.  A "disabled" picture
 // (setPassaMouse(true)) lets mouse input through to what lies beneath.

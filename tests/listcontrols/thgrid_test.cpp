@@ -7,6 +7,7 @@
 #include "listcontrols/thwidgets.h"
 #include "listfixture.h"
 
+#include <QAbstractItemModelTester>
 #include <QAbstractItemView>
 #include <QLabel>
 #include <QScrollBar>
@@ -200,6 +201,7 @@ TEST_F(Grid, ConfigurationLifecycle)
     DataControl dc;
     Abre(dc);
     THGrid* g = NovoGrid(5);
+    QAbstractItemModelTester tester(g->innerGrid()->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     g->ObtemDataControl(&dc);
     // Never configured: a refresh does nothing at all.
     EXPECT_NO_THROW(g->AtualizaGrid());
@@ -416,6 +418,7 @@ TEST_F(Grid, BookmarkFromBeforeARequeryIsRefused)
     DataControl dc;
     Abre(dc);
     THGrid* g = Configurado(8, dc);
+    QAbstractItemModelTester tester(g->innerGrid()->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     dc.Recordset()->SetAbsolutePosition(3);
     const Bookmark antigo = g->Bookmark();
     g->AnalisarScollProximoRefresh();
@@ -441,4 +444,25 @@ TEST_F(Grid, WheelIsLeftToTheWindow)
                      QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(g->innerGrid()->viewport(), &roda);
     EXPECT_EQ(g->innerGrid()->verticalScrollBar()->value(), 0);
+}
+
+TEST_F(Grid, HostMayUnloadTheListFromAnIconClick)
+{
+    Preenche(10, [](int) { return QStringLiteral("    "); });
+    DataControl dc;
+    Abre(dc);
+    THGrid* g = Configurado(8, dc);
+    MostraJanela();
+    int cliques = 0;
+    QObject::connect(g, &THGrid::ImageClick, g, [&](int, const Bookmark&, int) {
+        ++cliques;
+        g->Descarrega();   // a screen change from the click
+        g->ObtemPictures(Figuras(2));
+        g->ConfiguraColunas(kSpecs);
+    });
+    QTest::mouseClick(g->rowIcon(11), Qt::LeftButton, {}, QPoint(3, 3));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(cliques, 1);
+    EXPECT_TRUE(g->colunasConfiguradas());
+    EXPECT_EQ(g->Row(), 3);
 }
