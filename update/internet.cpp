@@ -6,12 +6,18 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <QUrl>
 
+#include <cerrno>
+#include <cstring>
 #include <exception>
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace modInternet {
 
@@ -62,8 +68,93 @@ QString NovoArquivoTemporario()
     throw platform::Error(75, QStringLiteral("Path/File access error: %1").arg(pasta), kFonte);
 }
 
-// The destination of one body: text in memory, or a file written beside its
-// final name and renamed into place when the body is complete.
+QString TextoErroSistema(int erro) { return QString::fromLocal8Bit(std::strerror(erro)); }
+
+// A body being written: a file beside its final name (".name.XXXXXX.part",
+// created exclusively, with the permissions the final file has or would
+// get), renamed over the final name once complete.  Until then the final
+// file is untouched; a body that is given up is removed.  The data are not
+// forced to disk: a download that a crash interrupts is fetched again.
+class ArquivoParcial {
+public:
+    ~ArquivoParcial() { Cancela(); }
+
+    void Abre(const QString& destino)
+    {
+        m_destino = destino;
+        const QFileInfo info(destino);
+        const QByteArray destinoNativo = QFile::encodeName(destino);
+        struct stat st {};
+        const bool existe = ::stat(destinoNativo.constData(), &st) == 0;
+        for (int tentativa = 0; tentativa < 100; ++tentativa) {
+            m_parcial = info.absolutePath() + QStringLiteral("/.") + info.fileName()
+                + QStringLiteral(".%1.part").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+            m_fd = ::open(QFile::encodeName(m_parcial).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (m_fd >= 0 || errno != EEXIST)
+                break;
+        }
+        if (m_fd < 0) {
+            const int erro = errno;
+            throw platform::Error(erro == ENOENT ? platform::errors::PathNotFound : 75,
+                                  QStringLiteral("Path/File access error: %1 (%2)").arg(destino, TextoErroSistema(erro)),
+                                  kFonte);
+        }
+        if (existe)
+            ::fchmod(m_fd, st.st_mode & 07777);
+    }
+
+    void Escreve(const char* dados, qint64 tamanho)
+    {
+        while (tamanho > 0) {
+            const ssize_t n = ::write(m_fd, dados, static_cast<size_t>(tamanho));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                FalhaEscrita(errno);
+            dados += n;
+            tamanho -= n;
+        }
+    }
+
+    void Conclui()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        if (::close(fd) != 0)
+            FalhaEscrita(errno);
+        if (::rename(QFile::encodeName(m_parcial).constData(), QFile::encodeName(m_destino).constData()) != 0)
+            FalhaEscrita(errno);
+        m_parcial.clear();
+    }
+
+    void Cancela()
+    {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+            m_fd = -1;
+        }
+        if (!m_parcial.isEmpty()) {
+            ::unlink(QFile::encodeName(m_parcial).constData());
+            m_parcial.clear();
+        }
+    }
+
+    bool Aberto() const { return m_fd >= 0; }
+
+private:
+    [[noreturn]] void FalhaEscrita(int erro)
+    {
+        const long numero = erro == ENOSPC ? 61 : platform::errors::DeviceIOError;
+        const QString texto = erro == ENOSPC ? QStringLiteral("Disk full") : QStringLiteral("Device I/O error");
+        throw platform::Error(numero, QStringLiteral("%1: %2 (%3)").arg(texto, m_destino, TextoErroSistema(erro)),
+                              kFonte);
+    }
+
+    QString m_destino, m_parcial;
+    int m_fd = -1;
+};
+
+// The destination of one body: text in memory, or a file.
 class Destino {
 public:
     Destino(bool texto, QString arquivo) : m_texto(texto), m_arquivo(std::move(arquivo)) {}
@@ -77,25 +168,16 @@ public:
             m_arquivo = NovoArquivoTemporario();
             m_reservado = true;
         }
-        m_saida = std::make_unique<QSaveFile>(m_arquivo);
-        if (!m_saida->open(QIODevice::WriteOnly)) {
-            const QString motivo = m_saida->errorString();
-            m_saida.reset();
-            throw platform::Error(75, QStringLiteral("Path/File access error: %1 (%2)").arg(m_arquivo, motivo),
-                                  kFonte);
-        }
+        m_saida = std::make_unique<ArquivoParcial>();
+        m_saida->Abre(m_arquivo);
     }
 
     void Escreve(const char* dados, qint64 tamanho)
     {
-        if (m_texto) {
+        if (m_texto)
             m_corpo.append(dados, tamanho);
-            return;
-        }
-        if (m_saida->write(dados, tamanho) != tamanho)
-            throw platform::Error(platform::errors::DeviceIOError,
-                                  QStringLiteral("Device I/O error: %1 (%2)").arg(m_arquivo, m_saida->errorString()),
-                                  kFonte);
+        else
+            m_saida->Escreve(dados, tamanho);
     }
 
     // The result of a complete body: the text, or the path of the file.
@@ -105,12 +187,7 @@ public:
             return DeWindows1252(m_corpo);
         if (!m_saida)
             Abre();  // an empty body still gives its (empty) file
-        if (!m_saida->commit()) {
-            const QString motivo = m_saida->errorString();
-            m_saida.reset();
-            throw platform::Error(platform::errors::DeviceIOError,
-                                  QStringLiteral("Device I/O error: %1 (%2)").arg(m_arquivo, motivo), kFonte);
-        }
+        m_saida->Conclui();
         m_saida.reset();
         m_reservado = false;
         return m_arquivo;
@@ -121,10 +198,7 @@ public:
     // Drops what was received: the partial body and a reserved file name.
     void Descarta()
     {
-        if (m_saida) {
-            m_saida->cancelWriting();
-            m_saida.reset();
-        }
+        m_saida.reset();
         if (m_reservado) {
             QFile::remove(m_arquivo);
             m_reservado = false;
@@ -136,7 +210,7 @@ private:
     bool m_texto;
     QString m_arquivo;
     bool m_reservado = false;
-    std::unique_ptr<QSaveFile> m_saida;
+    std::unique_ptr<ArquivoParcial> m_saida;
     QByteArray m_corpo;
 };
 

@@ -196,9 +196,12 @@ TEST_F(Internet, FetchesTextAndFilesFromTheUpdateTree)
     // Into a named file, replacing what was there.
     const QString target = data.file(QStringLiteral("figura.jpg"));
     tqtest::writeFile(target, "old content, longer than the new one");
+    const auto perms = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    QFile::setPermissions(target, perms);
     ASSERT_EQ(requestError(QStringLiteral("V\\Figuras\\Vista Explodida #1.jpg"), false, target, &r), QString());
     EXPECT_EQ(r, target);
     EXPECT_EQ(tqtest::readFile(target), QByteArray("JPEG"));
+    EXPECT_EQ(QFile::permissions(target) & 0x0fff, perms & 0x0fff) << "the replaced file keeps its permissions";
 
     // Into a new temporary file of the data folder; an empty body gives an
     // empty file.
