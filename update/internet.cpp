@@ -1,10 +1,11 @@
 #include "update/internet.h"
 
+#include "core/files.h"
 #include "core/globals.h"
+#include "platform/base/codepage.h"
 #include "platform/desktop/proxycredentials.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -33,40 +34,6 @@ bool g_agenteDefinido = false;
 platform::HttpTimeouts g_tempos;
 std::function<void(long)> g_gancho = &AtualizaProgressoDownload;
 std::function<void(long)> g_barraDownload;
-
-// Bytes of the update server's texts to text: Windows-1252.
-QString DeWindows1252(const QByteArray& bytes)
-{
-    static const char16_t kAlto[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-    QString texto(bytes.size(), Qt::Uninitialized);
-    QChar* out = texto.data();
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        *out++ = (b >= 0x80 && b < 0xA0) ? QChar(kAlto[b - 0x80]) : QChar(b);
-    }
-    return texto;
-}
-
-// A new, empty file with a unique name in the data folder (created
-// exclusively, so that two programs sharing the folder never get the same).
-QString NovoArquivoTemporario()
-{
-    const QString pasta = Modulo::gCaminhoDados;
-    for (int tentativa = 0; tentativa < 1000; ++tentativa) {
-        const QString nome = pasta + QDateTime::currentDateTime().toString(QStringLiteral("sshhyymmMMdd"))
-            + QStringLiteral("%1").arg(QRandomGenerator::global()->bounded(10000)) + QStringLiteral(".tmp");
-        QFile f(nome);
-        if (f.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return nome;
-        if (f.error() != QFileDevice::OpenError || QFile::exists(nome))
-            continue;
-        throw platform::Error(75, QStringLiteral("Path/File access error: %1").arg(nome), kFonte);
-    }
-    throw platform::Error(75, QStringLiteral("Path/File access error: %1").arg(pasta), kFonte);
-}
 
 QString TextoErroSistema(int erro) { return QString::fromLocal8Bit(std::strerror(erro)); }
 
@@ -165,7 +132,7 @@ public:
         if (m_texto)
             return;
         if (m_arquivo.isEmpty()) {
-            m_arquivo = NovoArquivoTemporario();
+            m_arquivo = Modulo::ObtemNomeArquivoTemporario(QStringLiteral("tmp"));
             m_reservado = true;
         }
         m_saida = std::make_unique<ArquivoParcial>();
@@ -184,7 +151,7 @@ public:
     QString Conclui()
     {
         if (m_texto)
-            return DeWindows1252(m_corpo);
+            return platform::fromWindows1252(m_corpo);
         if (!m_saida)
             Abre();  // an empty body still gives its (empty) file
         m_saida->Conclui();
