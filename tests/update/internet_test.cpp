@@ -5,7 +5,7 @@
 
 #include "core/globals.h"
 #include "platform/desktop/proxycredentials.h"
-#include "qstringprinter.h"
+#include "support/qstringprinter.h"
 #include "rig.h"
 #include "support/testutil.h"
 

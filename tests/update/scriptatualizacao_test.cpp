@@ -2,7 +2,7 @@
 #include "update/scriptatualizacao.h"
 
 #include "core/globals.h"
-#include "qstringprinter.h"
+#include "support/qstringprinter.h"
 #include "support/testutil.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "updater/lancador.h"
 
 #include "platform/process/process.h"
-#include "qstringprinter.h"
+#include "support/qstringprinter.h"
 #include "support/testutil.h"
 
 #include <QDir>

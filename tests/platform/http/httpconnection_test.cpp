@@ -1,6 +1,6 @@
 #include "platform/http/httpconnection.h"
 
-#include "qstringprinter.h"
+#include "support/qstringprinter.h"
 #include "rig.h"
 
 #include <QElapsedTimer>
