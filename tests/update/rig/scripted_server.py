@@ -66,37 +66,37 @@ class Handler(BaseHTTPRequestHandler):
     def _reply(self):
         entry = self._record()
         routes = SCENARIO.get("routes", {})
-        spec = routes.get(entry["path"], SCENARIO.get("default", {"status": 404, "body": "not found"}))
-        if spec.get("stall_before_headers"):
-            time.sleep(spec["stall_before_headers"])
-        if "redirect" in spec:
+        reply = routes.get(entry["path"], SCENARIO.get("default", {"status": 404, "body": "not found"}))
+        if reply.get("stall_before_headers"):
+            time.sleep(reply["stall_before_headers"])
+        if "redirect" in reply:
             self.send_response(302)
-            self.send_header("Location", spec["redirect"])
+            self.send_header("Location", reply["redirect"])
             self.send_header("Content-Length", "0")
             self.end_headers()
             return
-        if "body_size" in spec:
-            body = pattern(int(spec["body_size"]))
+        if "body_size" in reply:
+            body = pattern(int(reply["body_size"]))
         else:
-            body = spec.get("body", "").encode("latin-1")
-        status = int(spec.get("status", 200))
-        self.send_response(status, spec.get("reason"))
-        for name, value in spec.get("headers", {}).items():
+            body = reply.get("body", "").encode("latin-1")
+        status = int(reply.get("status", 200))
+        self.send_response(status, reply.get("reason"))
+        for name, value in reply.get("headers", {}).items():
             self.send_header(name, value)
-        self.send_header("Content-Length", str(spec.get("content_length", len(body))))
+        self.send_header("Content-Length", str(reply.get("content_length", len(body))))
         self.send_header("Connection", "close")
         self.end_headers()
         if self.command == "HEAD":
             return
-        if "close_after" in spec:
-            self.wfile.write(body[: int(spec["close_after"])])
+        if "close_after" in reply:
+            self.wfile.write(body[: int(reply["close_after"])])
             self.wfile.flush()
             self.close_connection = True
             return
-        if "stall_after" in spec:
-            self.wfile.write(body[: int(spec["stall_after"])])
+        if "stall_after" in reply:
+            self.wfile.write(body[: int(reply["stall_after"])])
             self.wfile.flush()
-            time.sleep(spec.get("stall_seconds", 60))
+            time.sleep(reply.get("stall_seconds", 60))
             return
         self.wfile.write(body)
 
