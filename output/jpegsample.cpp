@@ -16,13 +16,19 @@ PixelArea TakeArea(const QImage& source, int left, int top, int width, int heigh
 {
     const QImage::Format format =
         source.format() == QImage::Format_Grayscale8 ? QImage::Format_Grayscale8 : QImage::Format_RGB888;
-    const QRect wanted(left, top, width, height);
-    const QRect inside = wanted.intersected(source.rect());
+    const int bytesPerPixel = format == QImage::Format_Grayscale8 ? 1 : 3;
 
-    if (inside == wanted && source.format() == format) {
+    // The part of the area inside the picture, in 64 bits: an origin far
+    // outside must not overflow.
+    const std::int64_t x0 = std::max<std::int64_t>(left, 0);
+    const std::int64_t y0 = std::max<std::int64_t>(top, 0);
+    const std::int64_t x1 = std::min<std::int64_t>(std::int64_t(left) + width, source.width());
+    const std::int64_t y1 = std::min<std::int64_t>(std::int64_t(top) + height, source.height());
+    const bool whollyInside = x0 == left && y0 == top && x1 - x0 == width && y1 - y0 == height;
+
+    if (whollyInside && source.format() == format) {
         // Read the picture in place: no copy for the common case of a whole page.
-        const int bytesPerPixel = format == QImage::Format_Grayscale8 ? 1 : 3;
-        return {QImage(source.constScanLine(top) + left * bytesPerPixel, width, height,
+        return {QImage(source.constScanLine(top) + std::size_t(left) * bytesPerPixel, width, height,
                        source.bytesPerLine(), format)};
     }
 
@@ -30,18 +36,19 @@ PixelArea TakeArea(const QImage& source, int left, int top, int width, int heigh
     if (area.isNull())
         return {};
     area.fill(0);
-    if (inside.isEmpty())
+    if (x1 <= x0 || y1 <= y0)
         return {area};
 
+    const QRect inside(int(x0), int(y0), int(x1 - x0), int(y1 - y0));
     QImage part = source.copy(inside);
     if (part.format() != format)
         part = part.convertToFormat(format);
     if (part.isNull())
         return {};
-    const int rowBytes = inside.width() * (format == QImage::Format_Grayscale8 ? 1 : 3);
-    const int dx = (inside.x() - left) * (format == QImage::Format_Grayscale8 ? 1 : 3);
+    const std::size_t rowBytes = std::size_t(inside.width()) * bytesPerPixel;
+    const std::size_t dx = std::size_t(x0 - left) * bytesPerPixel;
     for (int y = 0; y < inside.height(); ++y)
-        std::memcpy(area.scanLine(inside.y() - top + y) + dx, part.constScanLine(y), rowBytes);
+        std::memcpy(area.scanLine(int(y0 - top) + y) + dx, part.constScanLine(y), rowBytes);
     return {area};
 }
 

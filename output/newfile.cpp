@@ -29,6 +29,8 @@ namespace {
     case ENOSPC:
     case EDQUOT:
         throw platform::Error(61, QStringLiteral("Disk full"));
+    case ENAMETOOLONG:
+        throw platform::Error(52, QStringLiteral("Bad file name or number"));
     default:
         throw platform::Error(platform::errors::DeviceIOError, QStringLiteral("Device I/O error"));
     }
@@ -38,8 +40,10 @@ namespace {
 // descriptor and name.
 int CreateTemporaryBeside(const QString& target, QByteArray& name)
 {
+    // A hidden name that starts like the target's; cut short so that it
+    // stays a valid name whenever the target's is.
     const QFileInfo info(target);
-    const QString prefix = info.path() + QStringLiteral("/.") + info.fileName() + QLatin1Char('.');
+    const QString prefix = info.path() + QStringLiteral("/.") + info.fileName().left(100) + QLatin1Char('.');
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = QFile::encodeName(prefix + QString::number(QRandomGenerator::global()->generate(), 36)
                                  + QStringLiteral(".tmp"));

@@ -18,7 +18,8 @@ bool PathExists(const QString& path);
 // existing entry.  Returns false, leaving nothing behind, when `path`
 // exists.  Raises platform::Error when the file cannot be written, with the
 // run time's number: 76 path not found, 70 permission denied, 61 disk full,
-// 57 any other device error; nothing is left behind then either.
+// 52 bad file name, 57 any other device error; nothing is left behind then
+// either.
 bool WriteNewFile(const QString& path, const char* data, std::size_t size);
 
 }  // namespace jpeg

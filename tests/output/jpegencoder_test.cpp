@@ -377,6 +377,12 @@ TEST(JpegFiles, UnwritableTargetsRaiseTheFileSystemsError)
     QString description;
     EXPECT_EQ(ErrorNumber([&] { encoder.SaveFile(dir.file("missing/page.jpg")); }, &description), 76);
     EXPECT_EQ(description, QStringLiteral("Path not found"));
+    EXPECT_EQ(ErrorNumber([&] { encoder.SaveFile(dir.file(QString(300, QLatin1Char('n')))); }), 52);
+
+    // The longest name a folder takes still works.
+    const QString longest = dir.file(QString(251, QLatin1Char('p')) + QStringLiteral(".jpg"));
+    EXPECT_EQ(encoder.SaveFile(longest), 0);
+    EXPECT_TRUE(QFile::exists(longest));
 
     if (::geteuid() != 0) {  // permissions do not bind the superuser
         const QString locked = dir.file("locked");

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <numeric>
 #include <random>
@@ -211,7 +212,10 @@ TEST(JpegSampling, AreaOutsideThePictureIsBlack)
     EXPECT_EQ(pixel(0, 1), qRgb(10, 20, 30));
     EXPECT_EQ(pixel(1, 2), qRgb(10, 20, 30));
     EXPECT_EQ(pixel(2, 1), qRgb(0, 0, 0));
-    EXPECT_TRUE(TakeArea(QImage(), 0, 0, 2, 2).image.allGray());
+    EXPECT_EQ(TakeArea(QImage(), 0, 0, 2, 2).image.pixel(1, 1), qRgb(0, 0, 0));
+    const PixelArea far = TakeArea(picture, INT_MAX - 1, INT_MIN, 3, 2);
+    ASSERT_FALSE(far.isNull());
+    EXPECT_EQ(far.image.pixel(2, 1), qRgb(0, 0, 0));
 }
 
 TEST(JpegSampling, ScaledCopyAveragesTheCoveredPixels)
