@@ -1,0 +1,155 @@
+#include "platform/process/process.h"
+
+#include <QByteArray>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QThread>
+
+#include <cerrno>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <vector>
+
+extern char** environ;
+
+namespace platform {
+namespace {
+
+int openPidfd(qint64 pid)
+{
+#ifdef SYS_pidfd_open
+    return static_cast<int>(::syscall(SYS_pidfd_open, static_cast<pid_t>(pid), 0));
+#else
+    errno = ENOSYS;
+    return -1;
+#endif
+}
+
+// State letter of /proc/<pid>/stat ('Z' zombie, 'X' dead), 0 when there is
+// no such process.
+char procState(qint64 pid)
+{
+    QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray stat = f.readAll();
+    // "pid (comm) S ...": comm may hold blanks and parentheses.
+    const qsizetype close = stat.lastIndexOf(')');
+    if (close < 0 || close + 2 >= stat.size())
+        return 0;
+    return stat.at(close + 2);
+}
+
+bool endedState(char s) { return s == 0 || s == 'Z' || s == 'X'; }
+
+int remaining(const QDeadlineTimer& deadline)
+{
+    if (deadline.isForever())
+        return -1;
+    return static_cast<int>(std::max<qint64>(0, deadline.remainingTime()));
+}
+
+}  // namespace
+
+bool processRunning(qint64 pid)
+{
+    if (pid <= 0)
+        return false;
+    return !endedState(procState(pid));
+}
+
+ProcessWait waitForProcessEnd(qint64 pid, int timeoutMs)
+{
+    if (pid <= 0 || !processRunning(pid))
+        return ProcessWait::NoSuchProcess;
+    QDeadlineTimer deadline = timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(timeoutMs);
+
+    const int fd = openPidfd(pid);
+    if (fd >= 0) {
+        pollfd p{fd, POLLIN, 0};
+        int rc;
+        do {
+            rc = ::poll(&p, 1, remaining(deadline));
+        } while (rc < 0 && errno == EINTR);
+        ::close(fd);
+        if (rc > 0)
+            return ProcessWait::Ended;
+        if (rc == 0)
+            return ProcessWait::TimedOut;
+        // poll failed: fall back to /proc below.
+    } else if (errno == ESRCH) {
+        return ProcessWait::Ended;
+    }
+
+    while (processRunning(pid)) {
+        if (deadline.hasExpired())
+            return ProcessWait::TimedOut;
+        QThread::msleep(static_cast<unsigned long>(
+            deadline.isForever() ? 50 : std::min<qint64>(50, std::max<qint64>(1, deadline.remainingTime()))));
+    }
+    return ProcessWait::Ended;
+}
+
+SpawnResult spawnProgram(const QString& program, const QStringList& arguments)
+{
+    SpawnResult r;
+    std::vector<QByteArray> storage;
+    storage.reserve(static_cast<size_t>(arguments.size()) + 1);
+    storage.push_back(QFile::encodeName(program));
+    for (const QString& a : arguments)
+        storage.push_back(a.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& s : storage)
+        argv.push_back(s.data());
+    argv.push_back(nullptr);
+
+    pid_t pid = 0;
+    const int rc = ::posix_spawn(&pid, storage[0].constData(), nullptr, nullptr, argv.data(), environ);
+    if (rc != 0) {
+        r.error = rc;
+        return r;
+    }
+    r.pid = pid;
+    return r;
+}
+
+bool waitForChild(qint64 pid, int timeoutMs, int* status)
+{
+    if (pid <= 0)
+        return false;
+    QDeadlineTimer deadline = timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(timeoutMs);
+    const int fd = openPidfd(pid);
+    if (fd >= 0) {
+        pollfd p{fd, POLLIN, 0};
+        int rc;
+        do {
+            rc = ::poll(&p, 1, remaining(deadline));
+        } while (rc < 0 && errno == EINTR);
+        ::close(fd);
+        if (rc == 0)
+            return false;
+    }
+    for (;;) {
+        int st = 0;
+        const pid_t w = ::waitpid(static_cast<pid_t>(pid), &st, WNOHANG);
+        if (w == pid) {
+            if (status)
+                *status = st;
+            return true;
+        }
+        if (w < 0 && errno != EINTR)
+            return true;  // not our child (anymore): nothing to wait for
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(static_cast<unsigned long>(std::min<qint64>(
+            20, deadline.isForever() ? 20 : std::max<qint64>(1, deadline.remainingTime()))));
+    }
+}
+
+}  // namespace platform

@@ -1,0 +1,106 @@
+#include "platform/http/httpconnection.h"
+
+#include "support/qstringprinter.h"
+#include "rig.h"
+
+#include <QElapsedTimer>
+#include <QJsonDocument>
+
+#include <gtest/gtest.h>
+
+using platform::HttpConnection;
+using platform::HttpExchange;
+
+namespace {
+
+QJsonObject scenario(const char* json) { return QJsonDocument::fromJson(json).object(); }
+
+struct HostCase {
+    const char* name;
+    const char* text;
+    bool ok;
+    const char* host;
+    int port;
+};
+
+}  // namespace
+
+TEST(HttpConnection, SplitsHostAndPort)
+{
+    const HostCase cases[] = {
+        {"plain host gets port 80", "updates.example.com", true, "updates.example.com", 80},
+        {"explicit port", "127.0.0.1:8080", true, "127.0.0.1", 8080},
+        {"bracketed IPv6 with port", "[::1]:81", true, "[::1]", 81},
+        {"scheme left in the address", "https:", false, "", 0},
+        {"empty port", "host:", false, "", 0},
+        {"port zero", "host:0", false, "", 0},
+        {"port too large", "host:65536", false, "", 0},
+        {"path left in the host", "host/x", false, "", 0},
+        {"user info", "user@host", false, "", 0},
+        {"empty", "", false, "", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QString host;
+        int port = 0;
+        ASSERT_EQ(platform::splitHostPort(QString::fromUtf8(c.text), &host, &port), c.ok);
+        if (c.ok) {
+            EXPECT_EQ(host, QString::fromUtf8(c.host));
+            EXPECT_EQ(port, c.port);
+        }
+    }
+    HttpConnection conn;
+    QString why;
+    int code = 0;
+    EXPECT_FALSE(conn.open(QStringLiteral("https:"), QStringLiteral("agent"), &why, &code));
+    EXPECT_EQ(code, HttpConnection::kCodeBadHost);
+    EXPECT_FALSE(conn.isOpen());
+}
+
+TEST(HttpConnection, ProxyFromEnvironmentPrefersLowerCase)
+{
+    qputenv("http_proxy", "http://127.0.0.1:3128");
+    qputenv("HTTP_PROXY", "http://10.0.0.1:1");
+    qputenv("no_proxy", "localhost,.local");
+    qunsetenv("NO_PROXY");
+    auto p = platform::HttpProxySettings::fromEnvironment();
+    EXPECT_EQ(p.url, QStringLiteral("http://127.0.0.1:3128"));
+    EXPECT_EQ(p.noProxy, QStringLiteral("localhost,.local"));
+    qunsetenv("http_proxy");
+    qunsetenv("no_proxy");
+    qputenv("NO_PROXY", "example.org");
+    p = platform::HttpProxySettings::fromEnvironment();
+    EXPECT_EQ(p.url, QStringLiteral("http://10.0.0.1:1"));
+    EXPECT_EQ(p.noProxy, QStringLiteral("example.org"));
+    qunsetenv("HTTP_PROXY");
+    qunsetenv("NO_PROXY");
+}
+
+// While a server keeps the reply back, the caller's wait callback keeps being
+// called, and it can end the exchange; a close() asked for meanwhile happens
+// once the exchange has returned.
+TEST(HttpConnection, WaitCallbackRunsDuringAStallAndCanStopIt)
+{
+    tqrig::ScriptedServer server;
+    if (!server.start(scenario(R"({"routes": {"/slow": {"stall_before_headers": 30, "body": "x"}}})")))
+        GTEST_SKIP() << server.reason().toStdString();
+    HttpConnection conn;
+    ASSERT_TRUE(conn.open(server.hostPort(), QStringLiteral("agent")));
+    conn.setProxy({});
+    int waits = 0;
+    HttpConnection::Handler h;
+    h.onWait = [&] {
+        ++waits;
+        if (waits == 3)
+            conn.close();
+        return waits < 10;
+    };
+    QElapsedTimer clock;
+    clock.start();
+    const HttpExchange x = conn.get("/slow", h);
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_EQ(waits, 10);
+    EXPECT_TRUE(x.stoppedByCaller);
+    EXPECT_FALSE(x.replyStarted);
+    EXPECT_FALSE(conn.isOpen());
+}

@@ -1,0 +1,193 @@
+#include "update/scriptatualizacao.h"
+
+#include "core/datapath.h"
+#include "core/files.h"
+#include "core/globals.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace Atualizacao {
+namespace {
+
+const QString kQuebra = QStringLiteral("<<vbCrLf>>");
+const QString kSeparador = QStringLiteral("<<;>>");
+const QString kFonte = QStringLiteral("ExecutaComandoScript");
+
+bool SoEspacos(const QString& s)
+{
+    for (const QChar c : s) {
+        if (c != QLatin1Char(' '))
+            return false;
+    }
+    return true;
+}
+
+QString ComBarra(QString pasta)
+{
+    if (!pasta.isEmpty() && !pasta.endsWith(QLatin1Char('/')))
+        pasta += QLatin1Char('/');
+    return pasta;
+}
+
+bool Dentro(const QString& caminhoCanonico, const QString& pasta)
+{
+    const QString base = QFileInfo(pasta).canonicalFilePath();
+    return !base.isEmpty() && caminhoCanonico.startsWith(ComBarra(base));
+}
+
+}  // namespace
+
+QStringList DivideLinhasScript(const QString& texto)
+{
+    QStringList linhas = texto.split(QLatin1Char('\n'));
+    for (QString& l : linhas) {
+        if (l.endsWith(QLatin1Char('\r')))
+            l.chop(1);
+    }
+    return linhas;
+}
+
+QString PreencheModelo(const QString& modelo, const QString& linha)
+{
+    QString sql = modelo;
+    const QStringList valores = linha.split(kSeparador);
+    for (qsizetype k = valores.size(); k >= 1; --k) {
+        const QString marca = QLatin1Char('?') + QString::number(k);
+        const qsizetype pos = sql.indexOf(marca);
+        if (pos >= 0)
+            sql.replace(pos, marca.size(), valores[k - 1]);
+    }
+    return sql;
+}
+
+QStringList DivideComando(const QString& comando)
+{
+    QStringList partes;
+    QString atual;
+    bool entreAspas = false, temParte = false;
+    for (const QChar c : comando) {
+        if (c == QLatin1Char('"')) {
+            entreAspas = !entreAspas;
+            temParte = true;
+        } else if ((c == QLatin1Char(' ') || c == QLatin1Char('\t')) && !entreAspas) {
+            if (temParte)
+                partes << atual;
+            atual.clear();
+            temParte = false;
+        } else {
+            atual += c;
+            temParte = true;
+        }
+    }
+    if (temParte)
+        partes << atual;
+    return partes;
+}
+
+QString ProgramaPermitido(const QString& nome, const QString& pastaDados, const QString& pastaPrograma)
+{
+    QString n = nome.trimmed();
+    n.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    // The places the name may mean; a name that resolves to nothing inside
+    // a folder (it climbs out, or is a link that leads out) counts as outside.
+    QStringList candidatos;
+    bool saiDaPasta = false;
+    const auto acrescenta = [&](const QString& nomeNaPasta, const QString& pasta) {
+        const QString c = QDir::isAbsolutePath(nomeNaPasta) ? nomeNaPasta
+                                                            : Modulo::ResolveNomeDados(nomeNaPasta, ComBarra(pasta));
+        if (c.isEmpty())
+            saiDaPasta = true;
+        else
+            candidatos << c;
+    };
+    for (const QString& variante : {n, n.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive) ? n.chopped(4) : QString()}) {
+        if (variante.isEmpty())
+            continue;
+        if (QDir::isAbsolutePath(variante)) {
+            acrescenta(variante, {});
+        } else {
+            acrescenta(variante, pastaDados);
+            acrescenta(variante, pastaPrograma);
+        }
+    }
+    const auto fora = [&] {
+        return platform::Error(platform::errors::PermissionDenied,
+                               QStringLiteral("O comando do script de atualização não pode ser executado: o programa "
+                                              "\"%1\" não está na pasta de dados nem na pasta do programa.")
+                                   .arg(nome),
+                               kFonte);
+    };
+    for (const QString& c : std::as_const(candidatos)) {
+        const QFileInfo info(c);
+        if (!info.isFile())
+            continue;
+        const QString canonico = info.canonicalFilePath();
+        if (Dentro(canonico, pastaDados) || Dentro(canonico, pastaPrograma))
+            return canonico;
+        throw fora();
+    }
+    if (saiDaPasta)
+        throw fora();
+    throw platform::Error(platform::errors::FileNotFound,
+                          QStringLiteral("O comando do script de atualização não pode ser executado: o programa "
+                                         "\"%1\" não foi encontrado.")
+                              .arg(nome),
+                          kFonte);
+}
+
+void InterpretadorScript::ExecutaComandoScript(const platform::dao::DatabasePtr& sBanco, const QString& sLinha)
+{
+    if (sLinha.contains(QLatin1Char('\n'))) {
+        for (const QString& linha : DivideLinhasScript(sLinha))
+            executaLinha(sBanco, linha);
+        return;
+    }
+    executaLinha(sBanco, sLinha);
+}
+
+void InterpretadorScript::executaLinha(const platform::dao::DatabasePtr& banco, const QString& linha)
+{
+    if (SoEspacos(linha))
+        return;
+    const QString tipo = linha.left(2);
+    const QString resto = linha.mid(2);
+    QString sql;
+    if (tipo == QLatin1String("B:")) {
+        mModeloScript = resto;
+        return;
+    } else if (tipo == QLatin1String("E:")) {
+        sql = resto;
+    } else if (tipo == QLatin1String("S:")) {
+        const QStringList partes = DivideComando(resto);
+        if (partes.isEmpty())
+            throw platform::Error(platform::errors::FileNotFound,
+                                  QStringLiteral("O comando do script de atualização não pode ser executado: a linha "
+                                                 "\"%1\" não nomeia um programa.")
+                                      .arg(linha),
+                                  kFonte);
+        const QString programa =
+            ProgramaPermitido(partes.first(), Modulo::gCaminhoDados, Modulo::ObtemCaminhoApp(true));
+        Modulo::ExecutaAguardando(programa, partes.mid(1), 1);
+        return;
+    } else if (tipo == QLatin1String("R:")) {
+        Modulo::gReiniciarPeloLancador = true;
+        return;
+    } else {
+        if (mModeloScript.isEmpty())
+            return;
+        sql = PreencheModelo(mModeloScript, linha);
+    }
+    if (sql.isEmpty())
+        return;
+    sql.replace(kQuebra, QStringLiteral("\r\n"));
+    try {
+        banco->SetUntrusted(true);
+        banco->Execute(sql, platform::dao::dbFailOnError);
+    } catch (const platform::Error&) {
+        // A statement that fails changes nothing; the script goes on.
+    }
+}
+
+}  // namespace Atualizacao
