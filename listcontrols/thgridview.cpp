@@ -7,10 +7,20 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 namespace {
 const QColor kCinzaClaro(0xC0, 0xC0, 0xC0);
 const QColor kCinzaEscuro(0x80, 0x80, 0x80);
+
+// The grid's scroll bar leaves the wheel to the window too.
+class THScrollBar : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void wheelEvent(QWheelEvent* e) override { e->ignore(); }
+};
 }  // namespace
 
 void THGridDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const
@@ -45,6 +55,7 @@ QSize THGridDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) 
 THGridView::THGridView(QWidget* parent) : QTableView(parent), m_delegate(new THGridDelegate(this))
 {
     setItemDelegate(m_delegate);
+    setVerticalScrollBar(new THScrollBar(Qt::Vertical, this));
     setFrameShape(QFrame::NoFrame);
     setShowGrid(false);
     setWordWrap(false);

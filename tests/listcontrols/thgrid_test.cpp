@@ -8,6 +8,7 @@
 #include "listfixture.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QAbstractItemView>
 #include <QLabel>
 #include <QScrollBar>
@@ -435,15 +436,20 @@ TEST_F(Grid, BookmarkFromBeforeARequeryIsRefused)
 
 TEST_F(Grid, WheelIsLeftToTheWindow)
 {
+    // The grid declines the wheel, over its rows and over its scroll bar,
+    // so that the window gets it and routes it through Scroll.
     Preenche(40);
     DataControl dc;
     Abre(dc);
     THGrid* g = Configurado(8, dc);
     MostraJanela();
-    QWheelEvent roda(QPointF(50, 50), g->innerGrid()->viewport()->mapToGlobal(QPointF(50, 50)), QPoint(),
-                     QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(g->innerGrid()->viewport(), &roda);
-    EXPECT_EQ(g->innerGrid()->verticalScrollBar()->value(), 0);
+    for (QWidget* alvo : {g->innerGrid()->viewport(), static_cast<QWidget*>(g->innerGrid()->verticalScrollBar())}) {
+        QWheelEvent roda(QPointF(5, 50), alvo->mapToGlobal(QPointF(5, 50)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(alvo, &roda);
+        EXPECT_FALSE(roda.isAccepted());
+        EXPECT_EQ(g->innerGrid()->verticalScrollBar()->value(), 0);
+    }
 }
 
 TEST_F(Grid, HostMayUnloadTheListFromAnIconClick)
