@@ -274,16 +274,32 @@ bool ListDemoWindow::eventFilter(QObject* o, QEvent* e)
 void ListDemoWindow::preparaCaptura()
 {
     THErro::Guarda([this] {
-        m_dtcGrid.Recordset()->SetAbsolutePosition(5);
-        // Hover the note icon of a row that has one.
-        for (int j = 0; j < m_grid->Linhas(); ++j) {
-            THPicture* icone = m_grid->rowIcon(m_grid->Linhas() + j);
-            if (icone && !icone->isHidden() && j != 5) {
-                QMouseEvent mv(QEvent::MouseMove, QPointF(4, 4), icone->mapToGlobal(QPointF(4, 4)), Qt::NoButton,
-                               Qt::NoButton, Qt::NoModifier);
-                QCoreApplication::sendEvent(icone, &mv);
-                break;
-            }
+        // A current row with a note, a few rows down, and its note icon
+        // under the mouse: the bar shows the icon's highlighted twin.
+        const auto rs = m_dtcGrid.Recordset();
+        const int campo = rs->FieldIndex(QStringLiteral("ImagensGrid"));
+        long alvo = -1;
+        for (long i = 6; i < rs->RecordCount() && alvo < 0; ++i) {
+            if (rs->ValueAt(i, campo).toString().startsWith(QLatin1Char(' ')))
+                alvo = i;
+        }
+        if (alvo < 0)
+            alvo = std::min<long>(5, rs->RecordCount() - 1);
+        if (alvo < 0)
+            return;
+        m_grid->Scroll(0, alvo - 6, true);
+        rs->SetAbsolutePosition(alvo);
+    });
+}
+
+void ListDemoWindow::destacaCaptura()
+{
+    THErro::Guarda([this] {
+        const int linha = m_grid->Row();
+        if (THPicture* icone = m_grid->rowIcon(m_grid->Linhas() + linha); icone && !icone->isHidden()) {
+            QMouseEvent mv(QEvent::MouseMove, QPointF(4, 4), icone->mapToGlobal(QPointF(4, 4)), Qt::NoButton,
+                           Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(icone, &mv);
         }
         // Open the drop-down.
         QWidget* seta = m_combo->seta();

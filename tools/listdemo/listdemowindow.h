@@ -24,9 +24,11 @@ public:
     THGrid* grid() const { return m_grid; }
     THCombo* combo() const { return m_combo; }
 
-    // Puts the window in the state of the documentation picture: a current
-    // row, a highlighted row icon and the drop-down open.
+    // Put the window in the state of the documentation picture: a current
+    // row with a note (preparaCaptura), then, once the list has settled, its
+    // note icon highlighted and the drop-down open (destacaCaptura).
     void preparaCaptura();
+    void destacaCaptura();
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -54,7 +54,8 @@ int main(int argc, char** argv)
             const QString destino = opcoes.value(QStringLiteral("screenshot"));
             QTimer::singleShot(200, &janela, [&] {
                 janela.preparaCaptura();
-                QTimer::singleShot(200, &janela, [&] {
+                QTimer::singleShot(100, &janela, [&] { janela.destacaCaptura(); });
+                QTimer::singleShot(300, &janela, [&] {
                     const bool ok = janela.grab().save(destino);
                     std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(destino));
                     app.exit(ok ? 0 : 1);
