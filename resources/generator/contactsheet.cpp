@@ -81,12 +81,18 @@ private:
     QImage m_image;
 };
 
+// Edition D's logo panel lies above the toolbar, the title bar and the
+// screens.
+void putLogo(Composer& c, QChar edition)
+{
+    if (edition == QLatin1Char('D'))
+        c.put(QStringLiteral("LOGO_D"), 10, 10);
+}
+
 void putToolbar(Composer& c, QChar edition, int focus)
 {
     const bool d = edition == QLatin1Char('D');
     c.put(d ? QStringLiteral("BARRAMENU_D") : QStringLiteral("FUNDOMENU"), 0, 0);
-    if (d)
-        c.put(QStringLiteral("LOGO_D"), 10, 10);
     c.put(QStringLiteral("CARRO"), 32, 457);
     c.put(focus == 1 ? QStringLiteral("INICIO_S") : QStringLiteral("INICIO"), 20, 505);
     c.put(QStringLiteral("ATUALIZACAO"), 11, 523);
@@ -118,6 +124,7 @@ std::vector<std::pair<QString, QImage>> compositions(const Manifest& m, QChar ed
             c.put(place.picture + (button && first ? QStringLiteral("_S") : QString()), 89 + place.at.x(), place.at.y());
             first = first && !button;
         }
+        putLogo(c, edition);
         out.emplace_back(QStringLiteral("main window, start screen"), c.image());
     }
     {
@@ -141,6 +148,7 @@ std::vector<std::pair<QString, QImage>> compositions(const Manifest& m, QChar ed
         c.fill(QRect(89 + 35, 137, 81, 21), Qt::white);
         c.fill(QRect(89 + 124, 137, 262, 21), Qt::white);
         c.put(QStringLiteral("SETACOMBO"), 89 + 262 + 50, 136);
+        putLogo(c, edition);
         out.emplace_back(QStringLiteral("main window, part search"), c.image());
     }
     {
@@ -176,6 +184,7 @@ std::vector<std::pair<QString, QImage>> compositions(const Manifest& m, QChar ed
         c.put(QStringLiteral("SUGPROXIMAPAGINA"), 455 + 155, 140 + 34);
         c.put(QStringLiteral("ICOOPCIONAIS"), 455 + 103, 140 + 51);
         c.put(QStringLiteral("ICOOPCIONAIS_S"), 455 + 103, 140 + 96);
+        putLogo(c, edition);
         out.emplace_back(QStringLiteral("main window, figure"), c.image());
     }
     {

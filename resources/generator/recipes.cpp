@@ -56,7 +56,7 @@ void drawBrandMark(QPainter& p, const QRectF& r, QChar edition, const QColor& gr
     roundedFill(p, r, r.width() * 0.18, ground);
     p.setPen(ink);
     const QString word = edition == QLatin1Char('D') ? QStringLiteral("TQSD") : QStringLiteral("TQ");
-    const int px = static_cast<int>(r.height() * (edition == QLatin1Char('D') ? 0.34 : 0.5));
+    const int px = static_cast<int>(r.height() * (edition == QLatin1Char('D') ? 0.3 : 0.5));
     drawLines(p, r.adjusted(0, 0, 0, -r.height() * 0.12), {word}, uiFont(px, true), Qt::AlignHCenter);
     // The amber rule under the letters.
     p.setPen(Qt::NoPen);
@@ -195,9 +195,6 @@ void startBackground(QPainter& p, const QRectF& r, const Job& j)
     }
     drawGearArt(p, art, scale, e, paper());
 
-    // A thin amber accent at the top left; the catalogue's title picture
-    // names the product.
-    p.fillRect(QRectF(24, 24, 48, 3), amber());
 
     p.setPen(QPen(mist(), 1));
     p.drawLine(QPointF(24, r.bottom() - 24), QPointF(r.right() - 24, r.bottom() - 24));
@@ -250,7 +247,7 @@ void startButton(QPainter& p, const QRectF& r, const Job& j)
 void updatedOn(QPainter& p, const QRectF& r, const Job& j)
 {
     p.fillRect(r, paper());
-    p.setPen(steel());
+    p.setPen(brand());
     drawCaption(p, r, j.caption(), 10, 8, true, Qt::AlignLeft, j.where());
 }
 
@@ -340,8 +337,8 @@ void panelLink(QPainter& p, const QRectF& r, const Job& j)
 {
     p.fillRect(r, paper());
     const qreal g = r.height();
-    drawGlyph(p, j.spec.argument, QRectF(r.left(), r.top(), g, g), {steel(), steel(), amber(), paper()}, 1.3);
-    p.setPen(steel());
+    drawGlyph(p, j.spec.argument, QRectF(r.left(), r.top(), g, g), {brand(), brand(), amber(), paper()}, 1.3);
+    p.setPen(brand());
     drawCaption(p, QRectF(r.left() + g + 3, r.top(), r.width() - g - 3, r.height()), j.caption(),
                 static_cast<int>(r.height()) + 4, 7, true, Qt::AlignLeft, j.where());
 }
@@ -349,7 +346,7 @@ void panelLink(QPainter& p, const QRectF& r, const Job& j)
 void link(QPainter& p, const QRectF& r, const Job& j)
 {
     p.fillRect(r, paper());
-    QColor ink = steel();
+    QColor ink = brand();
     QColor ground = paper();
     if (j.lit) {
         p.setRenderHint(QPainter::Antialiasing);
@@ -827,6 +824,37 @@ void tipIcon(QPainter& p, const QRectF& r, const Job& j)
     icon(p, r, j, tooltipGround());
 }
 
+void handCursor(QPainter& p, const QRectF& r, const Job&)
+{
+    // Drawn without antialiasing: a cursor has hard edges, and the paper
+    // around the hand becomes transparent in the GIF.
+    p.fillRect(r, paper());
+    p.setRenderHint(QPainter::Antialiasing, false);
+    auto rounded = [](const QRectF& rect, qreal radius) {
+        QPainterPath path;
+        path.addRoundedRect(rect, radius, radius);
+        return path;
+    };
+    QPainterPath hand = rounded(QRectF(3, 0, 5, 17), 2.5);  // index finger; its tip is the hot spot (5, 0)
+    hand = hand.united(rounded(QRectF(7, 8, 5, 11), 2.5));
+    hand = hand.united(rounded(QRectF(11, 9, 5, 10), 2.5));
+    hand = hand.united(rounded(QRectF(15, 11, 5, 9), 2.5));
+    hand = hand.united(rounded(QRectF(3, 14, 17, 12), 4));  // palm
+    hand = hand.united(QTransform().translate(3.5, 16).rotate(-40).map(rounded(QRectF(-2.5, -2, 5, 11), 2.5)));
+    hand = hand.united(rounded(QRectF(6, 24, 12, 6), 1));   // wrist
+    hand = hand.simplified();
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(white());
+    p.drawPath(hand);
+}
+
+void appIcon(QPainter& p, const QRectF& r, const Job& j)
+{
+    p.fillRect(r, paper());
+    p.setRenderHint(QPainter::Antialiasing);
+    drawBrandMark(p, r, j.spec.argument.at(0), brand(), white());
+}
+
 std::map<QString, Recipe> makeRecipes()
 {
     std::map<QString, Recipe> m;
@@ -874,6 +902,8 @@ std::map<QString, Recipe> makeRecipes()
     m["pagearrow"] = pageArrow;
     m["closebox"] = closeBox;
     m["minimize"] = minimizeBox;
+    m["cursor"] = handCursor;
+    m["appicon"] = appIcon;
     return m;
 }
 

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 
 #include <cmath>
+#include <vector>
 
 namespace resources {
 
@@ -21,26 +22,34 @@ QFont uiFont(int pixelSize, bool bold, int stretch)
 
 TextFit fitText(const QStringList& lines, qreal maxWidth, int maxPx, int minPx, bool bold, qreal maxCapHeight)
 {
-    static const int stretches[] = {100, 93, 86};
     if (maxCapHeight > 0)
         while (maxPx > minPx && QFontMetricsF(uiFont(maxPx, bold)).capHeight() > maxCapHeight)
             --maxPx;
-    for (int px = maxPx; px >= minPx; --px) {
-        for (int stretch : stretches) {
-            const QFont f = uiFont(px, bold, stretch);
-            const QFontMetricsF fm(f);
-            bool ok = true;
-            for (const QString& line : lines)
-                ok = ok && fm.horizontalAdvance(line) <= maxWidth;
-            if (ok)
+    auto fits = [&](const QFont& f) {
+        const QFontMetricsF fm(f);
+        for (const QString& line : lines)
+            if (fm.horizontalAdvance(line) > maxWidth)
+                return false;
+        return true;
+    };
+    // At each size: the weight asked for, a little narrower, then (for bold
+    // captions) the regular weight, which is narrower still; only then a
+    // smaller size.  A larger regular caption reads better than a small bold
+    // one.
+    struct Variant {
+        bool bold;
+        int stretch;
+    };
+    std::vector<Variant> variants = {{bold, 100}, {bold, 93}, {bold, 86}};
+    if (bold)
+        variants.insert(variants.end(), {{false, 100}, {false, 93}});
+    for (int px = maxPx; px >= minPx; --px)
+        for (const Variant& v : variants) {
+            const QFont f = uiFont(px, v.bold, v.stretch);
+            if (fits(f))
                 return {f, true};
-            // A narrower width is only tried at the largest sizes; below that
-            // a smaller size reads better than a squeezed one.
-            if (px < maxPx - 1)
-                break;
         }
-    }
-    return {uiFont(minPx, bold, 86), false};
+    return {uiFont(minPx, false, 86), false};
 }
 
 namespace {
