@@ -1,12 +1,8 @@
 #include "core/frmCreditos.h"
 
 #include "core/pictures.h"
-#include "ui_frmCreditos.h"
-
-#if __has_include("core/texts.h")
 #include "core/texts.h"
-#define TQ_HAVE_TEXTS_TABLE 1
-#endif
+#include "ui_frmCreditos.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -62,9 +58,7 @@ void frmCreditos::setEncerraPrograma(std::function<void()> encerra)
 
 void frmCreditos::Form_Load()
 {
-#ifdef TQ_HAVE_TEXTS_TABLE
     setWindowTitle(Modulo::ObtemTituloPrograma());
-#endif
     m_contador = 0;
 
     QPalette pal = palette();

@@ -1,10 +1,9 @@
 #include "core/help.h"
 
+#include "core/files.h"
 #include "core/globals.h"
 #include "platform/base/error.h"
 #include "platform/desktop/fileopener.h"
-
-#include <QFileInfo>
 
 namespace Modulo {
 
@@ -36,8 +35,7 @@ std::optional<int> TopicoAjuda(int CodigoTela)
 void AbreAjuda(short CodigoTela)
 {
     const QString arquivo = gCaminhoDados + NomeArquivoAjuda(gEdicao, gIdioma);
-    const QFileInfo info(arquivo);
-    if (!info.exists() || info.isDir())
+    if (!ArquivoExiste(arquivo))
         throw platform::Error(-1, QStringLiteral("Arquivo de Ajuda \"%1\" não encontrado.").arg(arquivo),
                               QStringLiteral("AbreAjuda"));
     const std::optional<int> topico = TopicoAjuda(CodigoTela);

@@ -2,10 +2,7 @@
 
 #include <QRegularExpression>
 
-#if __has_include("core/texts.h")
 #include "core/texts.h"
-#define TQ_HAVE_TEXTS_TABLE 1
-#endif
 
 namespace resources {
 
@@ -33,13 +30,9 @@ QString expandTextTemplate(const QString& templ, QChar language, QChar defaultEd
 
 TextLookup programTexts()
 {
-#ifdef TQ_HAVE_TEXTS_TABLE
     return [](long n, QChar language, QChar edition) {
         return Modulo::ObtemTexto(n, QString(language), QString(edition));
     };
-#else
-    return {};
-#endif
 }
 
 QString pictureCaption(const PictureSpec& spec, QChar language)

@@ -17,8 +17,7 @@ using TextLookup = std::function<QString(long n, QChar language, QChar edition)>
 // string when a named entry is empty (the caller then uses the manifest).
 QString expandTextTemplate(const QString& templ, QChar language, QChar defaultEdition, const TextLookup& lookup);
 
-// The lookup of the program's texts table, or an empty function when this
-// build has none yet.
+// The lookup of the program's texts table (Modulo::ObtemTexto).
 TextLookup programTexts();
 
 // Caption of a picture in a language letter ('G' reads as 'P').

@@ -2,6 +2,7 @@
 // timer and its click and key behaviour.
 
 #include "core/frmCreditos.h"
+#include "core/texts.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -67,6 +68,8 @@ TEST_F(CreditsWindow, ShowsThePictureForTheScreenOnTheCreamBackground)
     EXPECT_EQ(picture()->size(), expected.imagem.endsWith(QLatin1String("1024X768")) ? QSize(1024, 768) : QSize(800, 600));
     EXPECT_FALSE(picture()->pixmap().isNull());
     EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(window->windowTitle(), Modulo::ObtemTituloPrograma());
+    EXPECT_FALSE(window->windowTitle().isEmpty());
     EXPECT_EQ(window->palette().color(QPalette::Window), QColor(255, 249, 241));
 }
 
