@@ -97,7 +97,7 @@ int contactSheet(const QString& edition, const QString& language, QString output
     if (output.isEmpty())
         output = QStringLiteral("docs/pictures-%1-%2.png").arg(edition, language);
     QDir().mkpath(QFileInfo(output).absolutePath());
-    if (!sheet.save(output))
+    if (!sheet.save(output, nullptr, 0))  // 0: the smallest PNG
         throw std::runtime_error(("cannot write " + output).toStdString());
     std::printf("%s\n", qPrintable(output));
     return 0;
