@@ -25,7 +25,7 @@ endfunction()
 # tq_add_subdirs(): adds every subfolder of the current folder that has a
 # CMakeLists.txt (used by folders whose parts are built by different people).
 macro(tq_add_subdirs)
-  file(GLOB _tq_dirs LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  file(GLOB _tq_dirs CONFIGURE_DEPENDS LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*)
   foreach(_tq_dir ${_tq_dirs})
     if(IS_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${_tq_dir} AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${_tq_dir}/CMakeLists.txt)
       add_subdirectory(${_tq_dir})

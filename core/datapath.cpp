@@ -1,0 +1,54 @@
+#include "core/datapath.h"
+
+#include "core/globals.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace Modulo {
+
+QString ResolveNomeDados(const QString& nome, const QString& pasta)
+{
+    QString base = pasta.isEmpty() ? gCaminhoDados : pasta;
+    if (base.isEmpty())
+        return {};
+    if (!base.endsWith(QLatin1Char('/')))
+        base += QLatin1Char('/');
+
+    QString rel = nome;
+    rel.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    while (!rel.isEmpty() && (rel.back().isSpace() || rel.back() == QChar(0)))
+        rel.chop(1);
+    if (rel.isEmpty() || rel.startsWith(QLatin1Char('/')) || (rel.size() > 1 && rel.at(1) == QLatin1Char(':')))
+        return {};
+
+    QString atual = base;
+    const QStringList partes = rel.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    if (partes.isEmpty())
+        return {};
+    for (int i = 0; i < partes.size(); ++i) {
+        const QString& p = partes[i];
+        if (p == QLatin1String("..") || p == QLatin1String("."))
+            return {};
+        QString achado = p;
+        if (!QFileInfo::exists(atual + p)) {
+            const QStringList nomes = QDir(atual).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+            for (const QString& n : nomes)
+                if (n.compare(p, Qt::CaseInsensitive) == 0) {
+                    achado = n;
+                    break;
+                }
+        }
+        atual += achado;
+        if (i + 1 < partes.size())
+            atual += QLatin1Char('/');
+    }
+    // A symbolic link inside the folder must not lead out of it either.
+    const QString real = QFileInfo(atual).canonicalFilePath();
+    const QString realBase = QFileInfo(base).canonicalFilePath();
+    if (!real.isEmpty() && !realBase.isEmpty() && !(real + QLatin1Char('/')).startsWith(realBase + QLatin1Char('/')))
+        return {};
+    return atual;
+}
+
+}  // namespace Modulo
