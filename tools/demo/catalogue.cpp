@@ -26,7 +26,7 @@ namespace {
 // Families beyond this many reuse the structure and pictures of an earlier one.
 constexpr int kTemplates = 24;
 // Families per unit of scale.
-constexpr int kFamiliesPerScale = 24;
+constexpr int kFamiliesPerScale = 42;
 
 const QChar kCR(13);
 
@@ -577,7 +577,7 @@ private:
                 m_summary.apostropheComponent = base[std::size_t(i)];
             } else if (it.special == ItemSpec::SharedBolt) {
                 if (sharedBolt == 0)
-                    sharedBolt = PoolComponent(it.kind, it.dim);
+                    sharedBolt = own(baseText[std::size_t(i)], info.numberPrefix);
                 base[std::size_t(i)] = sharedBolt;
             } else if (info.standard && rng.chance(0.75)) {
                 base[std::size_t(i)] = PoolComponent(it.kind, rng.range(0, m_poolDims - 1));

@@ -128,14 +128,24 @@ PageLayout LayoutPage(const std::vector<DrawnItem>& items, Rng rng)
         const QPointF start(x0, yCentre + rise / 2);
         out.axes.emplace_back(start, along(start, angle, axisLength));
 
-        double total = 0;
+        // Each part takes its length plus the width of its oblique end faces;
+        // a crowded axis shortens the parts first and then thins them.
+        double lengths = 0, faces = 0;
         const double gap = 9 + rng.range(0, 6);
-        for (int k = first; k < last; ++k)
-            total += geometryOf(items[std::size_t(order[std::size_t(k)])].shape).length * unit;
+        for (int k = first; k < last; ++k) {
+            const Geometry g = geometryOf(items[std::size_t(order[std::size_t(k)])].shape);
+            lengths += g.length * unit;
+            faces += g.diameter * unit * kOblique;
+        }
         const double room = axisLength - 24 - gap * (last - first - 1);
-        const double squeeze = total > room ? room / total : 1.0;
-        const double diameterScale = std::max(0.55, std::min(1.0, squeeze * 1.4));
-        double s = 12 + std::max(0.0, (room - total * squeeze) / 2);
+        double squeeze = 1.0, diameterScale = 1.0;
+        for (int pass = 0; pass < 3; ++pass) {
+            squeeze = std::min(1.0, std::max(0.15, (room - faces * diameterScale) / lengths));
+            diameterScale = std::max(0.45, std::min(1.0, squeeze * 1.4));
+        }
+        if (lengths * squeeze + faces * diameterScale > room)
+            diameterScale = std::max(0.2, (room - lengths * squeeze) / faces);
+        double s = 12 + std::max(0.0, (room - lengths * squeeze - faces * diameterScale) / 2);
         for (int k = first; k < last; ++k) {
             const int item = order[std::size_t(k)];
             const Geometry g = geometryOf(items[std::size_t(item)].shape);
