@@ -51,8 +51,22 @@ struct Options {
     QString updateUrl = QStringLiteral("http://127.0.0.1:8765/tqatualizacao");
     int version = 37;
     // Drawings, photos, attachments, help files and the filter catalogue.
-    // Tests that only read the databases switch them off.
+    // Writing them needs a QGuiApplication (fonts); tests that only read the
+    // databases switch them off and run under a QCoreApplication.
     bool writeFiles = true;
+
+    // The smallest folder that still holds every special case of the
+    // Summary, without picture files: the fixture for the tests of other
+    // folders.
+    static Options Fixture(const QString& edition, const QString& outDir)
+    {
+        Options o;
+        o.edition = edition;
+        o.outDir = outDir;
+        o.scale = 0.1;
+        o.writeFiles = false;
+        return o;
+    }
 };
 
 // Parses the command line of tqdemo (without the program name):

@@ -6,11 +6,7 @@ namespace dao = platform::dao;
 
 demo::Options Small(const QString& edition)
 {
-    demo::Options o;
-    o.edition = edition;
-    o.scale = 0.1;  // the four families that hold the special cases
-    o.writeFiles = false;
-    return o;
+    return demo::Options::Fixture(edition, QString());
 }
 
 Folder Generate(demo::Options options)
