@@ -6,8 +6,8 @@
 // title) has one per edition V, A, D and M.  "|1|" and "|2|" inside a text
 // are filled by the caller.
 //
-// A text that goes between apostrophes in SQL must pass through the quoting
-// helper of the SQL utilities first: translations may contain apostrophes.
+// A text that goes between apostrophes in SQL passes through TextoSQL
+// (core/searchtext.h) first: a translation may contain an apostrophe.
 
 #include <QString>
 

@@ -13,7 +13,9 @@ public:
     {
         QMessageBox box;
         box.setWindowTitle(title);
-        box.setText(text);
+        QString shown = text;
+        shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        box.setText(shown);
         const int icon = style & 0x70;
         switch (icon) {
         case vbCritical: box.setIcon(QMessageBox::Critical); break;

@@ -10,6 +10,8 @@
 #include <QSet>
 #include <QTimer>
 
+#include "support/qstringprinter.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>

@@ -1,6 +1,8 @@
 #include "core/globals.h"
 #include "core/texts.h"
 
+#include "support/qstringprinter.h"
+
 #include <gtest/gtest.h>
 
 using namespace Modulo;
