@@ -200,6 +200,23 @@ TEST_P(EditionTest, CodesAndPositionsAreStoredAsNumbers)
     }
 }
 
+TEST_P(EditionTest, NoTextIsZeroLength)
+{
+    // Text columns made by Jet DDL refuse zero-length strings; the rows are
+    // loaded past the statement layer, so they must not hold any.
+    const QString file = folder.summary.catalogueFile;
+    int columns = 0;
+    for (const QString& table : StorageClasses(file, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%' AND name NOT LIKE 'MSys%'"))) {
+        for (const QString& column : StorageClasses(file, QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(table))) {
+            const QStringList empty = StorageClasses(
+                file, QStringLiteral("SELECT count(*) FROM \"%1\" WHERE typeof(\"%2\") = 'text' AND length(\"%2\") = 0").arg(table, column));
+            EXPECT_EQ(empty, QStringList{"0"}) << table.toStdString() << "." << column.toStdString();
+            ++columns;
+        }
+    }
+    EXPECT_GT(columns, 80);
+}
+
 TEST_P(EditionTest, RowFlagsAgreeWithTheRowsTheyAnnounce)
 {
     // Regular component positions: flag 2 = optional alternatives exist for
