@@ -16,6 +16,22 @@ DatabaseWriter::DatabaseWriter(const QString& path, const std::vector<TableSpec>
     for (const TableSpec& t : m_schema)
         m_db->Execute(t.createStatement, dao::dbFailOnError);
 
+    // The layer guards its text columns against zero-length strings with
+    // triggers.  Running them for every loaded row triples the load time, so
+    // they are set aside during the load, the same rule is checked in
+    // Insert, and the layer's triggers come back unchanged in Finish.
+    {
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(m_db->nativeHandle(), "SELECT name, sql FROM sqlite_master WHERE type = 'trigger' ORDER BY rowid", -1, &st,
+                           nullptr);
+        while (st && sqlite3_step(st) == SQLITE_ROW)
+            m_triggers.push_back({QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0))),
+                                  QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(st, 1)))});
+        sqlite3_finalize(st);
+        for (const auto& trigger : m_triggers)
+            exec(("DROP TRIGGER \"" + trigger.first.toUtf8().replace('"', "\"\"") + "\"").constData());
+    }
+
     // A new file that nobody else sees yet: no fsync and an in-memory journal
     // while loading; the default rollback journal comes back before closing.
     exec("PRAGMA synchronous=OFF");
@@ -37,6 +53,7 @@ DatabaseWriter::DatabaseWriter(const QString& path, const std::vector<TableSpec>
         table.columns = int(t.columns.size());
         table.name = t.name;
         m_tables.emplace(t.name, std::move(table));
+        m_columnNames[t.name] = t.columnNames();
         m_counts[t.name] = 0;
     }
     exec("BEGIN");
@@ -86,6 +103,10 @@ void DatabaseWriter::Insert(const QString& tableName, const Row& row)
                 break;
             default: {
                 const QByteArray text = v.toString().toUtf8();
+                if (text.isEmpty())
+                    throw platform::Error(dao::JetError::ZeroLength,
+                                          QStringLiteral("Field '%1.%2' cannot be a zero-length string.").arg(tableName, m_columnNames[tableName][i]),
+                                          QStringLiteral("tqdemo"));
                 rc = sqlite3_bind_text(s, i + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
                 break;
             }
@@ -112,6 +133,8 @@ void DatabaseWriter::Finish()
     for (const TableSpec& t : m_schema)
         for (const QString& index : t.indexes)
             exec(index.toUtf8().constData());
+    for (const auto& trigger : m_triggers)
+        exec(trigger.second.constData());
     exec("COMMIT");
     m_inTransaction = false;
     exec("PRAGMA journal_mode=DELETE");

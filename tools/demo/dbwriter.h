@@ -5,7 +5,9 @@
 // its Jet DDL through Database::Execute, so the columns carry the layer's
 // types and collations.  The rows then go through prepared INSERT statements
 // on the layer's SQLite connection, all in one transaction; the indexes are
-// built after the rows, which is faster than keeping them up to date.
+// built after the rows, which is faster than keeping them up to date.  The
+// layer's zero-length guards (triggers) are set aside while loading and put
+// back unchanged; Insert refuses a zero-length text itself (3315).
 
 #include "catalogue.h"
 #include "schema.h"
@@ -53,6 +55,8 @@ private:
     std::vector<TableSpec> m_schema;
     std::map<QString, Table> m_tables;
     QMap<QString, long long> m_counts;
+    std::map<QString, QStringList> m_columnNames;
+    std::vector<std::pair<QString, QByteArray>> m_triggers;  // the layer's, set aside during the load
     bool m_inTransaction = false;
 };
 
