@@ -936,8 +936,10 @@ private:
             first.memo = LongNote(0, model);
             Note second;
             second.quick = quick[2];
+            // Both rows name the assembly and the item, so that they apply
+            // however a Null assembly or item is compared.
             componentNotes.push_back({c, showcase, QStringLiteral("01.002"), first});
-            componentNotes.push_back({c, showcase, QString(), second});
+            componentNotes.push_back({c, showcase, QStringLiteral("01.002"), second});
             m_summary.twoNoteComponent = c;
             m_summary.twoNoteItem = QStringLiteral("01.002");
         }
@@ -1002,7 +1004,7 @@ private:
             b.anexos = {QStringLiteral("/VISTA_EXPLODIDA.pdf/FOTOS_JOGO.pdf"), QStringLiteral("/VISTA_EXPLODIDA.pdf/FOTOS_JOGO.pdf"),
                         QStringLiteral("/VISTA_EXPLODIDA.pdf/FOTOS_JOGO.pdf")};
             kitNotes.push_back({kits[0].code, a});
-            kitNoteAssembly.push_back(0);
+            kitNoteAssembly.push_back(showcase);
             kitNotes.push_back({kits[0].code, b});
             kitNoteAssembly.push_back(showcase);
             m_summary.kitWithFourAttachments = kits[0].code;

@@ -113,7 +113,7 @@ struct Summary {
     QStringList itemsOfComponentUsedTwice;
 
     // Notes.
-    long twoNoteComponent = 0;      // first note long and short, second short only
+    long twoNoteComponent = 0;      // first note long and short, second short only (both at this item)
     QString twoNoteItem;            // in the showcase assembly
     long generalNoteComponent = 0;  // note with a Null assembly
     long assemblyNoteAssembly = 0;  // note of an assembly, attachments in P, E, I

@@ -187,7 +187,7 @@ TEST(DemoContent, NotesAttachmentsAndTheAssembliesOfSpecialCases)
     EXPECT_EQ(notes[0][0].toString(), s.twoNoteItem);
     EXPECT_FALSE(platform::dao::IsNull(notes[0][1]));
     EXPECT_FALSE(platform::dao::IsNull(notes[0][2]));
-    EXPECT_TRUE(platform::dao::IsNull(notes[1][0]));
+    EXPECT_EQ(notes[1][0].toString(), s.twoNoteItem);
     EXPECT_FALSE(platform::dao::IsNull(notes[1][1]));
     EXPECT_TRUE(platform::dao::IsNull(notes[1][2]));
     EXPECT_EQ(f.count(QStringLiteral("SELECT count(*) FROM APLICACAOOBS_Componente WHERE CodigoComponente = %1 AND CodigoPeca IS NULL").arg(s.generalNoteComponent)), 1);
