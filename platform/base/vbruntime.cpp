@@ -1201,6 +1201,15 @@ bool IsNumericText(std::string_view utf8)
     return parseNumeric(utf8, x);
 }
 
+bool TextToNumber(std::string_view utf8, double* out)
+{
+    Decimal x;
+    if (!parseNumeric(utf8, x))
+        return false;
+    *out = toDouble(x);
+    return true;
+}
+
 bool IsNumeric(const QVariant& value)
 {
     if (!value.isValid() || value.isNull())

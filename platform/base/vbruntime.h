@@ -43,6 +43,8 @@ constexpr long InvalidUseOfNull = 94;
 // for Null, empty text, dates and anything else.
 bool IsNumeric(const QVariant& value);
 bool IsNumericText(std::string_view utf8);
+// The number in a text that IsNumeric accepts; false (out untouched) otherwise.
+bool TextToNumber(std::string_view utf8, double* out);
 
 // The number at the start of the text: blanks, tabs and line feeds anywhere
 // are skipped, then an optional sign, digits, one ".", an exponent, or &H/&O;

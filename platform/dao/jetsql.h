@@ -59,6 +59,10 @@ Translation TranslateStatement(const QString& jetSql);
 // valid field name or expression.").
 QByteArray TranslateCriteria(const QString& criteria, const QStringList& fieldNames);
 
+// The Jet type (DataTypeEnum) of a column declared with `decl` by the DDL
+// map; `size` receives the text length or the byte size of numbers.
+int JetTypeFromDeclType(const QString& decl, int* size);
+
 // Registers on a connection the collations, LIKE, and every function that
 // translated SQL calls.  Idempotent.
 void RegisterFunctions(sqlite3* db);
