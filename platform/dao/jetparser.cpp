@@ -1570,7 +1570,10 @@ Expr Translator::identifier()
     if (m_fields && m_subqueryDepth == 0) {
         if (star)
             syntaxError();
-        const qsizetype index = m_fields->indexOf(parts.last(), Qt::CaseInsensitive);
+        qsizetype index = -1;
+        for (qsizetype k = 0; k < m_fields->size() && index < 0; ++k)
+            if (m_fields->at(k).compare(parts.last(), Qt::CaseInsensitive) == 0)
+                index = k;
         if (index < 0)
             fail(3070, QStringLiteral("The Microsoft Jet database engine does not recognize '%1' as a valid field "
                                       "name or expression.")
