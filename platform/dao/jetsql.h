@@ -5,19 +5,45 @@
 // The translator tokenizes and parses the statement; it never substitutes
 // text.  What it does:
 //   - string literals in '...' or "..." become SQLite '...' literals; #date#
-//     literals become day numbers; [bracketed names] become "quoted" names;
-//   - TOP n becomes LIMIT n; DELETE * FROM becomes DELETE FROM;
+//     literals (#m/d/yyyy#, #yyyy-mm-dd#, #d-mmm-yyyy#, with or without a
+//     time) become day numbers; every name becomes a "quoted" name, so no
+//     SQLite keyword gets in the way;
+//   - TOP n becomes LIMIT n (TOP n PERCENT too); a union member with TOP
+//     becomes a sub-query; DELETE * FROM becomes DELETE FROM; SELECT ... INTO
+//     becomes CREATE TABLE ... AS SELECT; UPDATE over an INNER JOIN becomes
+//     UPDATE ... FROM; DELETE t.* FROM a join deletes the rows of t it joins;
 //   - the operators & (Null-tolerant concatenation), + (text concatenation or
-//     addition), \ (integer division), Mod, ^ become calls of registered
-//     functions with Jet's precedence kept; True and False become -1 and 0;
+//     addition), - * / \ Mod ^ become calls of registered functions with
+//     Jet's precedence kept; True and False become -1 and 0; Xor, Eqv, Imp
+//     are written out;
 //   - Jet functions become registered functions (Format, IIf, IsNull,
 //     IsNumeric, Val, Int, Left, Right, Mid, Len, UCase, LCase, Trim, ...);
-//   - every comparison between two operands of which neither is a plain
-//     column gets the Jet collation; ORDER BY terms get the Jet sort collation;
-//   - DDL types map by affinity, and every text column gets the Jet collation.
+//     an unknown function is Jet's 3085;
+//   - every comparison (= <> < > <= >= In Between) of which neither operand
+//     is a plain column gets the Jet collation; a plain column keeps its
+//     declared one and its indexes; computed columns of SELECT DISTINCT and
+//     computed GROUP BY terms get the Jet collation as well;
+//   - ORDER BY terms get the Jet sort collation, ordinals included; an
+//     unqualified name in ORDER BY of a simple SELECT means the column of the
+//     FROM tables even where a computed column has that alias, as in Jet;
+//   - computed result columns without an alias are named Expr1000, Expr1001...
+//   - DDL types map by affinity and keep names the layer reads back
+//     (JetTypeFromDeclType); every text column gets the Jet collation; key
+//     columns are NOT NULL (Jet refuses Null in a key); a COUNTER is an
+//     INTEGER PRIMARY KEY AUTOINCREMENT unless the table declares another key
+//     (then a plain INTEGER, not numbered by SQLite); index names carry their
+//     table's ("CREATE INDEX i ON t" makes "t_i") so that DROP INDEX i ON t
+//     and ALTER TABLE t DROP CONSTRAINT i find them.
 //
-// Errors are raised as platform::Error with Jet numbers (3075 syntax error in
-// an expression, 3129 not a statement, ...).
+// Errors of the translation are raised as platform::Error with Jet numbers:
+// 3075 syntax error in an expression, 3129 not a statement, 3131 FROM clause,
+// 3134 INSERT INTO, 3144 UPDATE, 3290 CREATE TABLE, 3289 CONSTRAINT, 3291
+// CREATE INDEX, 3293 ALTER TABLE, 3295 DROP, 3141 SELECT, 3142 characters
+// after the end, 3085 unknown function, 3251 a Jet form SQLite cannot do
+// (ALTER COLUMN, external databases).  Errors of the registered functions
+// while a statement runs reach SQLite as the message "JET<number>:<text>"
+// (3464 data type mismatch, 11 division by zero, 6 overflow, 5 invalid
+// procedure call, 94 invalid use of Null).
 
 #include "platform/base/error.h"
 
@@ -41,8 +67,10 @@ enum class StatementKind { Select, Insert, Update, Delete, CreateTable, DropTabl
 struct Translation {
     QByteArray sql;                 // UTF-8 SQLite text
     StatementKind kind = StatementKind::Other;
-    // DDL only: the table created, and for CREATE TABLE its fields as Jet
-    // sees them (type, size, NOT NULL), for the layer's field properties.
+    // The table the statement writes or defines (INSERT, UPDATE, DELETE,
+    // SELECT INTO, CREATE/DROP/ALTER TABLE, CREATE/DROP INDEX); for CREATE
+    // TABLE and ALTER TABLE ADD COLUMN the fields as Jet sees them (type,
+    // size, NOT NULL as declared), for the layer's field properties.
     QString table;
     struct Column { QString name; int jetType; int size; bool required; };
     std::vector<Column> columns;
@@ -56,7 +84,7 @@ Translation TranslateStatement(const QString& jetSql);
 // is a numbered parameter ?N (1-based index into fieldNames); a name qualified
 // by a table ("T.Campo") matches the field "Campo".  An unknown name raises
 // 3070 ("The Microsoft Jet database engine does not recognize 'x' as a
-// valid field name or expression.").
+// valid field name or expression."), a syntax error 3077.
 QByteArray TranslateCriteria(const QString& criteria, const QStringList& fieldNames);
 
 // The Jet type (DataTypeEnum) of a column declared with `decl` by the DDL
@@ -64,7 +92,8 @@ QByteArray TranslateCriteria(const QString& criteria, const QStringList& fieldNa
 int JetTypeFromDeclType(const QString& decl, int* size);
 
 // Registers on a connection the collations, LIKE, and every function that
-// translated SQL calls.  Idempotent.
+// translated SQL calls.  Idempotent.  It also turns off SQLite's reading of
+// an unknown "name" as a string, so that an unknown column is an error.
 void RegisterFunctions(sqlite3* db);
 
 // The Jet collations as plain functions, for code that orders or compares

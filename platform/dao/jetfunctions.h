@@ -1,0 +1,206 @@
+#pragma once
+// Shared by the registered SQL functions (jetfunctions.cpp,
+// jettextfunctions.cpp, jetdatefunctions.cpp): reading arguments as the run
+// time does, and writing results and errors.  Errors reach SQLite as
+// "JET<number>:<text>", which the database layer turns back into
+// platform::Error.
+
+#include "platform/base/vbruntime.h"
+
+#include <QString>
+
+#include <sqlite3.h>
+
+#include <cmath>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace platform::dao::jet::detail {
+
+using vb::Value;
+
+// ---------------------------------------------------------------------------
+// Results and errors
+
+inline void raise(sqlite3_context* ctx, long number, const char* text)
+{
+    const std::string msg = "JET" + std::to_string(number) + ":" + text;
+    sqlite3_result_error(ctx, msg.c_str(), int(msg.size()));
+}
+
+inline void typeMismatch(sqlite3_context* ctx) { raise(ctx, 3464, "Data type mismatch in criteria expression."); }
+inline void invalidCall(sqlite3_context* ctx) { raise(ctx, 5, "Invalid procedure call or argument."); }
+inline void overflow(sqlite3_context* ctx) { raise(ctx, 6, "Overflow."); }
+inline void divisionByZero(sqlite3_context* ctx) { raise(ctx, 11, "Division by zero."); }
+
+inline void resultText(sqlite3_context* ctx, std::string_view s)
+{
+    sqlite3_result_text(ctx, s.data(), int(s.size()), SQLITE_TRANSIENT);
+}
+
+inline void resultText(sqlite3_context* ctx, const QString& s)
+{
+    const QByteArray b = s.toUtf8();
+    sqlite3_result_text(ctx, b.constData(), int(b.size()), SQLITE_TRANSIENT);
+}
+
+inline void resultBool(sqlite3_context* ctx, bool b) { sqlite3_result_int(ctx, b ? -1 : 0); }
+
+// A whole number as an integer, anything else as a Double.
+inline void resultNumber(sqlite3_context* ctx, double d)
+{
+    if (d == std::trunc(d) && std::fabs(d) < 9007199254740992.0)
+        sqlite3_result_int64(ctx, static_cast<sqlite3_int64>(d));
+    else
+        sqlite3_result_double(ctx, d);
+}
+
+// ---------------------------------------------------------------------------
+// Arguments
+
+inline bool isNull(sqlite3_value* v) { return sqlite3_value_type(v) == SQLITE_NULL; }
+
+inline bool anyNull(int argc, sqlite3_value** argv)
+{
+    for (int k = 0; k < argc; ++k)
+        if (isNull(argv[k]))
+            return true;
+    return false;
+}
+
+inline std::string_view rawText(sqlite3_value* v)
+{
+    const auto* p = reinterpret_cast<const char*>(sqlite3_value_text(v));
+    return p ? std::string_view(p, std::size_t(sqlite3_value_bytes(v))) : std::string_view();
+}
+
+// The value as the run time writes it (numbers without a trailing ".0").
+inline std::string_view textOf(sqlite3_value* v, std::string& buf)
+{
+    switch (sqlite3_value_type(v)) {
+    case SQLITE_INTEGER:
+        buf = std::to_string(sqlite3_value_int64(v));
+        return buf;
+    case SQLITE_FLOAT:
+        buf.clear();
+        vb::AppendNumberText(sqlite3_value_double(v), buf);
+        return buf;
+    case SQLITE_NULL:
+        return {};
+    default:
+        return rawText(v);
+    }
+}
+
+inline QString qtextOf(sqlite3_value* v)
+{
+    std::string buf;
+    const std::string_view s = textOf(v, buf);
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+// Numbers, and text that IsNumeric accepts; false for anything else.
+inline bool numberOf(sqlite3_value* v, double* out)
+{
+    switch (sqlite3_value_type(v)) {
+    case SQLITE_INTEGER: *out = double(sqlite3_value_int64(v)); return true;
+    case SQLITE_FLOAT: *out = sqlite3_value_double(v); return true;
+    case SQLITE_TEXT: return vb::TextToNumber(rawText(v), out);
+    default: return false;
+    }
+}
+
+// A date as a day number: numbers are day numbers, text may be a number or
+// a date.
+inline bool dayNumberOf(sqlite3_value* v, double* out)
+{
+    if (numberOf(v, out))
+        return true;
+    if (sqlite3_value_type(v) == SQLITE_TEXT)
+        return vb::ParseDateText(qtextOf(v), out);
+    return false;
+}
+
+// An Integer argument of the run time: rounded half to even.
+inline bool intOf(sqlite3_value* v, long long* out)
+{
+    double d;
+    if (!numberOf(v, &d))
+        return false;
+    d = std::nearbyint(d);
+    if (!(std::fabs(d) < 9.2e18))
+        return false;
+    *out = static_cast<long long>(d);
+    return true;
+}
+
+inline Value valueOf(sqlite3_value* v)
+{
+    Value out;
+    switch (sqlite3_value_type(v)) {
+    case SQLITE_INTEGER:
+        out.kind = Value::Integer;
+        out.i = sqlite3_value_int64(v);
+        break;
+    case SQLITE_FLOAT:
+        out.kind = Value::Real;
+        out.r = sqlite3_value_double(v);
+        break;
+    case SQLITE_NULL: break;
+    default:
+        out.kind = Value::Text;
+        out.text = rawText(v);
+        break;
+    }
+    return out;
+}
+
+// UTF-8 character helpers
+inline bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+inline std::size_t charCount(std::string_view s)
+{
+    std::size_t n = 0;
+    for (unsigned char c : s)
+        n += !isContinuation(c);
+    return n;
+}
+
+// Byte offset of character index `k` (clamped to the end).
+inline std::size_t byteOffset(std::string_view s, std::size_t k)
+{
+    std::size_t i = 0;
+    while (i < s.size() && k > 0) {
+        ++i;
+        while (i < s.size() && isContinuation(static_cast<unsigned char>(s[i])))
+            ++i;
+        --k;
+    }
+    return i;
+}
+
+// ---------------------------------------------------------------------------
+// Registration
+
+using SqlFunction = void (*)(sqlite3_context*, int, sqlite3_value**);
+
+struct Registration {
+    const char* name;
+    int args; // -1: any number
+    SqlFunction fn;
+    bool deterministic;
+};
+
+inline void Register(sqlite3* db, const Registration* r, std::size_t n)
+{
+    for (std::size_t k = 0; k < n; ++k) {
+        const int flags = SQLITE_UTF8 | SQLITE_INNOCUOUS | (r[k].deterministic ? SQLITE_DETERMINISTIC : 0);
+        sqlite3_create_function_v2(db, r[k].name, r[k].args, flags, nullptr, r[k].fn, nullptr, nullptr, nullptr);
+    }
+}
+
+void RegisterTextFunctions(sqlite3* db);
+void RegisterDateFunctions(sqlite3* db);
+
+}  // namespace platform::dao::jet::detail

@@ -1,0 +1,45 @@
+#pragma once
+// Opening documents and help files with the desktop's programs, behind an
+// interface: the program uses xdg-open, tests install a fake that records
+// what would have been opened and answers with a chosen result.
+//
+// Results of Open() follow the shell's "open" operation: a value above 32
+// means the document was handed to a program; 32 or less is a failure:
+//   2  the file does not exist
+//   3  the folder does not exist
+//   31 no program is associated with the document (or none could be started)
+
+#include <QString>
+
+namespace platform {
+
+// Result of a successful Open() (any value above 32 means success).
+constexpr int kOpenSucceeded = 42;
+constexpr int kOpenFileNotFound = 2;
+constexpr int kOpenPathNotFound = 3;
+constexpr int kOpenNoAssociation = 31;
+
+// Commands of the help viewer: the file's default page, or the topic of a
+// context identifier.
+enum class HelpCommand : int {
+    DisplayTopic = 0,
+    HelpContext = 15,
+};
+
+class FileOpener {
+public:
+    virtual ~FileOpener() = default;
+    // Opens a document with the program associated with its type; returns
+    // the result code above.  Never raises.
+    virtual int Open(const QString& path) = 0;
+    // Shows a help file, at its default page (DisplayTopic, contextId 0) or
+    // at the topic of contextId (HelpContext).  The viewer runs on its own;
+    // nothing is reported back.  The desktop's viewers take no topic on their
+    // command line, so the real implementation opens the file itself.
+    virtual void OpenHelp(const QString& helpFile, HelpCommand command, int contextId) = 0;
+};
+
+FileOpener& fileOpener();
+void setFileOpener(FileOpener* fake);
+
+}  // namespace platform

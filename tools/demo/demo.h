@@ -1,0 +1,169 @@
+#pragma once
+// demo - the demo catalogue generator.
+//
+// Writes a complete data folder for one edition of the catalogue: the
+// catalogue database "DAZADIZETQ_<edition>.MDB" with every table the programs
+// read, the empty auxiliary database "DAZADIZEAUX.MDB", the exploded drawings
+// ("Figuras/"), the part photos ("FotoPeca/"), the note attachments
+// ("Anexos/"), the help files and the filter catalogue "FLTRS.PDF".  All the
+// content is invented here and drawn or written by this generator.
+//
+// The content is deterministic: the same options give the same rows and the
+// same pictures.  Tests of every folder build their fixtures with it and find
+// the interesting rows through the Summary that GenerateDataFolder returns.
+//
+// The tables are created with Jet DDL through platform::dao (so every text
+// column gets the layer's collation and type map) and filled with prepared
+// bulk inserts on the layer's SQLite connection, in one transaction.
+//
+// Errors are raised as platform::Error (the layer's Jet errors, or
+// platform::errors numbers for file and option problems).  A failed run
+// leaves an existing data folder untouched: the folder is written beside the
+// target and moved into place only when complete.
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <vector>
+
+namespace demo {
+
+struct Options {
+    // Edition letter "V", "A", "D" or "M".
+    QString edition = QStringLiteral("V");
+    // Target data folder.  An existing folder is replaced only when it is
+    // empty or was written by this generator (it holds the marker file).
+    QString outDir;
+    // Multiplies the item counts: 1 is the demo catalogue (about 3,000
+    // components, repair kits and assemblies), 100 a few hundred thousand.
+    // Values below 1 give smaller fixtures (at least the four families that
+    // hold the special cases).
+    double scale = 1.0;
+    // Seed of the invented content.
+    std::uint32_t seed = 1;
+    // Variants: a catalogue without the part-type table TIPOPECA, and one whose
+    // OBSERVACAO_MEMO has no attachment columns (AnexosP/E/I).
+    bool noTipoPeca = false;
+    bool noAttachments = false;
+    // Update server address written into UMREGISTRO.UrlAtualizacao.
+    QString updateUrl = QStringLiteral("http://127.0.0.1:8765/tqatualizacao");
+    int version = 37;
+    // Drawings, photos, attachments, help files and the filter catalogue.
+    // Writing them needs a QGuiApplication (fonts); tests that only read the
+    // databases switch them off and run under a QCoreApplication.
+    bool writeFiles = true;
+
+    // The smallest folder that still holds every special case of the
+    // Summary, without picture files: the fixture for the tests of other
+    // folders.
+    static Options Fixture(const QString& edition, const QString& outDir)
+    {
+        Options o;
+        o.edition = edition;
+        o.outDir = outDir;
+        o.scale = 0.1;
+        o.writeFiles = false;
+        return o;
+    }
+};
+
+// Parses the command line of tqdemo (without the program name):
+//   --edition V|A|D|M --out DIR [--scale N] [--variant no-tipopeca|no-attachments[,..]]
+//   [--seed S] [--update-url URL | --update-port PORT] [--version N] [--no-files]
+// Raises platform::Error (InvalidProcedureCall) with a readable text on a bad
+// argument.
+Options ParseArguments(const QStringList& args);
+
+// What the generated folder holds, with the codes of the rows that show the
+// catalogue's special cases, so that tests can find them without searching.
+struct Summary {
+    QString dataFolder;      // with a trailing "/"
+    QString catalogueFile;   // full path of DAZADIZETQ_<edition>.MDB
+    QString auxiliaryFile;   // full path of DAZADIZEAUX.MDB
+    QString edition;
+    QMap<QString, long long> rowCounts;  // table name -> rows written
+    int drawingFiles = 0;
+    int photoFiles = 0;
+    int attachmentFiles = 0;
+
+    // The assembly with every feature (several figure pages, item numbers of
+    // every form, kits, optional alternatives, suggestions, notes with
+    // attachments, vehicles, cross references, photo).
+    long showcaseAssembly = 0;
+    QString showcaseNumber;          // canonical company number
+    long showcaseFigure = 0;         // its CodigoFigura
+    int showcasePages = 0;
+    // A second assembly drawn with the same figure, lacking some of the drawn
+    // items (they show as not applicable).
+    long variantAssembly = 0;
+    QStringList variantMissingItems;
+    // Item numbers of the showcase assembly, by form.
+    QStringList itemsDotted;        // "01.001", "01.002", "12.345", ...
+    QStringList itemsSuffixed;      // "12.345A", ...
+    QStringList itemsNumeric;       // "1", "2", "10", "3.5"
+    QStringList itemsOdd;           // "A1", "B-2"
+    QStringList itemsNotDrawn;      // in the component list, on no figure page
+    QString itemWithAlternatives;   // has optional alternative components
+    QString itemInThreeKits;        // served by three repair kits
+    QString itemWithSuggestion;     // carries a buying suggestion of two pages
+    QString itemDrawnTwice;         // two labels on one page
+    long componentUsedTwice = 0;    // at two items of the showcase assembly
+    QStringList itemsOfComponentUsedTwice;
+
+    // Notes.
+    long twoNoteComponent = 0;      // first note long and short, second short only (both at this item)
+    QString twoNoteItem;            // in the showcase assembly
+    long generalNoteComponent = 0;  // note with a Null assembly
+    long assemblyNoteAssembly = 0;  // note of an assembly, attachments in P, E, I
+    QStringList assemblyNoteAttachmentsP;
+    long kitWithFourAttachments = 0;  // four names in an odd list (blank pieces)
+    long apostropheComponent = 0;   // description with an apostrophe (language I)
+    QString missingAttachment;      // named by a note, not in Anexos/
+    QString attachmentCaseMismatch; // stored name whose file differs in letter case
+
+    // Supersession.
+    long chainA = 0, chainB = 0, chainC = 0;  // components A -> B -> C
+    long cycleX = 0, cycleY = 0;              // repair kits X -> Y -> X
+    long replacedAssembly = 0, replacingAssembly = 0;
+
+    // Cross references.
+    QString heavyCrossRefNumber;    // company number with many references
+    int heavyCrossRefCount = 0;
+    long heavyCrossRefComponent = 0;
+    QString manufacturerFragment;   // "12A": several manufacturer numbers contain it
+
+    // Figures.
+    long assemblyMissingDrawing = 0;  // one page names a file that is missing
+    int pageMissingDrawing = 0;       // its NumeroParte
+    int pageWithoutFile = 0;          // NumeroParte whose ArquivoFigura is Null
+    long assemblyWithoutFigure = 0;
+    long assemblyOnePage = 0;
+    long assemblyWithoutKits = 0;
+    long assemblyWithoutVehicles = 0;
+    long assemblyPhotoMissing = 0;    // ArquivoFotoPeca names no file
+    long assemblyPhotoNull = 0;
+    long assemblyPhotoCaseMismatch = 0;
+    long assemblyUnknownType = 0;     // edition D: TipoPeca without TIPOPECA row
+    long axleAssembly = 0;            // edition A: TipoPeca "E"
+
+    // Vehicles.
+    long vehicleWithManyAssemblies = 0;
+    long manufacturerOfVehicle = 0;
+
+    // Version record.
+    QString updateUrl;
+    int version = 0;
+
+    // A short human-readable account (the tqdemo program prints it).
+    QString Text() const;
+};
+
+// Writes the data folder; see the file comment.
+Summary GenerateDataFolder(const Options& options);
+
+// The catalogue file name of an edition: "DAZADIZETQ_" + letter + ".MDB".
+QString CatalogueFileName(const QString& edition);
+
+}  // namespace demo
