@@ -3,7 +3,6 @@
 // materialising the same recordset alone (the data control's Refresh).
 //
 //   bench_lists --data DIR [--runs N]     DIR holds the catalogue database
-//   bench_lists --rows N [--runs N]       a catalogue of N items written here
 //
 // Both sides open the recordset; the list side then hands it to the grid,
 // configures the columns, refreshes the overlay and renders the control.
@@ -16,9 +15,6 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
-
-#include <sqlite3.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -28,63 +24,14 @@ namespace {
 
 using platform::dao::DatabasePtr;
 
-// A catalogue of n items (components, repair kits, assemblies) with the
-// columns the part search reads.
-QString EscreveCatalogo(const QString& pasta, long n)
-{
-    const QString caminho = QDir(pasta).filePath(Modulo::NomeArquivoCatalogo());
-    auto db = platform::dao::DBEngine::CreateDatabase(caminho);
-    db->Execute(QStringLiteral("CREATE TABLE TIPOPECA (CodigoTipoPeca TEXT(1) NOT NULL CONSTRAINT CodigoTipoPeca PRIMARY KEY, "
-                               "DescricaoTipoPecaP TEXT(50) NOT NULL, DescricaoTipoPecaE TEXT(50) NOT NULL, "
-                               "DescricaoTipoPecaI TEXT(50) NOT NULL)"));
-    for (const char* t : {"PECA", "COMPONENTE", "JOGOREPARO"}) {
-        const QString e = QString::fromLatin1(t) == QLatin1String("PECA") ? QStringLiteral("Peca")
-                          : QString::fromLatin1(t) == QLatin1String("COMPONENTE") ? QStringLiteral("Componente")
-                                                                                   : QStringLiteral("JogoReparo");
-        db->Execute(QStringLiteral("CREATE TABLE %1 (Codigo%2 LONG, NumeroEmpresa%2 TEXT(15), Descricao%2P TEXT(50), "
-                                   "Descricao%2E TEXT(50), Descricao%2I TEXT(50), ImagensGrid TEXT(4)%3)")
-                        .arg(QLatin1String(t), e, e == QLatin1String("Peca") ? QStringLiteral(", TipoPeca TEXT(1)") : QString()));
-    }
-    sqlite3* h = db->nativeHandle();
-    sqlite3_exec(h, "BEGIN", nullptr, nullptr, nullptr);
-    sqlite3_exec(h, "INSERT INTO TIPOPECA VALUES ('T','Transmissão','Transmisión','Transmission'),"
-                    "('E','Eixo','Eje','Axle')", nullptr, nullptr, nullptr);
-    const struct {
-        const char* sql;
-        long quantos;
-    } tabelas[] = {
-        {"INSERT INTO COMPONENTE VALUES (?1, ?2, ?3, ?3, ?3, ?4)", n * 80 / 100},
-        {"INSERT INTO JOGOREPARO VALUES (?1, ?2, ?3, ?3, ?3, ?4)", n * 15 / 100},
-        {"INSERT INTO PECA VALUES (?1, ?2, ?3, ?3, ?3, ?4, 'T')", n - n * 80 / 100 - n * 15 / 100},
-    };
-    for (const auto& t : tabelas) {
-        sqlite3_stmt* st = nullptr;
-        sqlite3_prepare_v2(h, t.sql, -1, &st, nullptr);
-        for (long i = 1; i <= t.quantos; ++i) {
-            const QByteArray numero = QByteArray::number(501000000LL + (i * 7919LL) % 98000000LL).rightJustified(10, '0');
-            const QByteArray descricao = "Rolamento de rolos cônicos " + QByteArray::number(i);
-            sqlite3_bind_int64(st, 1, i);
-            sqlite3_bind_text(st, 2, numero.constData(), int(numero.size()), SQLITE_TRANSIENT);
-            sqlite3_bind_text(st, 3, descricao.constData(), int(descricao.size()), SQLITE_TRANSIENT);
-            sqlite3_bind_text(st, 4, i % 4 ? "\r\r\r\r" : " \r\r\r", 4, SQLITE_STATIC);
-            sqlite3_step(st);
-            sqlite3_reset(st);
-        }
-        sqlite3_finalize(st);
-    }
-    sqlite3_exec(h, "COMMIT", nullptr, nullptr, nullptr);
-    db->Close();
-    return caminho;
-}
-
 // The part search with every kind and no box filled, sorted by number.
-QString PesquisaCompleta(bool jet)
+QString PesquisaCompleta()
 {
-    const auto parte = [jet](const QString& t, const QString& e, const QString& tipo, const QString& de) {
+    const auto parte = [](const QString& t, const QString& e, const QString& tipo, const QString& de) {
         const QString numero = QStringLiteral("%1.NumeroEmpresa%2").arg(t, e);
         return QStringLiteral("SELECT %1 AS NumeroEmpresa,%2.Descricao%3P AS Descricao,%4 AS Tipo,%2.Codigo%3 AS Codigo,"
                               "%2.ImagensGrid FROM %5 ")
-            .arg(jet ? QStringLiteral("Format(%1,'0000 000 000')").arg(numero) : numero, t, e, tipo, de);
+            .arg(QStringLiteral("Format(%1,'0000 000 000')").arg(numero), t, e, tipo, de);
     };
     return parte(QStringLiteral("COMPONENTE"), QStringLiteral("Componente"), QStringLiteral("'Componente'"),
                  QStringLiteral("COMPONENTE")) +
@@ -128,28 +75,20 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QCommandLineParser o;
     o.addOption({QStringLiteral("data"), QStringLiteral("Data folder with the catalogue."), QStringLiteral("DIR")});
-    o.addOption({QStringLiteral("rows"), QStringLiteral("Items of a catalogue written here."), QStringLiteral("N"), QStringLiteral("300000")});
     o.addOption({QStringLiteral("runs"), QStringLiteral("Runs of each side."), QStringLiteral("N"), QStringLiteral("5")});
     o.process(app);
 
-    QTemporaryDir temporaria;
-    QString arquivo;
-    if (o.isSet(QStringLiteral("data")))
-        arquivo = QDir(o.value(QStringLiteral("data"))).filePath(Modulo::NomeArquivoCatalogo());
-    else
-        arquivo = EscreveCatalogo(temporaria.path(), o.value(QStringLiteral("rows")).toLong());
+    if (!o.isSet(QStringLiteral("data"))) {
+        std::fprintf(stderr, "usage: bench_lists --data DIR [--runs N]\n");
+        return 2;
+    }
+    const QString arquivo = QDir(o.value(QStringLiteral("data"))).filePath(Modulo::NomeArquivoCatalogo());
     const int runs = std::max(1, o.value(QStringLiteral("runs")).toInt());
 
     try {
         auto ws = platform::dao::DBEngine::CreateWorkspace(QStringLiteral("gWS"));
         DatabasePtr db = ws->OpenDatabase(arquivo, false, true);
-        bool jet = true;
-        try {
-            db->OpenRecordset(QStringLiteral("SELECT Format(1,'00') AS x FROM TIPOPECA"));
-        } catch (const platform::Error&) {
-            jet = false;
-        }
-        const QString sql = PesquisaCompleta(jet);
+        const QString sql = PesquisaCompleta();
 
         std::vector<double> materializa, lista;
         long linhas = 0;
