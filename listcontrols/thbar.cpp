@@ -1,6 +1,6 @@
 #include "listcontrols/thbar.h"
 
-#include "listcontrols/thcolumnspec.h"
+#include "listcontrols/thcolumns.h"
 #include "listcontrols/therrors.h"
 
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #include "listcontrols/thgeometry.h"
 
-#include "listcontrols/thcolumnspec.h"
+#include "listcontrols/thcolumns.h"
 
 #include <QStringList>
 

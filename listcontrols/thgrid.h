@@ -15,7 +15,7 @@
 //   2. ObtemDataControl with the data control the list shows (it also binds
 //      the DataSource when none is bound);
 //   3. ObtemPictures with the icon pictures when the specs have icon columns;
-//   4. ConfiguraColunas with the column specs (thcolumnspec.h); it ends with
+//   4. ConfiguraColunas with the column specs (thcolumns.h); it ends with
 //      an AtualizaGrid;
 //   5. after every requery or move of the current record done by the host:
 //      AnalisarScollProximoRefresh when the row count may change, the data
@@ -34,7 +34,7 @@
 // as the events of the design, with its names and arguments; the mouse
 // wheel is not handled here: the window routes it to Scroll.
 
-#include "listcontrols/thcolumnspec.h"
+#include "listcontrols/thcolumns.h"
 #include "listcontrols/thgeometry.h"
 #include "platform/dao/dao.h"
 

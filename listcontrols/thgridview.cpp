@@ -1,6 +1,6 @@
 #include "listcontrols/thgridview.h"
 
-#include "listcontrols/thcolumnspec.h"
+#include "listcontrols/thcolumns.h"
 #include "listcontrols/thwidgets.h"
 
 #include <QHeaderView>

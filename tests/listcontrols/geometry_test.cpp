@@ -1,7 +1,7 @@
 // Sizing, frame decision, hover keys and the drop-down's heights and
 // layouts, without widgets.
 
-#include "listcontrols/thcolumnspec.h"
+#include "listcontrols/thcolumns.h"
 #include "listcontrols/thgeometry.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "listcontrols/thcolumnspec.h"
+#include "listcontrols/thcolumns.h"
 
 #include "listcontrols/therrors.h"
 

@@ -1,6 +1,6 @@
 // The column-spec language and the column layout it yields, without widgets.
 
-#include "listcontrols/thcolumnspec.h"
+#include "listcontrols/thcolumns.h"
 
 #include "platform/base/error.h"
 
