@@ -20,10 +20,8 @@ namespace {
 
 void fnDateSerial(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
-    if (anyNull(3, argv)) {
-        sqlite3_result_null(ctx);
+    if (nullIn(ctx, 3, argv))
         return;
-    }
     long long y, m, d;
     if (!intOf(argv[0], &y) || !intOf(argv[1], &m) || !intOf(argv[2], &d))
         return typeMismatch(ctx);
@@ -38,10 +36,8 @@ void fnDateSerial(sqlite3_context* ctx, int, sqlite3_value** argv)
 
 void fnTimeSerial(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
-    if (anyNull(3, argv)) {
-        sqlite3_result_null(ctx);
+    if (nullIn(ctx, 3, argv))
         return;
-    }
     long long h, m, s;
     if (!intOf(argv[0], &h) || !intOf(argv[1], &m) || !intOf(argv[2], &s))
         return typeMismatch(ctx);
@@ -82,13 +78,9 @@ int partOf(double days, Part p, int firstDay = 1)
 template <Part P>
 void fnPart(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 {
-    if (isNull(argv[0])) {
-        sqlite3_result_null(ctx);
-        return;
-    }
     double days;
-    if (!dayNumberOf(argv[0], &days))
-        return typeMismatch(ctx);
+    if (!dayNumberArg(ctx, argv[0], &days))
+        return;
     long long firstDay = 1;
     if (argc > 1 && !isNull(argv[1]) && (!intOf(argv[1], &firstDay) || firstDay < 0 || firstDay > 7))
         return invalidCall(ctx);
@@ -109,10 +101,8 @@ bool intervalOf(sqlite3_value* v, QString* out)
 
 void fnDateAdd(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
-    if (isNull(argv[1]) || isNull(argv[2])) {
-        sqlite3_result_null(ctx);
+    if (nullIn(ctx, 2, argv + 1))
         return;
-    }
     QString interval;
     if (!intervalOf(argv[0], &interval))
         return invalidCall(ctx);
@@ -153,10 +143,8 @@ void fnDateAdd(sqlite3_context* ctx, int, sqlite3_value** argv)
 
 void fnDateDiff(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 {
-    if (isNull(argv[1]) || isNull(argv[2])) {
-        sqlite3_result_null(ctx);
+    if (nullIn(ctx, 2, argv + 1))
         return;
-    }
     QString interval;
     if (!intervalOf(argv[0], &interval))
         return invalidCall(ctx);
@@ -197,10 +185,8 @@ void fnDateDiff(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 
 void fnDatePart(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 {
-    if (isNull(argv[1])) {
-        sqlite3_result_null(ctx);
+    if (nullIn(ctx, argv[1]))
         return;
-    }
     QString interval;
     if (!intervalOf(argv[0], &interval))
         return invalidCall(ctx);
@@ -233,41 +219,18 @@ void fnDatePart(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     sqlite3_result_int(ctx, partOf(days, p, fd));
 }
 
-void fnCDate(sqlite3_context* ctx, int, sqlite3_value** argv)
+// CDate, DateValue and TimeValue: the day number, its date, its time of day.
+template <double (*F)(double)>
+void fnDayNumber(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
-    if (isNull(argv[0])) {
-        sqlite3_result_null(ctx);
-        return;
-    }
     double days;
-    if (!dayNumberOf(argv[0], &days))
-        return typeMismatch(ctx);
-    sqlite3_result_double(ctx, days);
+    if (dayNumberArg(ctx, argv[0], &days))
+        sqlite3_result_double(ctx, F(days));
 }
 
-void fnDateValue(sqlite3_context* ctx, int, sqlite3_value** argv)
-{
-    if (isNull(argv[0])) {
-        sqlite3_result_null(ctx);
-        return;
-    }
-    double days;
-    if (!dayNumberOf(argv[0], &days))
-        return typeMismatch(ctx);
-    sqlite3_result_double(ctx, std::trunc(days));
-}
-
-void fnTimeValue(sqlite3_context* ctx, int, sqlite3_value** argv)
-{
-    if (isNull(argv[0])) {
-        sqlite3_result_null(ctx);
-        return;
-    }
-    double days;
-    if (!dayNumberOf(argv[0], &days))
-        return typeMismatch(ctx);
-    sqlite3_result_double(ctx, std::fabs(days - std::trunc(days)));
-}
+double wholeDay(double days) { return days; }
+double dateOf(double days) { return std::trunc(days); }
+double timeOf(double days) { return std::fabs(days - std::trunc(days)); }
 
 
 const Registration kDateFunctions[] = {
@@ -286,9 +249,9 @@ const Registration kDateFunctions[] = {
     {"jet_dateadd", 3, fnDateAdd, true},
     {"jet_datediff", -1, fnDateDiff, true},
     {"jet_datepart", -1, fnDatePart, true},
-    {"jet_cdate", 1, fnCDate, true},
-    {"jet_datevalue", 1, fnDateValue, true},
-    {"jet_timevalue", 1, fnTimeValue, true},
+    {"jet_cdate", 1, fnDayNumber<wholeDay>, true},
+    {"jet_datevalue", 1, fnDayNumber<dateOf>, true},
+    {"jet_timevalue", 1, fnDayNumber<timeOf>, true},
 };
 
 }  // namespace

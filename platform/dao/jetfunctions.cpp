@@ -44,10 +44,8 @@ enum class Arith { Add, Sub, Mul };
 
 void arithmetic(sqlite3_context* ctx, sqlite3_value** argv, Arith op)
 {
-    if (isNull(argv[0]) || isNull(argv[1])) {
-        sqlite3_result_null(ctx);
+    if (nullIn(ctx, 2, argv))
         return;
-    }
     if (sqlite3_value_type(argv[0]) == SQLITE_INTEGER && sqlite3_value_type(argv[1]) == SQLITE_INTEGER) {
         const long long a = sqlite3_value_int64(argv[0]), b = sqlite3_value_int64(argv[1]);
         long long r;
@@ -90,56 +88,31 @@ void fnMul(sqlite3_context* ctx, int, sqlite3_value** argv) { arithmetic(ctx, ar
 
 void fnDiv(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
-    if (anyNull(2, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
     double a, b;
-    if (!numberOf(argv[0], &a) || !numberOf(argv[1], &b))
-        return typeMismatch(ctx);
+    if (!readArgs(ctx, argv, numberOf, &a, &b))
+        return;
     if (b == 0)
         return divisionByZero(ctx);
     sqlite3_result_double(ctx, a / b);
 }
 
 // "\" and Mod round their operands to whole numbers first.
-void fnIntDiv(sqlite3_context* ctx, int, sqlite3_value** argv)
+template <bool Mod>
+void fnWholeDivision(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
-    if (anyNull(2, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
     long long a, b;
-    if (!intOf(argv[0], &a) || !intOf(argv[1], &b))
-        return typeMismatch(ctx);
+    if (!readArgs(ctx, argv, intOf, &a, &b))
+        return;
     if (b == 0)
         return divisionByZero(ctx);
-    sqlite3_result_int64(ctx, a / b);
-}
-
-void fnMod(sqlite3_context* ctx, int, sqlite3_value** argv)
-{
-    if (anyNull(2, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
-    long long a, b;
-    if (!intOf(argv[0], &a) || !intOf(argv[1], &b))
-        return typeMismatch(ctx);
-    if (b == 0)
-        return divisionByZero(ctx);
-    sqlite3_result_int64(ctx, a % b);
+    sqlite3_result_int64(ctx, Mod ? a % b : a / b);
 }
 
 void fnPow(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
-    if (anyNull(2, argv)) {
-        sqlite3_result_null(ctx);
-        return;
-    }
     double a, b;
-    if (!numberOf(argv[0], &a) || !numberOf(argv[1], &b))
-        return typeMismatch(ctx);
+    if (!readArgs(ctx, argv, numberOf, &a, &b))
+        return;
     const double r = std::pow(a, b);
     if (std::isnan(r))
         return invalidCall(ctx);
@@ -174,10 +147,8 @@ void fnNeg(sqlite3_context* ctx, int, sqlite3_value** argv)
 void fnLike(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
     // like(pattern, text): SQLite's "text LIKE pattern".
-    if (anyNull(2, argv)) {
-        sqlite3_result_null(ctx);
+    if (nullIn(ctx, 2, argv))
         return;
-    }
     auto* compiled = static_cast<detail::LikePattern*>(sqlite3_get_auxdata(ctx, 0));
     std::unique_ptr<detail::LikePattern> fresh;
     if (!compiled) {
@@ -298,10 +269,8 @@ double truncOf(double d) { return std::trunc(d); }
 
 void fnCStr(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
-    if (isNull(argv[0])) {
-        sqlite3_result_null(ctx);
+    if (nullIn(ctx, argv[0]))
         return;
-    }
     std::string buf;
     resultText(ctx, textOf(argv[0], buf));
 }
@@ -309,13 +278,9 @@ void fnCStr(sqlite3_context* ctx, int, sqlite3_value** argv)
 template <long long Lo, long long Hi>
 void fnWhole(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
-    if (isNull(argv[0])) {
-        sqlite3_result_null(ctx);
-        return;
-    }
     double d;
-    if (!numberOf(argv[0], &d))
-        return typeMismatch(ctx);
+    if (!numberArg(ctx, argv[0], &d))
+        return;
     d = std::nearbyint(d);
     if (!(d >= double(Lo) && d <= double(Hi)))
         return overflow(ctx);
@@ -324,25 +289,16 @@ void fnWhole(sqlite3_context* ctx, int, sqlite3_value** argv)
 
 void fnCDbl(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
-    if (isNull(argv[0])) {
-        sqlite3_result_null(ctx);
-        return;
-    }
     double d;
-    if (!numberOf(argv[0], &d))
-        return typeMismatch(ctx);
-    sqlite3_result_double(ctx, d);
+    if (numberArg(ctx, argv[0], &d))
+        sqlite3_result_double(ctx, d);
 }
 
 void fnCSng(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
-    if (isNull(argv[0])) {
-        sqlite3_result_null(ctx);
-        return;
-    }
     double d;
-    if (!numberOf(argv[0], &d))
-        return typeMismatch(ctx);
+    if (!numberArg(ctx, argv[0], &d))
+        return;
     if (std::fabs(d) > double(std::numeric_limits<float>::max()))
         return overflow(ctx);
     // A Single keeps about 7 significant digits.
@@ -351,22 +307,15 @@ void fnCSng(sqlite3_context* ctx, int, sqlite3_value** argv)
 
 void fnCCur(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
-    if (isNull(argv[0])) {
-        sqlite3_result_null(ctx);
-        return;
-    }
     double d;
-    if (!numberOf(argv[0], &d))
-        return typeMismatch(ctx);
-    resultNumber(ctx, vb::Round(d, 4));
+    if (numberArg(ctx, argv[0], &d))
+        resultNumber(ctx, vb::Round(d, 4));
 }
 
 void fnCBool(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
-    if (isNull(argv[0])) {
-        sqlite3_result_null(ctx);
+    if (nullIn(ctx, argv[0]))
         return;
-    }
     double d;
     if (numberOf(argv[0], &d)) {
         resultBool(ctx, d != 0);
@@ -387,13 +336,9 @@ void fnCBool(sqlite3_context* ctx, int, sqlite3_value** argv)
 template <double (*F)(double)>
 void fnMath(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
-    if (isNull(argv[0])) {
-        sqlite3_result_null(ctx);
-        return;
-    }
     double d;
-    if (!numberOf(argv[0], &d))
-        return typeMismatch(ctx);
+    if (!numberArg(ctx, argv[0], &d))
+        return;
     const double r = F(d);
     if (std::isnan(r))
         return invalidCall(ctx);
@@ -413,13 +358,11 @@ double logOf(double d) { return d <= 0 ? std::nan("") : std::log(d); }
 
 void fnRound(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 {
-    if (isNull(argv[0])) {
-        sqlite3_result_null(ctx);
-        return;
-    }
     double d;
     long long digits = 0;
-    if (!numberOf(argv[0], &d) || (argc > 1 && !intOf(argv[1], &digits)))
+    if (!numberArg(ctx, argv[0], &d))
+        return;
+    if (argc > 1 && !intOf(argv[1], &digits))
         return typeMismatch(ctx);
     if (digits < 0)
         return invalidCall(ctx);
@@ -470,8 +413,8 @@ const Registration kFunctions[] = {
     {"jet_sub", 2, fnSub, true},
     {"jet_mul", 2, fnMul, true},
     {"jet_div", 2, fnDiv, true},
-    {"jet_idiv", 2, fnIntDiv, true},
-    {"jet_mod", 2, fnMod, true},
+    {"jet_idiv", 2, fnWholeDivision<false>, true},
+    {"jet_mod", 2, fnWholeDivision<true>, true},
     {"jet_pow", 2, fnPow, true},
     {"jet_neg", 1, fnNeg, true},
     {"jet_format", -1, fnFormat, true},

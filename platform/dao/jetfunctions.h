@@ -33,6 +33,7 @@ inline void typeMismatch(sqlite3_context* ctx) { raise(ctx, 3464, "Data type mis
 inline void invalidCall(sqlite3_context* ctx) { raise(ctx, 5, "Invalid procedure call or argument."); }
 inline void overflow(sqlite3_context* ctx) { raise(ctx, 6, "Overflow."); }
 inline void divisionByZero(sqlite3_context* ctx) { raise(ctx, 11, "Division by zero."); }
+inline void invalidUseOfNull(sqlite3_context* ctx) { raise(ctx, 94, "Invalid use of Null."); }
 
 inline void resultText(sqlite3_context* ctx, std::string_view s)
 {
@@ -156,6 +157,58 @@ inline Value valueOf(sqlite3_value* v)
     return out;
 }
 
+// ---------------------------------------------------------------------------
+// The start of most functions: Null in gives Null out, and an argument that
+// is not of the kind needed is a type mismatch.  Each returns false when the
+// result is set already (Null or the error), true with the argument read.
+
+inline bool nullIn(sqlite3_context* ctx, sqlite3_value* v)
+{
+    if (!isNull(v))
+        return false;
+    sqlite3_result_null(ctx);
+    return true;
+}
+
+inline bool nullIn(sqlite3_context* ctx, int argc, sqlite3_value** argv)
+{
+    if (!anyNull(argc, argv))
+        return false;
+    sqlite3_result_null(ctx);
+    return true;
+}
+
+template <typename T>
+inline bool readArg(sqlite3_context* ctx, sqlite3_value* v, bool (*read)(sqlite3_value*, T*), T* out)
+{
+    if (nullIn(ctx, v))
+        return false;
+    if (read(v, out))
+        return true;
+    typeMismatch(ctx);
+    return false;
+}
+
+inline bool numberArg(sqlite3_context* ctx, sqlite3_value* v, double* out) { return readArg(ctx, v, numberOf, out); }
+inline bool intArg(sqlite3_context* ctx, sqlite3_value* v, long long* out) { return readArg(ctx, v, intOf, out); }
+inline bool dayNumberArg(sqlite3_context* ctx, sqlite3_value* v, double* out)
+{
+    return readArg(ctx, v, dayNumberOf, out);
+}
+
+// The two operands of an operator: Null in either gives Null.
+template <typename T>
+inline bool readArgs(sqlite3_context* ctx, sqlite3_value** argv, bool (*read)(sqlite3_value*, T*), T* a, T* b)
+{
+    if (nullIn(ctx, 2, argv))
+        return false;
+    if (read(argv[0], a) && read(argv[1], b))
+        return true;
+    typeMismatch(ctx);
+    return false;
+}
+
+// ---------------------------------------------------------------------------
 // UTF-8 character helpers
 inline bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 

@@ -20,7 +20,7 @@ namespace {
 bool countArg(sqlite3_context* ctx, sqlite3_value* v, long long* out)
 {
     if (isNull(v)) {
-        raise(ctx, 94, "Invalid use of Null.");
+        invalidUseOfNull(ctx);
         return false;
     }
     if (!intOf(v, out)) {
@@ -37,11 +37,7 @@ bool countArg(sqlite3_context* ctx, sqlite3_value* v, long long* out)
 void fnLeft(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
     long long n;
-    if (isNull(argv[0])) {
-        sqlite3_result_null(ctx);
-        return;
-    }
-    if (!countArg(ctx, argv[1], &n))
+    if (nullIn(ctx, argv[0]) || !countArg(ctx, argv[1], &n))
         return;
     std::string buf;
     const std::string_view s = textOf(argv[0], buf);
@@ -51,11 +47,7 @@ void fnLeft(sqlite3_context* ctx, int, sqlite3_value** argv)
 void fnRight(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
     long long n;
-    if (isNull(argv[0])) {
-        sqlite3_result_null(ctx);
-        return;
-    }
-    if (!countArg(ctx, argv[1], &n))
+    if (nullIn(ctx, argv[0]) || !countArg(ctx, argv[1], &n))
         return;
     std::string buf;
     const std::string_view s = textOf(argv[0], buf);
@@ -67,11 +59,7 @@ void fnRight(sqlite3_context* ctx, int, sqlite3_value** argv)
 void fnMid(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 {
     long long start, n = -1;
-    if (isNull(argv[0])) {
-        sqlite3_result_null(ctx);
-        return;
-    }
-    if (!countArg(ctx, argv[1], &start))
+    if (nullIn(ctx, argv[0]) || !countArg(ctx, argv[1], &start))
         return;
     if (start < 1)
         return invalidCall(ctx);
@@ -86,10 +74,8 @@ void fnMid(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 
 void fnLen(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
-    if (isNull(argv[0])) {
-        sqlite3_result_null(ctx);
+    if (nullIn(ctx, argv[0]))
         return;
-    }
     std::string buf;
     sqlite3_result_int64(ctx, sqlite3_int64(charCount(textOf(argv[0], buf))));
 }
@@ -97,10 +83,8 @@ void fnLen(sqlite3_context* ctx, int, sqlite3_value** argv)
 template <bool Upper>
 void fnCase(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
-    if (isNull(argv[0])) {
-        sqlite3_result_null(ctx);
+    if (nullIn(ctx, argv[0]))
         return;
-    }
     thread_local std::string buf;
     const std::string_view s = textOf(argv[0], buf);
     bool ascii = true;
@@ -121,10 +105,8 @@ void fnCase(sqlite3_context* ctx, int, sqlite3_value** argv)
 template <bool Left, bool Right>
 void fnTrim(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
-    if (isNull(argv[0])) {
-        sqlite3_result_null(ctx);
+    if (nullIn(ctx, argv[0]))
         return;
-    }
     std::string buf;
     std::string_view s = textOf(argv[0], buf);
     if (Left)
@@ -143,7 +125,7 @@ void fnInStr(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     int first = 0;
     if (argc >= 3) {
         if (isNull(argv[0]))
-            return raise(ctx, 94, "Invalid use of Null.");
+            return invalidUseOfNull(ctx);
         if (!intOf(argv[0], &start))
             return typeMismatch(ctx);
         if (start < 1)
@@ -153,10 +135,8 @@ void fnInStr(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     long long compare = 1;
     if (argc == 4 && !isNull(argv[3]) && !intOf(argv[3], &compare))
         return typeMismatch(ctx);
-    if (isNull(argv[first]) || isNull(argv[first + 1])) {
-        sqlite3_result_null(ctx);
+    if (nullIn(ctx, 2, argv + first))
         return;
-    }
     QString text = qtextOf(argv[first]), sought = qtextOf(argv[first + 1]);
     const QList<uint> t = text.toUcs4(), p = sought.toUcs4();
     const long long n = t.size(), m = p.size();
@@ -183,12 +163,10 @@ void fnInStr(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 void fnReplace(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 {
     // Replace(text, find, with [, start [, count [, compare]]])
-    if (isNull(argv[0])) {
-        sqlite3_result_null(ctx);
+    if (nullIn(ctx, argv[0]))
         return;
-    }
     if (isNull(argv[1]) || isNull(argv[2]))
-        return raise(ctx, 94, "Invalid use of Null.");
+        return invalidUseOfNull(ctx);
     long long start = 1, count = -1, compare = 0;
     if ((argc > 3 && !intOf(argv[3], &start)) || (argc > 4 && !intOf(argv[4], &count)) ||
         (argc > 5 && !intOf(argv[5], &compare)))
@@ -220,10 +198,8 @@ void fnReplace(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 
 void fnStrComp(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 {
-    if (isNull(argv[0]) || isNull(argv[1])) {
-        sqlite3_result_null(ctx);
+    if (nullIn(ctx, 2, argv))
         return;
-    }
     long long compare = 1;
     if (argc > 2 && !isNull(argv[2]) && !intOf(argv[2], &compare))
         return typeMismatch(ctx);
@@ -259,7 +235,7 @@ void fnChr(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
     long long code;
     if (isNull(argv[0]))
-        return raise(ctx, 94, "Invalid use of Null.");
+        return invalidUseOfNull(ctx);
     if (!intOf(argv[0], &code))
         return typeMismatch(ctx);
     if (code < 0 || code > 255)
@@ -271,7 +247,7 @@ void fnChr(sqlite3_context* ctx, int, sqlite3_value** argv)
 void fnAsc(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
     if (isNull(argv[0]))
-        return raise(ctx, 94, "Invalid use of Null.");
+        return invalidUseOfNull(ctx);
     const QString s = qtextOf(argv[0]);
     if (s.isEmpty())
         return invalidCall(ctx);
@@ -298,7 +274,7 @@ void fnString(sqlite3_context* ctx, int, sqlite3_value** argv)
     if (!countArg(ctx, argv[0], &n))
         return;
     if (isNull(argv[1]))
-        return raise(ctx, 94, "Invalid use of Null.");
+        return invalidUseOfNull(ctx);
     QString ch;
     long long code;
     if (sqlite3_value_type(argv[1]) == SQLITE_TEXT) {
@@ -315,13 +291,9 @@ void fnString(sqlite3_context* ctx, int, sqlite3_value** argv)
 
 void fnStr(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
-    if (isNull(argv[0])) {
-        sqlite3_result_null(ctx);
-        return;
-    }
     double d;
-    if (!numberOf(argv[0], &d))
-        return typeMismatch(ctx);
+    if (!numberArg(ctx, argv[0], &d))
+        return;
     std::string s = d >= 0 ? " " : "";
     vb::AppendNumberText(d, s);
     resultText(ctx, s);
@@ -329,13 +301,9 @@ void fnStr(sqlite3_context* ctx, int, sqlite3_value** argv)
 
 void fnHex(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
-    if (isNull(argv[0])) {
-        sqlite3_result_null(ctx);
-        return;
-    }
     long long v;
-    if (!intOf(argv[0], &v))
-        return typeMismatch(ctx);
+    if (!intArg(ctx, argv[0], &v))
+        return;
     if (v < -2147483648LL || v > 4294967295LL)
         return overflow(ctx);
     resultText(ctx, QString::number(static_cast<quint32>(v), 16).toUpper());
