@@ -353,6 +353,17 @@ void appendGeneralDate(std::string& out, double days)
     }
 }
 
+// A value as it is written without a mask.
+void appendValueText(const Value& v, std::string& out)
+{
+    switch (v.kind) {
+    case Value::Integer: appendInt(out, v.i); break;
+    case Value::Real: AppendNumberText(v.r, out); break;
+    case Value::Date: appendGeneralDate(out, v.r); break;
+    default: out.append(v.text); break;
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Text helpers
 
@@ -363,6 +374,34 @@ void appendUtf8(std::string& out, const QString& s)
 }
 
 QString fromUtf8(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+std::string_view viewOf(const QByteArray& b) { return std::string_view(b.constData(), std::size_t(b.size())); }
+
+// The UTF-8 bytes of a value taken as text (a byte array as it is).
+QByteArray utf8Of(const QVariant& v)
+{
+    return v.metaType().id() == QMetaType::QByteArray ? v.toByteArray() : v.toString().toUtf8();
+}
+
+bool isWholeNumberType(int id)
+{
+    switch (id) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+    case QMetaType::Char:
+    case QMetaType::UChar:
+    case QMetaType::SChar:
+        return true;
+    default:
+        return false;
+    }
+}
 
 }  // namespace
 
@@ -460,7 +499,8 @@ QStringList splitSections(const QString& mask)
     return out;
 }
 
-bool hasNumberPlaceholder(const QString& text)
+// Whether the mask has one of the characters outside quotes and escapes.
+bool hasPlaceholder(const QString& text, QLatin1StringView placeholders)
 {
     bool quoted = false;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -469,27 +509,14 @@ bool hasNumberPlaceholder(const QString& text)
             quoted = !quoted;
         else if (!quoted && c == QLatin1Char('\\'))
             ++i;
-        else if (!quoted && (c == QLatin1Char('0') || c == QLatin1Char('#')))
+        else if (!quoted && placeholders.contains(c))
             return true;
     }
     return false;
 }
 
-bool hasTextPlaceholder(const QString& text)
-{
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == QLatin1Char('"'))
-            quoted = !quoted;
-        else if (!quoted && c == QLatin1Char('\\'))
-            ++i;
-        else if (!quoted && (c == QLatin1Char('@') || c == QLatin1Char('&') || c == QLatin1Char('<') ||
-                             c == QLatin1Char('>') || c == QLatin1Char('!')))
-            return true;
-    }
-    return false;
-}
+bool hasNumberPlaceholder(const QString& text) { return hasPlaceholder(text, QLatin1StringView("0#")); }
+bool hasTextPlaceholder(const QString& text) { return hasPlaceholder(text, QLatin1StringView("@&<>!")); }
 
 void addLiteral(std::vector<FormatMask::Impl::Token>& toks, const QString& text)
 {
@@ -1099,12 +1126,7 @@ bool FormatMask::Impl::apply(const Value& v, std::string& out) const
         return false;
     }
     if (noMask) {
-        switch (v.kind) {
-        case Value::Integer: appendInt(out, v.i); break;
-        case Value::Real: AppendNumberText(v.r, out); break;
-        case Value::Date: appendGeneralDate(out, v.r); break;
-        default: out.assign(v.text); break;
-        }
+        appendValueText(v, out);
         return true;
     }
 
@@ -1112,18 +1134,9 @@ bool FormatMask::Impl::apply(const Value& v, std::string& out) const
     // Text masks take the value as text.
     if (first.kind == Kind::Text) {
         std::string tmp;
-        std::string_view text = v.text;
-        if (v.kind == Value::Integer) {
-            appendInt(tmp, v.i);
-            text = tmp;
-        } else if (v.kind == Value::Real) {
-            AppendNumberText(v.r, tmp);
-            text = tmp;
-        } else if (v.kind == Value::Date) {
-            appendGeneralDate(tmp, v.r);
-            text = tmp;
-        }
-        formatText(first, text, out);
+        if (v.kind != Value::Text)
+            appendValueText(v, tmp);
+        formatText(first, v.kind == Value::Text ? v.text : std::string_view(tmp), out);
         return true;
     }
 
@@ -1214,41 +1227,22 @@ bool IsNumeric(const QVariant& value)
 {
     if (!value.isValid() || value.isNull())
         return false;
-    switch (value.metaType().id()) {
-    case QMetaType::Bool:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-    case QMetaType::Char:
-    case QMetaType::UChar:
-    case QMetaType::SChar:
-    case QMetaType::Double:
-    case QMetaType::Float:
+    const int id = value.metaType().id();
+    if (id == QMetaType::Bool || id == QMetaType::Double || id == QMetaType::Float || isWholeNumberType(id))
         return true;
-    case QMetaType::QString: {
-        const QByteArray b = value.toString().toUtf8();
-        return IsNumericText(std::string_view(b.constData(), std::size_t(b.size())));
-    }
-    case QMetaType::QByteArray: {
-        const QByteArray b = value.toByteArray();
-        return IsNumericText(std::string_view(b.constData(), std::size_t(b.size())));
-    }
-    default:
-        return false;
-    }
+    if (id == QMetaType::QString || id == QMetaType::QByteArray)
+        return IsNumericText(viewOf(utf8Of(value)));
+    return false;
 }
 
 double Val(std::string_view s)
 {
     std::string buf;
     std::size_t i = 0;
+    // Val skips blanks, tabs and line feeds, but not carriage returns.
+    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n'; };
     auto skip = [&] {
-        while (i < s.size() && (s[i] == ' ' || s[i] == '\t' || s[i] == '\n'))
+        while (i < s.size() && blank(s[i]))
             ++i;
     };
     skip();
@@ -1256,7 +1250,7 @@ double Val(std::string_view s)
         // Radix numbers may have blanks between their digits as well.
         std::string compact;
         for (std::size_t k = i; k < s.size(); ++k)
-            if (s[k] != ' ' && s[k] != '\t' && s[k] != '\n')
+            if (!blank(s[k]))
                 compact += s[k];
         std::size_t j = 0;
         std::int64_t v = 0;
@@ -1275,7 +1269,7 @@ double Val(std::string_view s)
         } else if (c == '.' && !point) {
             buf += c;
             point = true;
-        } else if (c != ' ' && c != '\t' && c != '\n') {
+        } else if (!blank(c)) {
             break;
         }
         ++i;
@@ -1285,7 +1279,7 @@ double Val(std::string_view s)
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
         std::size_t k = i + 1;
         std::string exp = "e";
-        while (k < s.size() && (s[k] == ' ' || s[k] == '\t' || s[k] == '\n'))
+        while (k < s.size() && blank(s[k]))
             ++k;
         if (k < s.size() && (s[k] == '+' || s[k] == '-'))
             exp += s[k++];
@@ -1294,7 +1288,7 @@ double Val(std::string_view s)
             if (s[k] >= '0' && s[k] <= '9') {
                 exp += s[k];
                 expDigits = true;
-            } else if (s[k] != ' ' && s[k] != '\t' && s[k] != '\n') {
+            } else if (!blank(s[k])) {
                 break;
             }
             ++k;
@@ -1314,7 +1308,7 @@ double Val(std::string_view s)
 double Val(QStringView text)
 {
     const QByteArray b = text.toUtf8();
-    return Val(std::string_view(b.constData(), std::size_t(b.size())));
+    return Val(viewOf(b));
 }
 
 void AppendNumberText(double value, std::string& out)
@@ -1395,24 +1389,16 @@ Value toValue(const QVariant& v, QByteArray& holder)
     Value out;
     if (!v.isValid() || v.isNull())
         return out;
-    switch (v.metaType().id()) {
+    const int id = v.metaType().id();
+    if (isWholeNumberType(id)) {
+        out.kind = Value::Integer;
+        out.i = v.toLongLong();
+        return out;
+    }
+    switch (id) {
     case QMetaType::Bool:
         out.kind = Value::Integer;
         out.i = v.toBool() ? -1 : 0;
-        break;
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-    case QMetaType::Char:
-    case QMetaType::UChar:
-    case QMetaType::SChar:
-        out.kind = Value::Integer;
-        out.i = v.toLongLong();
         break;
     case QMetaType::Double:
     case QMetaType::Float:
@@ -1425,15 +1411,10 @@ Value toValue(const QVariant& v, QByteArray& holder)
         out.kind = Value::Date;
         out.r = dateOf(v);
         break;
-    case QMetaType::QByteArray:
-        holder = v.toByteArray();
-        out.kind = Value::Text;
-        out.text = std::string_view(holder.constData(), std::size_t(holder.size()));
-        break;
     default:
-        holder = v.toString().toUtf8();
+        holder = utf8Of(v);
         out.kind = Value::Text;
-        out.text = std::string_view(holder.constData(), std::size_t(holder.size()));
+        out.text = viewOf(holder);
         break;
     }
     return out;
@@ -1460,10 +1441,8 @@ double CDbl(const QVariant& value)
         return dateOf(value);
     if (IsNumeric(value)) {
         if (value.metaType().id() == QMetaType::QString || value.metaType().id() == QMetaType::QByteArray) {
-            const QByteArray b = value.metaType().id() == QMetaType::QString ? value.toString().toUtf8()
-                                                                             : value.toByteArray();
             Decimal x;
-            parseNumeric(std::string_view(b.constData(), std::size_t(b.size())), x);
+            parseNumeric(viewOf(utf8Of(value)), x);
             return toDouble(x);
         }
         return value.toDouble();
@@ -1621,7 +1600,7 @@ QVariant Format(const QVariant& value, const QString& mask)
     QByteArray holder;
     const Value v = toValue(value, holder);
     const QByteArray m = mask.toUtf8();
-    const FormatMask fm(std::string_view(m.constData(), std::size_t(m.size())));
+    const FormatMask fm(viewOf(m));
     std::string out;
     if (!fm.apply(v, out))
         return {};
