@@ -5,6 +5,7 @@
 #include "core/searchtext.h"
 #include "platform/base/error.h"
 #include "platform/dao/dao.h"
+#include "platform/desktop/color.h"
 #include "platform/desktop/units.h"
 
 #include <QFont>

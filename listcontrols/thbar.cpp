@@ -2,21 +2,10 @@
 
 #include "listcontrols/thcolumns.h"
 #include "listcontrols/therrors.h"
+#include "platform/desktop/units.h"
 
 #include <QMouseEvent>
 #include <QPainter>
-
-#include <cmath>
-
-int TwipsParaPx(int twips)
-{
-    return static_cast<int>(std::lround(static_cast<double>(twips) / THLayout::TwipsPorPixel));
-}
-
-int PxParaTwips(int px)
-{
-    return px * THLayout::TwipsPorPixel;
-}
 
 QFont FonteArial9()
 {
@@ -167,7 +156,7 @@ void THBarra::descarregaIcones()
 
 void THBarra::posicionaIcone(THPicture* icone, int esquerdaTwips, int topoTwips)
 {
-    icone->move(TwipsParaPx(esquerdaTwips), TwipsParaPx(topoTwips));
+    icone->move(platform::twipsToPixels(esquerdaTwips), platform::twipsToPixels(topoTwips));
 }
 
 void THBarra::paintEvent(QPaintEvent*)
@@ -179,7 +168,7 @@ void THBarra::paintEvent(QPaintEvent*)
         if (!l.visivel)
             continue;
         p.setPen(l.cor);
-        p.drawLine(TwipsParaPx(l.x1Twips), TwipsParaPx(l.y1Twips), TwipsParaPx(l.x2Twips), TwipsParaPx(l.y2Twips));
+        p.drawLine(platform::twipsToPixels(l.x1Twips), platform::twipsToPixels(l.y1Twips), platform::twipsToPixels(l.x2Twips), platform::twipsToPixels(l.y2Twips));
     }
     for (const Rotulo& r : m_rotulos) {
         if (!r.visivel || r.caption.isEmpty())
@@ -188,8 +177,8 @@ void THBarra::paintEvent(QPaintEvent*)
         f.setItalic(r.italico);
         p.setFont(f);
         p.setPen(r.cor);
-        const QRect caixa(TwipsParaPx(r.esquerdaTwips), TwipsParaPx(r.topoTwips), TwipsParaPx(r.larguraTwips),
-                          TwipsParaPx(r.alturaTwips));
+        const QRect caixa(platform::twipsToPixels(r.esquerdaTwips), platform::twipsToPixels(r.topoTwips), platform::twipsToPixels(r.larguraTwips),
+                          platform::twipsToPixels(r.alturaTwips));
         const Qt::Alignment h = r.alinhamento == 1 ? Qt::AlignRight : r.alinhamento == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
         p.drawText(caixa, int(h | Qt::AlignVCenter | Qt::TextSingleLine), r.caption);
     }
@@ -203,8 +192,8 @@ void THBarra::mouseMoveEvent(QMouseEvent* e)
     float y = static_cast<float>(pt.y());
     for (int i = 0; i < static_cast<int>(m_rotulos.size()); ++i) {
         const Rotulo& r = m_rotulos[i];
-        const QRect caixa(TwipsParaPx(r.esquerdaTwips), TwipsParaPx(r.topoTwips), TwipsParaPx(r.larguraTwips),
-                          TwipsParaPx(r.alturaTwips));
+        const QRect caixa(platform::twipsToPixels(r.esquerdaTwips), platform::twipsToPixels(r.topoTwips), platform::twipsToPixels(r.larguraTwips),
+                          platform::twipsToPixels(r.alturaTwips));
         if (r.visivel && caixa.contains(pt)) {
             indice = i;
             x -= static_cast<float>(caixa.left());

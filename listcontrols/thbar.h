@@ -94,9 +94,6 @@ private:
     bool m_pressionado = false;
 };
 
-// Twips and pixels of the list controls (a fixed 15 twips per pixel).
-int TwipsParaPx(int twips);
-int PxParaTwips(int px);
 // Arial 9 pt of the labels and grid; MS Sans Serif 12 pt of the empty caption.
 QFont FonteArial9();
 QFont FonteSansSerif12();

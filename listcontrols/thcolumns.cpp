@@ -25,7 +25,7 @@ qint64 ConverteInteiro(const QString& texto, qint64 minimo, qint64 maximo)
     return static_cast<qint64>(valor);
 }
 
-int Px(int pixels) { return pixels * TwipsPorPixel; }
+int Px(int pixels) { return platform::pixelsToTwips(pixels); }
 
 const QString& Campo(const QStringList& campos, int i)
 {
@@ -75,7 +75,7 @@ int LarguraAceitaPeloGrid(int larguraTwips)
 {
     if (larguraTwips <= 0)
         return 0;
-    return static_cast<int>(std::lround(static_cast<double>(larguraTwips) / TwipsPorPixel)) * TwipsPorPixel;
+    return platform::pixelsToTwips(platform::twipsToPixels(larguraTwips));
 }
 
 int EsquerdaIcone(int x, int w, int alinhamento, int larguraIcone)

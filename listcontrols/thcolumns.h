@@ -25,6 +25,8 @@
 // not a number, 6 for a number out of its type's range, 380 for a bar label
 // that would get a negative width.
 
+#include "platform/desktop/units.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -33,7 +35,7 @@
 
 namespace THLayout {
 
-constexpr int TwipsPorPixel = 15;
+constexpr int TwipsPorPixel = platform::kTwipsPerPixel;
 // Row height of the inner grid and height of the current-row bar, pixels.
 constexpr int AlturaLinhaPx = 17;
 constexpr int AlturaBarraPx = 16;

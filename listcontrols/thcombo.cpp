@@ -6,6 +6,7 @@
 #include "listcontrols/thpictures.h"
 #include "listcontrols/thwidgets.h"
 #include "platform/desktop/color.h"
+#include "platform/desktop/units.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -25,8 +26,8 @@ const QString kSelecionado = QStringLiteral("SELECIONADO");
 const QColor kCorHabilitado = platform::colorFromBgr(0x914537);
 const QColor kCorDesabilitado = platform::colorFromBgr(0x808080);
 
-int Px(int twips) { return TwipsParaPx(twips); }
-int Tw(int px) { return PxParaTwips(px); }
+int Px(int twips) { return platform::twipsToPixels(twips); }
+int Tw(int px) { return platform::pixelsToTwips(px); }
 
 QString SemEspacosAEsquerda(const QString& s)
 {

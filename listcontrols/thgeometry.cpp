@@ -9,7 +9,7 @@
 
 namespace THLayout {
 namespace {
-int Px(int pixels) { return pixels * TwipsPorPixel; }
+int Px(int pixels) { return platform::pixelsToTwips(pixels); }
 }  // namespace
 
 long ArredondaPar(double valor)

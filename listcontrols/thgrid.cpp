@@ -7,6 +7,7 @@
 #include "listcontrols/thpictures.h"
 #include "listcontrols/thwidgets.h"
 #include "platform/desktop/color.h"
+#include "platform/desktop/units.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -27,8 +28,8 @@ namespace {
 const QString kForm = QStringLiteral("FORM");
 const QColor kCinzaClaro(0xC0, 0xC0, 0xC0);
 
-int Px(int twips) { return TwipsParaPx(twips); }
-int Tw(int px) { return PxParaTwips(px); }
+int Px(int twips) { return platform::twipsToPixels(twips); }
+int Tw(int px) { return platform::pixelsToTwips(px); }
 
 // The background panel below the last row: the list's colour and its bottom
 // line; it carries the empty-list caption.

@@ -1,6 +1,7 @@
 #pragma once
-// Colours of the original design are Windows colour values &HBBGGRR; this is
-// the one conversion to QColor and back.
+// Colours of the original design are Windows colour values &HBBGGRR (blue in
+// the high byte, red in the low one); this is the one conversion to QColor
+// and back.
 
 #include <QColor>
 

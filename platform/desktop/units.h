@@ -1,8 +1,6 @@
 #pragma once
-// Units of the original screens: twips (a fixed 15 per logical pixel here)
-// and colours written &HBBGGRR (blue in the high byte, red in the low one).
-
-#include <QColor>
+// Units of the original screens: twips, a fixed 15 per logical pixel here.
+// Colours written &HBBGGRR are converted in platform/desktop/color.h.
 
 namespace platform {
 
@@ -14,11 +12,5 @@ constexpr int twipsToPixels(int twips)
     return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
 }
 constexpr int pixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
-
-// A colour given as &HBBGGRR.
-inline QColor colorFromBgr(unsigned int bgr)
-{
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
 
 }  // namespace platform

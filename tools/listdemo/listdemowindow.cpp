@@ -7,6 +7,7 @@
 #include "listcontrols/thbar.h"
 #include "listcontrols/therrors.h"
 #include "listcontrols/thwidgets.h"
+#include "platform/desktop/units.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -27,7 +28,7 @@ constexpr int kCarrinho = 22, kNumero = 89, kDescricao = 270, kTipo = 129, kNota
 
 QString W(int px)
 {
-    return QString::number(px * 15);
+    return QString::number(platform::pixelsToTwips(px));
 }
 
 QLabel* Titulo(const QString& texto, QWidget* pai, int x, int y, int w)
