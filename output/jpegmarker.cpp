@@ -1,5 +1,7 @@
 #include "output/jpegmarker.h"
 
+#include "platform/base/codepage.h"
+
 #include <QString>
 
 #include <cassert>
@@ -120,29 +122,11 @@ void WriteScanHeader(Bytes& out, const std::vector<FrameComponent>& components)
 
 QByteArray CommentBytes(const QString& text)
 {
-    // Windows-1252 differs from Latin-1 only in 0x80..0x9F.
-    static const char16_t k80to9F[32] = {
-        0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-        0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-    };
     QByteArray bytes;
     bytes.reserve(text.size());
-    for (QChar qc : text) {
-        const char16_t c = qc.unicode();
-        char b = '?';
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-            b = static_cast<char>(c);
-        } else {
-            for (int i = 0; i < 32; ++i) {
-                if (k80to9F[i] != 0 && k80to9F[i] == c) {
-                    b = static_cast<char>(0x80 + i);
-                    break;
-                }
-            }
-        }
-        bytes.append(b);
+    for (QChar c : text) {
+        const int b = platform::windows1252Byte(c.unicode());
+        bytes.append(b >= 0 ? static_cast<char>(b) : '?');
     }
     return bytes;
 }

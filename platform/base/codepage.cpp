@@ -11,8 +11,11 @@ constexpr char16_t kHigh[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-// The byte of one UTF-16 unit, or -1 when the code page has none.
-int byteOf(char16_t c)
+}  // namespace
+
+char16_t windows1252Char(unsigned char byte) { return byte >= 0x80 && byte < 0xA0 ? kHigh[byte - 0x80] : char16_t(byte); }
+
+int windows1252Byte(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return c;
@@ -22,17 +25,13 @@ int byteOf(char16_t c)
     return -1;
 }
 
-}  // namespace
-
 QString fromWindows1252(const QByteArray& bytes)
 {
     QString out;
     out.resize(bytes.size());
     QChar* d = out.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        d[i] = QChar(b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : char16_t(b));
-    }
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        d[i] = QChar(windows1252Char(static_cast<unsigned char>(bytes[i])));
     return out;
 }
 
@@ -43,7 +42,7 @@ QByteArray toWindows1252(const QString& text, bool* ok)
     bool all = true;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
-        const int b = byteOf(c);
+        const int b = windows1252Byte(c);
         if (b < 0) {
             all = false;
             out.append('?');
@@ -62,7 +61,7 @@ QByteArray toWindows1252(const QString& text, bool* ok)
 bool isWindows1252(const QString& text)
 {
     for (const QChar c : text)
-        if (byteOf(c.unicode()) < 0)
+        if (windows1252Byte(c.unicode()) < 0)
             return false;
     return true;
 }

@@ -22,4 +22,9 @@ QByteArray toWindows1252(const QString& text, bool* ok = nullptr);
 // Whether every character of the text has a Windows-1252 byte.
 bool isWindows1252(const QString& text);
 
+// One byte's character, and one UTF-16 unit's byte (-1 when the code page
+// has none).
+char16_t windows1252Char(unsigned char byte);
+int windows1252Byte(char16_t c);
+
 }  // namespace platform

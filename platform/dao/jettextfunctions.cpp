@@ -4,6 +4,7 @@
 
 #include "platform/dao/jetfunctions.h"
 
+#include "platform/base/codepage.h"
 #include "platform/dao/jetcollation.h"
 
 #include <QList>
@@ -225,12 +226,7 @@ void fnNz(sqlite3_context* ctx, int argc, sqlite3_value** argv)
         sqlite3_result_text(ctx, "", 0, SQLITE_STATIC);
 }
 
-// Characters 128 to 159 of the Windows code page, as Chr and Asc know them.
-const char16_t kCp1252High[32] = {0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x8D,   0x017D, 0x8F,
-                                  0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
-
+// Chr and Asc know the characters by their Windows-1252 codes.
 void fnChr(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
     long long code;
@@ -240,8 +236,7 @@ void fnChr(sqlite3_context* ctx, int, sqlite3_value** argv)
         return typeMismatch(ctx);
     if (code < 0 || code > 255)
         return invalidCall(ctx);
-    const char16_t c = code >= 128 && code < 160 ? kCp1252High[code - 128] : char16_t(code);
-    resultText(ctx, QString(QChar(c)));
+    resultText(ctx, QString(QChar(platform::windows1252Char(static_cast<unsigned char>(code)))));
 }
 
 void fnAsc(sqlite3_context* ctx, int, sqlite3_value** argv)
@@ -252,12 +247,8 @@ void fnAsc(sqlite3_context* ctx, int, sqlite3_value** argv)
     if (s.isEmpty())
         return invalidCall(ctx);
     const char16_t c = s[0].unicode();
-    for (int k = 0; k < 32; ++k)
-        if (kCp1252High[k] == c) {
-            sqlite3_result_int(ctx, 128 + k);
-            return;
-        }
-    sqlite3_result_int(ctx, c);
+    const int code = platform::windows1252Byte(c);
+    sqlite3_result_int(ctx, code >= 0 ? code : c);
 }
 
 void fnSpace(sqlite3_context* ctx, int, sqlite3_value** argv)
