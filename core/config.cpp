@@ -4,20 +4,15 @@
 #include "core/files.h"
 #include "core/globals.h"
 #include "core/texts.h"
+#include "platform/base/atomicfile.h"
 #include "platform/base/codepage.h"
 #include "platform/base/error.h"
 #include "platform/desktop/messagebox.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringList>
-
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace Modulo {
 namespace {
@@ -52,38 +47,11 @@ QStringList campos(QString conteudo)
     return conteudo.split(QLatin1Char('|'));
 }
 
-// Writes the bytes to a temporary file beside `caminho` (created 0600),
-// flushes it and renames it over `caminho`.  False on any failure, with the
-// old file untouched.
+// Replaces the file atomically with mode 0600 (it holds credentials).  False
+// on any failure, with the old file untouched.
 bool gravaAtomico(const QString& caminho, const QByteArray& bytes)
 {
-    const QFileInfo info(caminho);
-    QByteArray modelo = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
-                                          QStringLiteral(".XXXXXX"));
-    const int fd = ::mkstemp(modelo.data());  // mode 0600
-    if (fd < 0)
-        return false;
-    bool ok = ::fchmod(fd, 0600) == 0;
-    const char* p = bytes.constData();
-    qsizetype resta = bytes.size();
-    while (ok && resta > 0) {
-        const ssize_t n = ::write(fd, p, size_t(resta));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            ok = false;
-            break;
-        }
-        p += n;
-        resta -= n;
-    }
-    ok = ok && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (ok)
-        ok = ::rename(modelo.constData(), QFile::encodeName(caminho).constData()) == 0;
-    if (!ok)
-        ::unlink(modelo.constData());
-    return ok;
+    return platform::WriteFileAtomically(caminho, bytes, 0600) == 0;
 }
 
 }  // namespace

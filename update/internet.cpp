@@ -2,23 +2,18 @@
 
 #include "core/files.h"
 #include "core/globals.h"
+#include "platform/base/atomicfile.h"
 #include "platform/base/codepage.h"
 #include "platform/desktop/proxycredentials.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
-#include <QRandomGenerator>
 #include <QUrl>
 
 #include <cerrno>
 #include <cstring>
 #include <exception>
 #include <memory>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace modInternet {
 
@@ -37,76 +32,37 @@ std::function<void(long)> g_barraDownload;
 
 QString TextoErroSistema(int erro) { return QString::fromLocal8Bit(std::strerror(erro)); }
 
-// A body being written: a file beside its final name (".name.XXXXXX.part",
+// A body being written: a file beside its final name (".name.XXXXXXXX.part",
 // created exclusively, with the permissions the final file has or would
 // get), renamed over the final name once complete.  Until then the final
 // file is untouched; a body that is given up is removed.  The data are not
 // forced to disk: a download that a crash interrupts is fetched again.
 class ArquivoParcial {
 public:
-    ~ArquivoParcial() { Cancela(); }
-
     void Abre(const QString& destino)
     {
         m_destino = destino;
-        const QFileInfo info(destino);
-        const QByteArray destinoNativo = QFile::encodeName(destino);
-        struct stat st {};
-        const bool existe = ::stat(destinoNativo.constData(), &st) == 0;
-        for (int tentativa = 0; tentativa < 100; ++tentativa) {
-            m_parcial = info.absolutePath() + QStringLiteral("/.") + info.fileName()
-                + QStringLiteral(".%1.part").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-            m_fd = ::open(QFile::encodeName(m_parcial).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (m_fd >= 0 || errno != EEXIST)
-                break;
-        }
-        if (m_fd < 0) {
-            const int erro = errno;
+        if (const int erro = m_arquivo.open(destino, platform::AtomicFile::kKeepPermissions, "part"))
             throw platform::Error(erro == ENOENT ? platform::errors::PathNotFound : 75,
                                   QStringLiteral("Path/File access error: %1 (%2)").arg(destino, TextoErroSistema(erro)),
                                   kFonte);
-        }
-        if (existe)
-            ::fchmod(m_fd, st.st_mode & 07777);
     }
 
     void Escreve(const char* dados, qint64 tamanho)
     {
-        while (tamanho > 0) {
-            const ssize_t n = ::write(m_fd, dados, static_cast<size_t>(tamanho));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                FalhaEscrita(errno);
-            dados += n;
-            tamanho -= n;
-        }
+        if (const int erro = m_arquivo.write(dados, static_cast<std::size_t>(tamanho)))
+            FalhaEscrita(erro);
     }
 
     void Conclui()
     {
-        const int fd = m_fd;
-        m_fd = -1;
-        if (::close(fd) != 0)
-            FalhaEscrita(errno);
-        if (::rename(QFile::encodeName(m_parcial).constData(), QFile::encodeName(m_destino).constData()) != 0)
-            FalhaEscrita(errno);
-        m_parcial.clear();
+        if (const int erro = m_arquivo.commit())
+            FalhaEscrita(erro);
     }
 
-    void Cancela()
-    {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-            m_fd = -1;
-        }
-        if (!m_parcial.isEmpty()) {
-            ::unlink(QFile::encodeName(m_parcial).constData());
-            m_parcial.clear();
-        }
-    }
+    void Cancela() { m_arquivo.discard(); }
 
-    bool Aberto() const { return m_fd >= 0; }
+    bool Aberto() const { return m_arquivo.isOpen(); }
 
 private:
     [[noreturn]] void FalhaEscrita(int erro)
@@ -117,8 +73,8 @@ private:
                               kFonte);
     }
 
-    QString m_destino, m_parcial;
-    int m_fd = -1;
+    QString m_destino;
+    platform::AtomicFile m_arquivo;
 };
 
 // The destination of one body: text in memory, or a file.

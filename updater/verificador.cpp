@@ -5,13 +5,13 @@
 #include "core/database.h"
 #include "core/files.h"
 #include "core/globals.h"
+#include "platform/base/atomicfile.h"
 #include "platform/base/codepage.h"
 #include "update/internet.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace frmVerifAtualizDazadizeTQ {
 namespace {
@@ -59,18 +59,11 @@ bool LeCredenciais(const QString& arquivo, QString& usuario, QString& senha)
     return true;
 }
 
-// Writes the result beside its final name and renames it into place.
+// Writes the result beside its final name and renames it into place; a
+// failure keeps the old result.
 void GravaResultado(const QString& arquivo, const QString& texto)
 {
-    QSaveFile f(arquivo);
-    if (!f.open(QIODevice::WriteOnly))
-        return;
-    const QByteArray bytes = platform::toWindows1252(texto);
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        return;
-    }
-    f.commit();
+    platform::WriteFileAtomically(arquivo, platform::toWindows1252(texto));
 }
 
 // The check itself (steps 3 to 13); errors reach VerificaAtualizacao.

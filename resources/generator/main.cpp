@@ -9,6 +9,7 @@
 //       language, read back from the drawn files (default
 //       docs/pictures-EDITION-LANGUAGE.png).
 
+#include "platform/base/atomicfile.h"
 #include "resources/generator/contactsheet.h"
 #include "resources/generator/gifwriter.h"
 #include "resources/generator/jpegwriter.h"
@@ -22,7 +23,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
-#include <QSaveFile>
 
 #include <cstdio>
 #include <cstdlib>
@@ -32,8 +32,7 @@ namespace {
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
+    if (platform::WriteFileAtomically(path, bytes) != 0)
         throw std::runtime_error(("cannot write " + path).toStdString());
 }
 

@@ -1,5 +1,6 @@
 #include "pictures.h"
 
+#include "platform/base/atomicfile.h"
 #include "platform/base/error.h"
 
 #include <QFile>
@@ -11,7 +12,6 @@
 #include <QPdfWriter>
 #include <QRadialGradient>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace demo {
 
@@ -245,15 +245,13 @@ void WritePdf(const QString& path, const QString& title, const QStringList& para
     static const QRegularExpression stamp(QStringLiteral("\\(D:\\d{14}"));
     QString latin = QString::fromLatin1(bytes);
     latin.replace(stamp, QStringLiteral("(D:20240315080000"));
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(latin.toLatin1()) < 0 || !out.commit())
+    if (platform::WriteFileAtomically(path, latin.toLatin1()) != 0)
         cannotWrite(path);
 }
 
 void WriteText(const QString& path, const QStringList& lines)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8()) < 0 || !f.commit())
+    if (platform::WriteFileAtomically(path, (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8()) != 0)
         cannotWrite(path);
 }
 
