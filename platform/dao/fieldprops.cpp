@@ -1,6 +1,7 @@
 #include "platform/dao/fieldprops.h"
 
 #include "platform/dao/daoerrors.h"
+#include "platform/dao/jettranslator.h"
 
 #include <sqlite3.h>
 
@@ -9,19 +10,9 @@ namespace {
 
 constexpr const char* kPropsTable = "MSysFieldProps";
 
-QByteArray quoteName(const QString& name)
-{
-    QString q = name;
-    q.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return ('"' + q + '"').toUtf8();
-}
-
-QByteArray quoteText(const QString& text)
-{
-    QString q = text;
-    q.replace(QLatin1Char('\''), QLatin1String("''"));
-    return ('\'' + q + '\'').toUtf8();
-}
+// The translator's quoting, as bytes for the statements below.
+QByteArray quoteName(const QString& name) { return jet::detail::quoteName(name).toUtf8(); }
+QByteArray quoteText(const QString& text) { return jet::detail::quoteText(text).toUtf8(); }
 
 void run(sqlite3* db, const QByteArray& sql)
 {
