@@ -1,5 +1,6 @@
 #include "listcontrols/thcombo.h"
 
+#include "core/errorbox.h"
 #include "listcontrols/thbar.h"
 #include "listcontrols/therrors.h"
 #include "listcontrols/thgeometry.h"
@@ -68,12 +69,12 @@ THCombo::THCombo(QWidget* parent) : QWidget(parent)
     m_lista->mMousePointerHand = true;
 
     m_tmr.setInterval(1);
-    connect(&m_tmr, &QTimer::timeout, this, [this] { THErro::Guarda([this] { tmrTick(); }); });
+    connect(&m_tmr, &QTimer::timeout, this, [this] { Modulo::Guarda([this] { tmrTick(); }); });
 
     // The face row: arrow, record face, plain-text face and their labels all
     // open and close the list and light the arrow.
     const auto sobreFace = [this](int b, int s, float x, float y) {
-        THErro::Guarda([&] {
+        Modulo::Guarda([&] {
             TrocaDestaque(kFlecha);
             Q_EMIT MouseMove(b, s, x, y);
         });
@@ -81,7 +82,7 @@ THCombo::THCombo(QWidget* parent) : QWidget(parent)
     connect(m_seta, &THPicture::movido, this, sobreFace);
     connect(m_face, &THBarra::mouseMovido, this, [sobreFace](int b, int s, float x, float y, int) { sobreFace(b, s, x, y); });
     connect(m_texto, &THBarra::mouseMovido, this, [sobreFace](int b, int s, float x, float y, int) { sobreFace(b, s, x, y); });
-    const auto clique = [this] { THErro::Guarda([this] { abreFecha(); }); };
+    const auto clique = [this] { Modulo::Guarda([this] { abreFecha(); }); };
     connect(m_seta, &THPicture::clicado, this, [clique](int b) {
         if (b == 1)
             clique();
@@ -107,7 +108,7 @@ THCombo::THCombo(QWidget* parent) : QWidget(parent)
     m_lista->fundo()->installEventFilter(this);
     m_foco = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* antes, QWidget* agora) {
         if (Contem(this, antes) && !Contem(this, agora))
-            THErro::Guarda([this] { exitFocus(); });
+            Modulo::Guarda([this] { exitFocus(); });
     });
 
     PosicionaControles();
@@ -158,7 +159,7 @@ void THCombo::ligaIconeFace(int n)
     disconnect(p, nullptr, this, nullptr);
     connect(p, &THPicture::pressionado, this, [this](int b) { m_botaoMouse = b; });
     connect(p, &THPicture::clicado, this, [this, n](int) {
-        THErro::Guarda([&] {
+        Modulo::Guarda([&] {
             QCoreApplication::processEvents();
             m_lista->EventImageClick(n, std::nullopt, m_botaoMouse);
         });
@@ -717,7 +718,7 @@ void THCombo::keyPressEvent(QKeyEvent* e)
 {
     if (e->key() == Qt::Key_Escape) {
         e->accept();
-        THErro::Guarda([this] { teclaEsc(); });
+        Modulo::Guarda([this] { teclaEsc(); });
         return;
     }
     QWidget::keyPressEvent(e);
@@ -727,7 +728,7 @@ bool THCombo::eventFilter(QObject* o, QEvent* e)
 {
     if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
         e->accept();
-        THErro::Guarda([this] { teclaEsc(); });
+        Modulo::Guarda([this] { teclaEsc(); });
         return true;
     }
     return QWidget::eventFilter(o, e);

@@ -1,9 +1,5 @@
 #include "listcontrols/therrors.h"
 
-#include "platform/desktop/messagebox.h"
-
-#include <exception>
-
 namespace THErro {
 
 void Levanta(long numero, const QString& origem, const QString& detalhe)
@@ -24,40 +20,6 @@ void Levanta(long numero, const QString& origem, const QString& detalhe)
     if (numero != ElementNotFound && !detalhe.isEmpty())
         texto += QStringLiteral(" (") + detalhe + QLatin1Char(')');
     throw platform::Error(numero, texto, origem);
-}
-
-namespace {
-Relator& RelatorAtual()
-{
-    static Relator r;
-    return r;
-}
-}  // namespace
-
-void DefineRelator(Relator r)
-{
-    RelatorAtual() = std::move(r);
-}
-
-void Relata(const platform::Error& e)
-{
-    if (RelatorAtual()) {
-        RelatorAtual()(e);
-        return;
-    }
-    platform::MsgBox(QStringLiteral("Erro N\u00ba: %1\n%2").arg(e.number()).arg(e.description()),
-                     platform::vbCritical, QString());
-}
-
-void Guarda(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const platform::Error& e) {
-        Relata(e);
-    } catch (const std::exception& e) {
-        Relata(platform::Error(-1, QString::fromLocal8Bit(e.what())));
-    }
 }
 
 }  // namespace THErro

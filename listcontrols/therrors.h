@@ -6,8 +6,6 @@
 
 #include <QString>
 
-#include <functional>
-
 namespace THErro {
 
 constexpr long Overflow = 6;                 // "Overflow"
@@ -22,13 +20,9 @@ constexpr long InvalidPropertyValue = 380;   // "Invalid property value"
 [[noreturn]] void Levanta(long numero, const QString& origem, const QString& detalhe = {});
 
 // The controls' own event handlers (a click, a timer tick, a move of the
-// recordset) run inside Guarda: an error raised there, by the control or by a
-// host's handler of the event it raised, goes to the reporter instead of
-// crossing the event loop.  The default reporter shows a critical message
-// box; the program installs its error box (MostraErro) with DefineRelator.
-using Relator = std::function<void(const platform::Error&)>;
-void DefineRelator(Relator r);
-void Relata(const platform::Error& e);
-void Guarda(const std::function<void()>& f);
+// recordset) run inside the program's one guard, Modulo::Guarda
+// (core/errorbox.h): an error raised there, by the control or by a host's
+// handler of the event it raised, goes to the error box instead of crossing
+// the event loop.
 
 }  // namespace THErro

@@ -1,5 +1,6 @@
 #include "listcontrols/thgrid.h"
 
+#include "core/errorbox.h"
 #include "listcontrols/thbar.h"
 #include "listcontrols/therrors.h"
 #include "listcontrols/thgridmodel.h"
@@ -140,17 +141,17 @@ THGrid::THGrid(QWidget* parent) : QWidget(parent)
     m_hoverIcons[0]->hide();
 
     m_tmr.setInterval(1);
-    connect(&m_tmr, &QTimer::timeout, this, [this] { THErro::Guarda([this] { tmrTick(); }); });
+    connect(&m_tmr, &QTimer::timeout, this, [this] { Modulo::Guarda([this] { tmrTick(); }); });
 
-    connect(m_grid, &THGridView::clicado, this, [this] { THErro::Guarda([this] { Q_EMIT Click(); }); });
+    connect(m_grid, &THGridView::clicado, this, [this] { Modulo::Guarda([this] { Q_EMIT Click(); }); });
     connect(m_grid, &THGridView::clicadoDuplo, this, [this] {
-        THErro::Guarda([this] {
+        Modulo::Guarda([this] {
             QCoreApplication::processEvents();
             Q_EMIT DblClick();
         });
     });
     connect(m_grid, &THGridView::mouseMovido, this, [this](int b, int s, float x, float y) {
-        THErro::Guarda([&] { grdMouseMove(b, s, x, y); });
+        Modulo::Guarda([&] { grdMouseMove(b, s, x, y); });
     });
     connect(m_grid, &THGridView::mouseSolto, this, [this] {
         if (mMousePointerHand)
@@ -162,7 +163,7 @@ THGrid::THGrid(QWidget* parent) : QWidget(parent)
             [this](const QModelIndex& atual, const QModelIndex&) {
                 if (m_sincronizando)
                     return;
-                THErro::Guarda([&] {
+                Modulo::Guarda([&] {
                     // The user moved the grid's cursor: the recordset follows.
                     const RecordsetPtr rs = recordset();
                     if (rs && atual.isValid() && rs->IsOpen() && rs->AbsolutePosition() != atual.row())
@@ -297,9 +298,9 @@ void THGrid::SetDataSource(DataControl* dc)
     m_dataSource = dc;
     if (dc) {
         m_ligacoes.push_back(connect(dc, &DataControl::recordsetChanged, this,
-                                     [this] { THErro::Guarda([this] { recordsetTrocado(); }); }));
+                                     [this] { Modulo::Guarda([this] { recordsetTrocado(); }); }));
         m_ligacoes.push_back(connect(dc, &DataControl::currentChanged, this,
-                                     [this] { THErro::Guarda([this] { registroAtualMudou(); }); }));
+                                     [this] { Modulo::Guarda([this] { registroAtualMudou(); }); }));
     }
     recordsetTrocado();
 }
@@ -430,7 +431,7 @@ bool THGrid::eventFilter(QObject* o, QEvent* e)
                 m_fundo->setCursor(THImagens::CursorMao());
             else
                 m_fundo->unsetCursor();
-            THErro::Guarda([&] {
+            Modulo::Guarda([&] {
                 TrocaDestaqueImagem(kForm, false);
                 Q_EMIT MouseMove(THWidgets::BotaoVB(me->buttons()), THWidgets::ShiftVB(me->modifiers()),
                                  static_cast<float>(me->position().x()), static_cast<float>(me->position().y()));
@@ -439,14 +440,14 @@ bool THGrid::eventFilter(QObject* o, QEvent* e)
             AjustaFoco(QStringLiteral("pctFundo"));
         }
     } else if (o == m_cliente && e->type() == QEvent::MouseMove) {
-        THErro::Guarda([this] { TrocaDestaqueImagem(kForm, false); });
+        Modulo::Guarda([this] { TrocaDestaqueImagem(kForm, false); });
     }
     return QWidget::eventFilter(o, e);
 }
 
 void THGrid::mouseMoveEvent(QMouseEvent* e)
 {
-    THErro::Guarda([this] { TrocaDestaqueImagem(kForm, false); });
+    Modulo::Guarda([this] { TrocaDestaqueImagem(kForm, false); });
     QWidget::mouseMoveEvent(e);
 }
 
@@ -646,13 +647,13 @@ void THGrid::ConfiguraColunas(const QStringList& sColunas, int sApartirIndexNoDi
             p->setVisible(ic.tipo == QLatin1Char('F'));
             disconnect(p, nullptr, this, nullptr);
             connect(p, &THPicture::pressionado, this, [this](int b) { m_botaoMouse = b; });
-            connect(p, &THPicture::clicado, this, [this, e](int) { THErro::Guarda([&] { cliqueNaImagem(e); }); });
+            connect(p, &THPicture::clicado, this, [this, e](int) { Modulo::Guarda([&] { cliqueNaImagem(e); }); });
             connect(p, &THPicture::clicadoDuplo, this, [this, e] {
                 if (mIf_DblClick_Call_Click)
-                    THErro::Guarda([&] { cliqueNaImagem(e); });
+                    Modulo::Guarda([&] { cliqueNaImagem(e); });
             });
             connect(p, &THPicture::movido, this, [this, e](int, int, float, float) {
-                THErro::Guarda([&] { moveNaImagem(e); });
+                Modulo::Guarda([&] { moveNaImagem(e); });
             });
         }
         m_barra->icone2(ki)->move(Px(ic.esquerdaTwips), 1);

@@ -1,11 +1,11 @@
 #include "listdemowindow.h"
 
+#include "core/errorbox.h"
 #include "core/searchtext.h"
 #include "core/texts.h"
 #include "icons.h"
 #include "listcontrols/gridnavigation.h"
 #include "listcontrols/thbar.h"
-#include "listcontrols/therrors.h"
 #include "listcontrols/thwidgets.h"
 #include "platform/desktop/units.h"
 
@@ -119,14 +119,14 @@ ListDemoWindow::ListDemoWindow(platform::dao::DatabasePtr db, bool jet, QWidget*
     atualizaStatus();
 
     connect(m_descricao, &QLineEdit::textChanged, this, [this] {
-        THErro::Guarda([this] {
+        Modulo::Guarda([this] {
             pesquisa();
             m_grid->AtualizaGrid();
             atualizaStatus();
         });
     });
     connect(m_combo, &THCombo::Click, this, [this] {
-        THErro::Guarda([this] {
+        Modulo::Guarda([this] {
             m_tipo = m_dtcCombo.Recordset()->Value(QStringLiteral("CodigoTipoPeca")).toString();
             registra(QStringLiteral("Click (tipo): %1").arg(m_combo->face()->rotulo(0).caption));
             pesquisa();
@@ -249,7 +249,7 @@ void ListDemoWindow::wheelEvent(QWheelEvent* e)
     // per notch, as the catalogue's main window does.
     QWidget* alvo = childAt(e->position().toPoint());
     const int passo = e->angleDelta().y() > 0 ? -4 : 4;
-    THErro::Guarda([&] {
+    Modulo::Guarda([&] {
         if (alvo && (alvo == m_combo || m_combo->isAncestorOf(alvo)))
             m_combo->Scroll(0, passo, true);
         else if (alvo && (alvo == m_grid || m_grid->isAncestorOf(alvo)))
@@ -274,7 +274,7 @@ bool ListDemoWindow::eventFilter(QObject* o, QEvent* e)
 
 void ListDemoWindow::preparaCaptura()
 {
-    THErro::Guarda([this] {
+    Modulo::Guarda([this] {
         // A current row with a note, a few rows down, and its note icon
         // under the mouse: the bar shows the icon's highlighted twin.
         const auto rs = m_dtcGrid.Recordset();
@@ -295,7 +295,7 @@ void ListDemoWindow::preparaCaptura()
 
 void ListDemoWindow::destacaCaptura()
 {
-    THErro::Guarda([this] {
+    Modulo::Guarda([this] {
         const int linha = m_grid->Row();
         if (THPicture* icone = m_grid->rowIcon(m_grid->Linhas() + linha); icone && !icone->isHidden()) {
             QMouseEvent mv(QEvent::MouseMove, QPointF(4, 4), icone->mapToGlobal(QPointF(4, 4)), Qt::NoButton,
