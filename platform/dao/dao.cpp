@@ -14,6 +14,7 @@
 namespace platform::dao {
 
 using detail::Context;
+using detail::Exec;
 using detail::Throw;
 using detail::ThrowLast;
 
@@ -27,18 +28,6 @@ const QDateTime& epoch()
 {
     static const QDateTime e(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC);
     return e;
-}
-
-// Runs SQL that the layer writes itself.
-void exec(sqlite3* db, const char* sql, Context ctx = Context::Action)
-{
-    char* err = nullptr;
-    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &err);
-    if (rc != SQLITE_OK) {
-        const QString msg = err ? QString::fromUtf8(err) : QString::fromUtf8(sqlite3_errstr(rc));
-        sqlite3_free(err);
-        throw detail::MakeError(sqlite3_extended_errcode(db), msg, ctx);
-    }
 }
 
 // Refuses what an update script must never do to the catalogue.  The
@@ -58,6 +47,15 @@ int untrustedAuthorizer(void*, int action, const char*, const char* arg2, const 
     default:
         return SQLITE_OK;
     }
+}
+
+// CommitTrans and Rollback end one level of the workspace's transaction.
+void leaveTransaction(int& depth)
+{
+    if (depth == 0)
+        Throw(JetError::NoTransaction,
+              QStringLiteral("You tried to commit or rollback a transaction without first beginning a transaction."));
+    --depth;
 }
 
 }  // namespace
@@ -129,8 +127,8 @@ void Database::open()
                                     Context::Open, m_path);
         if (!m_readOnly) {
             // A catalogue may live in a shared network folder: rollback journal, never WAL.
-            exec(db, "PRAGMA journal_mode=DELETE", Context::Open);
-            exec(db, "PRAGMA synchronous=FULL", Context::Open);
+            Exec(db, "PRAGMA journal_mode=DELETE", Context::Open);
+            Exec(db, "PRAGMA synchronous=FULL", Context::Open);
         }
     } catch (...) {
         sqlite3_close_v2(m_db);
@@ -169,7 +167,7 @@ void Database::Execute(const QString& jetSql, int /*options*/)
                                                                   : Context::Action;
     // The statement and the layer's bookkeeping of field properties succeed
     // or fail together.
-    exec(m_db, "SAVEPOINT tq_execute");
+    Exec(m_db, "SAVEPOINT tq_execute");
     try {
         sqlite3_stmt* st = nullptr;
         const char* tail = nullptr;
@@ -194,7 +192,7 @@ void Database::Execute(const QString& jetSql, int /*options*/)
                                 ? long(sqlite3_changes(m_db))
                                 : 0;
         detail::AfterStatement(m_db, t);
-        exec(m_db, "RELEASE tq_execute");
+        Exec(m_db, "RELEASE tq_execute");
     } catch (...) {
         sqlite3_exec(m_db, "ROLLBACK TO tq_execute; RELEASE tq_execute", nullptr, nullptr, nullptr);
         throw;
@@ -232,9 +230,9 @@ void Database::beginTrans()
 {
     ensureOpen();
     if (m_transDepth == 0)
-        exec(m_db, "BEGIN", Context::Transaction);
+        Exec(m_db, "BEGIN", Context::Transaction);
     else
-        exec(m_db, QStringLiteral("SAVEPOINT tq_trans_%1").arg(m_transDepth).toUtf8().constData(),
+        Exec(m_db, QStringLiteral("SAVEPOINT tq_trans_%1").arg(m_transDepth).toUtf8().constData(),
              Context::Transaction);
     ++m_transDepth;
 }
@@ -246,9 +244,9 @@ void Database::commitTrans(bool /*flush*/)
     --m_transDepth;
     // synchronous=FULL makes every commit reach the disk before it returns.
     if (m_transDepth == 0)
-        exec(m_db, "COMMIT", Context::Transaction);
+        Exec(m_db, "COMMIT", Context::Transaction);
     else
-        exec(m_db, QStringLiteral("RELEASE tq_trans_%1").arg(m_transDepth).toUtf8().constData(),
+        Exec(m_db, QStringLiteral("RELEASE tq_trans_%1").arg(m_transDepth).toUtf8().constData(),
              Context::Transaction);
 }
 
@@ -329,10 +327,7 @@ void Workspace::BeginTrans()
 
 void Workspace::CommitTrans(int options)
 {
-    if (m_transDepth == 0)
-        Throw(JetError::NoTransaction,
-              QStringLiteral("You tried to commit or rollback a transaction without first beginning a transaction."));
-    --m_transDepth;
+    leaveTransaction(m_transDepth);
     for (auto& w : m_databases)
         if (auto db = w.lock(); db && db->IsOpen())
             db->commitTrans(options & dbForceOSFlush);
@@ -340,10 +335,7 @@ void Workspace::CommitTrans(int options)
 
 void Workspace::Rollback()
 {
-    if (m_transDepth == 0)
-        Throw(JetError::NoTransaction,
-              QStringLiteral("You tried to commit or rollback a transaction without first beginning a transaction."));
-    --m_transDepth;
+    leaveTransaction(m_transDepth);
     for (auto& w : m_databases)
         if (auto db = w.lock(); db && db->IsOpen())
             db->rollback();

@@ -107,6 +107,17 @@ platform::Error MakeError(int rc, const QString& msg, Context ctx, const QString
     return {3000, QStringLiteral("Reserved error: %1").arg(msg), kSource};
 }
 
+void Exec(sqlite3* db, const char* sql, Context ctx)
+{
+    char* err = nullptr;
+    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &err);
+    if (rc != SQLITE_OK) {
+        const QString msg = err ? QString::fromUtf8(err) : QString::fromUtf8(sqlite3_errstr(rc));
+        sqlite3_free(err);
+        throw MakeError(sqlite3_extended_errcode(db), msg, ctx);
+    }
+}
+
 void ThrowLast(sqlite3* db, int rc, Context ctx)
 {
     const QString msg = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc));

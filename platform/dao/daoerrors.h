@@ -23,4 +23,7 @@ platform::Error MakeError(int rc, const QString& sqliteMessage, Context ctx = Co
 
 [[noreturn]] void Throw(long number, const QString& description);
 
+// Runs SQL that the layer writes itself; a failure is raised as MakeError.
+void Exec(sqlite3* db, const char* sql, Context ctx = Context::Action);
+
 }  // namespace platform::dao::detail

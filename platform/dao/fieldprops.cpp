@@ -17,13 +17,7 @@ QByteArray quoteText(const QString& text) { return jet::detail::quoteText(text).
 void run(sqlite3* db, const QByteArray& sql)
 {
     InternalStatements internal;
-    char* err = nullptr;
-    const int rc = sqlite3_exec(db, sql.constData(), nullptr, nullptr, &err);
-    if (rc != SQLITE_OK) {
-        const QString msg = err ? QString::fromUtf8(err) : QString::fromUtf8(sqlite3_errstr(rc));
-        sqlite3_free(err);
-        throw MakeError(sqlite3_extended_errcode(db), msg);
-    }
+    Exec(db, sql.constData());
 }
 
 // Rows of a query the layer writes itself; text columns only.

@@ -48,11 +48,38 @@ char procState(qint64 pid)
 
 bool endedState(char s) { return s == 0 || s == 'Z' || s == 'X'; }
 
+QDeadlineTimer deadlineIn(int timeoutMs)
+{
+    return timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(timeoutMs);
+}
+
 int remaining(const QDeadlineTimer& deadline)
 {
     if (deadline.isForever())
         return -1;
     return static_cast<int>(std::max<qint64>(0, deadline.remainingTime()));
+}
+
+// Sleeps in poll() on the pidfd until the process ends or the deadline
+// passes, then closes the descriptor.  poll's result: > 0 ended, 0 timed out,
+// < 0 failed.
+int pollPidfd(int fd, const QDeadlineTimer& deadline)
+{
+    pollfd p{fd, POLLIN, 0};
+    int rc;
+    do {
+        rc = ::poll(&p, 1, remaining(deadline));
+    } while (rc < 0 && errno == EINTR);
+    ::close(fd);
+    return rc;
+}
+
+// One pause between two looks at a process: `step` ms, less when the
+// deadline is nearer (at least 1 ms).
+void pause(const QDeadlineTimer& deadline, qint64 step)
+{
+    QThread::msleep(static_cast<unsigned long>(
+        deadline.isForever() ? step : std::min<qint64>(step, std::max<qint64>(1, deadline.remainingTime()))));
 }
 
 }  // namespace
@@ -68,16 +95,11 @@ ProcessWait waitForProcessEnd(qint64 pid, int timeoutMs)
 {
     if (pid <= 0 || !processRunning(pid))
         return ProcessWait::NoSuchProcess;
-    QDeadlineTimer deadline = timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(timeoutMs);
+    const QDeadlineTimer deadline = deadlineIn(timeoutMs);
 
     const int fd = openPidfd(pid);
     if (fd >= 0) {
-        pollfd p{fd, POLLIN, 0};
-        int rc;
-        do {
-            rc = ::poll(&p, 1, remaining(deadline));
-        } while (rc < 0 && errno == EINTR);
-        ::close(fd);
+        const int rc = pollPidfd(fd, deadline);
         if (rc > 0)
             return ProcessWait::Ended;
         if (rc == 0)
@@ -90,8 +112,7 @@ ProcessWait waitForProcessEnd(qint64 pid, int timeoutMs)
     while (processRunning(pid)) {
         if (deadline.hasExpired())
             return ProcessWait::TimedOut;
-        QThread::msleep(static_cast<unsigned long>(
-            deadline.isForever() ? 50 : std::min<qint64>(50, std::max<qint64>(1, deadline.remainingTime()))));
+        pause(deadline, 50);
     }
     return ProcessWait::Ended;
 }
@@ -123,18 +144,10 @@ bool waitForChild(qint64 pid, int timeoutMs, int* status)
 {
     if (pid <= 0)
         return false;
-    QDeadlineTimer deadline = timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(timeoutMs);
+    const QDeadlineTimer deadline = deadlineIn(timeoutMs);
     const int fd = openPidfd(pid);
-    if (fd >= 0) {
-        pollfd p{fd, POLLIN, 0};
-        int rc;
-        do {
-            rc = ::poll(&p, 1, remaining(deadline));
-        } while (rc < 0 && errno == EINTR);
-        ::close(fd);
-        if (rc == 0)
-            return false;
-    }
+    if (fd >= 0 && pollPidfd(fd, deadline) == 0)
+        return false;
     for (;;) {
         int st = 0;
         const pid_t w = ::waitpid(static_cast<pid_t>(pid), &st, WNOHANG);
@@ -147,8 +160,7 @@ bool waitForChild(qint64 pid, int timeoutMs, int* status)
             return true;  // not our child (anymore): nothing to wait for
         if (deadline.hasExpired())
             return false;
-        QThread::msleep(static_cast<unsigned long>(std::min<qint64>(
-            20, deadline.isForever() ? 20 : std::max<qint64>(1, deadline.remainingTime()))));
+        pause(deadline, 20);
     }
 }
 
