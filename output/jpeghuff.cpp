@@ -146,11 +146,18 @@ std::uint64_t NonzeroMask(const std::int16_t block[64])
 #endif
 }
 
-void CountBlockSymbols(const std::int16_t block[64], int& previousDC, Frequencies& dc, Frequencies& ac)
+namespace {
+
+// Walks one block as the Huffman coder sees it: the DC difference, then each
+// nonzero AC coefficient as a (run, category) symbol, ZRL (0xF0) for every 16
+// zeros of a longer run, and EOB (0x00) when the block ends in zeros.  Calls
+// onDC(category, difference) and onAC(symbol, category, value).
+template <typename OnDC, typename OnAC>
+inline void WalkBlock(const std::int16_t block[64], int& previousDC, OnDC onDC, OnAC onAC)
 {
     const int diff = block[0] - previousDC;
     previousDC = block[0];
-    ++dc[Category(diff)];
+    onDC(Category(diff), diff);
 
     // Visit the nonzero AC coefficients only; the gaps are the runs.
     std::uint64_t nonzero = NonzeroMask(block) & ~std::uint64_t{1};
@@ -161,16 +168,16 @@ void CountBlockSymbols(const std::int16_t block[64], int& previousDC, Frequencie
         int run = k - last - 1;
         last = k;
         while (run > 15) {
-            ++ac[0xF0];
+            onAC(0xF0, 0, 0);
             run -= 16;
         }
-        ++ac[(run << 4) | Category(block[k])];
+        const int v = block[k];
+        const int category = Category(v);
+        onAC((run << 4) | category, category, v);
     }
     if (last != 63)
-        ++ac[0x00];
+        onAC(0x00, 0, 0);
 }
-
-namespace {
 
 // Writes a symbol's code followed by the additional bits of v.
 inline void PutSymbol(BitWriter& w, const HuffTable& t, int symbol, int category, int v)
@@ -183,31 +190,19 @@ inline void PutSymbol(BitWriter& w, const HuffTable& t, int symbol, int category
 
 }  // namespace
 
+void CountBlockSymbols(const std::int16_t block[64], int& previousDC, Frequencies& dc, Frequencies& ac)
+{
+    WalkBlock(
+        block, previousDC, [&](int category, int) { ++dc[category]; },
+        [&](int symbol, int, int) { ++ac[symbol]; });
+}
+
 void EncodeBlock(BitWriter& writer, const std::int16_t block[64], int& previousDC,
                  const HuffTable& dc, const HuffTable& ac)
 {
-    const int diff = block[0] - previousDC;
-    previousDC = block[0];
-    const int dcCategory = Category(diff);
-    PutSymbol(writer, dc, dcCategory, dcCategory, diff);
-
-    std::uint64_t nonzero = NonzeroMask(block) & ~std::uint64_t{1};
-    int last = 0;
-    while (nonzero) {
-        const int k = std::countr_zero(nonzero);
-        nonzero &= nonzero - 1;
-        int run = k - last - 1;
-        last = k;
-        while (run > 15) {
-            PutSymbol(writer, ac, 0xF0, 0, 0);
-            run -= 16;
-        }
-        const int v = block[k];
-        const int category = Category(v);
-        PutSymbol(writer, ac, (run << 4) | category, category, v);
-    }
-    if (last != 63)
-        PutSymbol(writer, ac, 0x00, 0, 0);
+    WalkBlock(
+        block, previousDC, [&](int category, int diff) { PutSymbol(writer, dc, category, category, diff); },
+        [&](int symbol, int category, int v) { PutSymbol(writer, ac, symbol, category, v); });
 }
 
 }  // namespace jpeg
