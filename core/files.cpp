@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "platform/base/codepage.h"
 #include "platform/base/error.h"
+#include "platform/base/volumeserial.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,7 +14,6 @@
 #include <QRandomGenerator>
 #include <QStandardPaths>
 
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -238,19 +238,6 @@ QString ObtemPastaDesktop(bool ComBarra)
 
 namespace detail {
 
-QString SerieDeMachineId(const QByteArray& conteudo)
-{
-    QString digitos;
-    for (const char c : conteudo.trimmed()) {
-        if (!std::isxdigit(static_cast<unsigned char>(c)) || digitos.size() == 8)
-            break;
-        digitos += QLatin1Char(c);
-    }
-    if (digitos.isEmpty())
-        return {};
-    return digitos.toUpper().rightJustified(8, QLatin1Char('0'));
-}
-
 QString NomeTemporario(const QString& pasta, const QDateTime& momento, const QString& serie, int numero,
                        const QString& extensao)
 {
@@ -262,13 +249,8 @@ QString NomeTemporario(const QString& pasta, const QDateTime& momento, const QSt
 
 QString ObtemSerieVolume(const QString& /*Raiz*/)
 {
-    QFile f(QStringLiteral("/etc/machine-id"));
-    if (f.open(QIODevice::ReadOnly)) {
-        const QString serie = detail::SerieDeMachineId(f.read(64));
-        if (!serie.isEmpty())
-            return serie;
-    }
-    return QStringLiteral("1A281CEC");
+    const QString serie = platform::machineVolumeSerial();
+    return serie.isEmpty() ? QStringLiteral("1A281CEC") : serie;
 }
 
 QString ObtemNomeArquivoTemporario(const QString& Extensao)

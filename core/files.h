@@ -93,8 +93,6 @@ QString ObtemNomeArquivoTemporario(const QString& Extensao);
 int ExecutaAguardando(const QString& Programa, const QStringList& Argumentos = {}, int Estilo = 1);
 
 namespace detail {
-// The serial that a machine-id content gives ("" when it has no hex digit).
-QString SerieDeMachineId(const QByteArray& conteudo);
 // The temporary file name for a moment, serial and number (no file test).
 QString NomeTemporario(const QString& pasta, const QDateTime& momento, const QString& serie, int numero,
                        const QString& extensao);

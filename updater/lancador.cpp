@@ -1,5 +1,6 @@
 #include "updater/lancador.h"
 
+#include "platform/base/volumeserial.h"
 #include "platform/process/process.h"
 
 #include <QCoreApplication>
@@ -8,7 +9,6 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
-#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -158,17 +158,8 @@ bool ArquivoExiste(const QString& Caminho)
 
 QString ObtemSerieVolume(const QString&)
 {
-    QFile f(QStringLiteral("/etc/machine-id"));
-    if (f.open(QIODevice::ReadOnly)) {
-        QString digitos;
-        for (const char c : f.read(64)) {
-            if (std::isxdigit(static_cast<unsigned char>(c)))
-                digitos += QLatin1Char(c);
-            if (digitos.size() == 8)
-                return digitos.toUpper();
-        }
-    }
-    return QStringLiteral("00000000");
+    const QString serie = platform::machineVolumeSerial();
+    return serie.isEmpty() ? QStringLiteral("00000000") : serie;
 }
 
 QString ObtemNomeArquivoTemporario(const QString& Pasta)

@@ -1,6 +1,7 @@
 #include "core/files.h"
 #include "core/globals.h"
 #include "platform/base/error.h"
+#include "platform/base/volumeserial.h"
 #include "support/testutil.h"
 
 #include <QCoreApplication>
@@ -163,10 +164,10 @@ TEST(Files, DesktopFolderFallsBackToTheProgramFolder)
 
 TEST(Files, VolumeSerialFromMachineId)
 {
-    EXPECT_EQ(detail::SerieDeMachineId("0a1b2c3d4e5f60718293a4b5c6d7e8f9\n"), QStringLiteral("0A1B2C3D"));
-    EXPECT_EQ(detail::SerieDeMachineId("1a2b\n"), QStringLiteral("00001A2B"));
-    EXPECT_EQ(detail::SerieDeMachineId(""), QString());
-    EXPECT_EQ(detail::SerieDeMachineId("zz"), QString());
+    EXPECT_EQ(platform::volumeSerialFromMachineId("0a1b2c3d4e5f60718293a4b5c6d7e8f9\n"), QStringLiteral("0A1B2C3D"));
+    EXPECT_EQ(platform::volumeSerialFromMachineId("1a2b\n"), QStringLiteral("00001A2B"));
+    EXPECT_EQ(platform::volumeSerialFromMachineId(""), QString());
+    EXPECT_EQ(platform::volumeSerialFromMachineId("zz"), QString());
 
     const QString serial = ObtemSerieVolume("C:/");
     ASSERT_EQ(serial.size(), 8);
