@@ -2,6 +2,7 @@
 
 #include "platform/dao/dao.h"
 
+#include "platform/base/vbruntime.h"
 #include "platform/dao/daoerrors.h"
 #include "platform/dao/fieldprops.h"
 #include "platform/dao/jetsql.h"
@@ -23,12 +24,6 @@ namespace {
 // Every connection waits this long for another program's lock before a
 // statement fails with "currently locked".
 constexpr int kBusyTimeoutMs = 250;
-
-const QDateTime& epoch()
-{
-    static const QDateTime e(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC);
-    return e;
-}
 
 // Refuses what an update script must never do to the catalogue.  The
 // layer's own bookkeeping (field properties) runs with the check suspended.
@@ -60,19 +55,10 @@ void leaveTransaction(int& depth)
 
 }  // namespace
 
-double DateToDayNumber(const QDateTime& dt)
-{
-    // Local wall-clock time, as the catalogue's dates have no zone.
-    const QDateTime wall(dt.date(), dt.time(), Qt::UTC);
-    return double(epoch().msecsTo(wall)) / 86400000.0;
-}
-
-QDateTime DayNumberToDate(double days)
-{
-    const qint64 ms = qRound64(days * 86400000.0);
-    const QDateTime utc = epoch().addMSecs(ms);
-    return QDateTime(utc.date(), utc.time());
-}
+// The run time's conversions, so that a date reads the same in a recordset,
+// in the SQL functions and in Format.
+double DateToDayNumber(const QDateTime& dt) { return vb::ToDayNumber(dt); }
+QDateTime DayNumberToDate(double days) { return vb::FromDayNumber(days); }
 
 // ---------------------------------------------------------------------------
 // Database

@@ -1,6 +1,7 @@
 // The object model of the database layer: opening, errors, recordset
 // navigation, bookmarks, Find, transactions, the data control.
 
+#include "platform/base/vbruntime.h"
 #include "platform/dao/dao.h"
 
 #include "support/testutil.h"
@@ -265,6 +266,16 @@ TEST(DaoDates, DayNumbersCountFrom1899)
     EXPECT_DOUBLE_EQ(DateToDayNumber(QDateTime(QDate(1899, 12, 31), QTime(0, 0))), 1.0);
     EXPECT_DOUBLE_EQ(DateToDayNumber(QDateTime(QDate(2000, 1, 1), QTime(12, 0))), 36526.5);
     EXPECT_EQ(DayNumberToDate(36526.5), QDateTime(QDate(2000, 1, 1), QTime(12, 0)));
+}
+
+TEST(DaoDates, ADayBeforeDayZeroCarriesItsTimeAsAPositiveFraction)
+{
+    // -1.25 is 29 December 1899, 06:00, for a recordset as for the SQL
+    // functions and Format.
+    const QDateTime early(QDate(1899, 12, 29), QTime(6, 0));
+    EXPECT_DOUBLE_EQ(DateToDayNumber(early), -1.25);
+    EXPECT_EQ(DayNumberToDate(-1.25), early);
+    EXPECT_EQ(platform::vb::FormatText(-1.25, QStringLiteral("dd/mm/yyyy hh:nn")), QStringLiteral("29/12/1899 06:00"));
 }
 
 }  // namespace
