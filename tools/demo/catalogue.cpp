@@ -3,6 +3,8 @@
 #include "schema.h"
 #include "vocabulary.h"
 
+#include "platform/base/vbruntime.h"
+
 #include <QDate>
 #include <QHash>
 #include <QRegularExpression>
@@ -18,7 +20,7 @@ namespace demo {
 
 double JetDayNumber(int year, int month, int day)
 {
-    return double(QDate(1899, 12, 30).daysTo(QDate(year, month, day)));
+    return platform::vb::ToDayNumber(QDate(year, month, day));
 }
 
 namespace {
