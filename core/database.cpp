@@ -1,8 +1,8 @@
 #include "core/database.h"
 
 #include "core/globals.h"
+#include "platform/base/doevents.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace Modulo {
@@ -118,9 +118,9 @@ void GravaVerificacaoAtualizacao(const QString& dataUltimaVerificacao, const QSt
     }
     DBEngine::Idle(dbRefreshCache);
     FechaBanco(ws, db);
-    QCoreApplication::processEvents();
+    platform::DoEvents();
     DBEngine::Idle(dbRefreshCache);
-    QCoreApplication::processEvents();
+    platform::DoEvents();
 }
 
 QString DataHoraSQL(const QDateTime& data)

@@ -6,6 +6,7 @@
 #include "listcontrols/thgeometry.h"
 #include "listcontrols/thpictures.h"
 #include "listcontrols/thwidgets.h"
+#include "platform/base/doevents.h"
 #include "platform/desktop/color.h"
 #include "platform/desktop/units.h"
 
@@ -160,7 +161,7 @@ void THCombo::ligaIconeFace(int n)
     connect(p, &THPicture::pressionado, this, [this](int b) { m_botaoMouse = b; });
     connect(p, &THPicture::clicado, this, [this, n](int) {
         Modulo::Guarda([&] {
-            QCoreApplication::processEvents();
+            platform::DoEvents();
             m_lista->EventImageClick(n, std::nullopt, m_botaoMouse);
         });
     });
@@ -747,13 +748,13 @@ void THCombo::listaRowColChange()
 void THCombo::tmrTick()
 {
     m_tmr.stop();
-    QCoreApplication::processEvents();
+    platform::DoEvents();
     AtualizaFace();
     m_bookmarkEscolhido = temRegistroAtual() ? recordset()->GetBookmark() : BM{};
     if (aberta()) {
         m_lista->hide();
         atualizaMascara();
-        QCoreApplication::processEvents();
+        platform::DoEvents();
         Q_EMIT Click();
     }
 }

@@ -7,6 +7,7 @@
 #include "listcontrols/thgridview.h"
 #include "listcontrols/thpictures.h"
 #include "listcontrols/thwidgets.h"
+#include "platform/base/doevents.h"
 #include "platform/desktop/color.h"
 #include "platform/desktop/units.h"
 
@@ -146,7 +147,7 @@ THGrid::THGrid(QWidget* parent) : QWidget(parent)
     connect(m_grid, &THGridView::clicado, this, [this] { Modulo::Guarda([this] { Q_EMIT Click(); }); });
     connect(m_grid, &THGridView::clicadoDuplo, this, [this] {
         Modulo::Guarda([this] {
-            QCoreApplication::processEvents();
+            platform::DoEvents();
             Q_EMIT DblClick();
         });
     });
@@ -458,7 +459,7 @@ void THGrid::cliqueNaImagem(int e)
     const int j = e - k * m_linhasIcones;
     SetBookmark(RowBookmark(j));
     AjustaFoco(QString());
-    QCoreApplication::processEvents();
+    platform::DoEvents();
     Q_EMIT ImageClick(k, Bookmark(), m_botaoMouse);
 }
 

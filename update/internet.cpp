@@ -4,9 +4,9 @@
 #include "core/globals.h"
 #include "platform/base/atomicfile.h"
 #include "platform/base/codepage.h"
+#include "platform/base/doevents.h"
 #include "platform/desktop/proxycredentials.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QUrl>
 
@@ -293,8 +293,7 @@ QString ExecutaRequisicaoHttp(const QString& sTipo, bool sPermiteDialogoProxy, c
             };
             h.onWait = [&] {
                 return guarda([] {
-                    if (QCoreApplication::instance())
-                        QCoreApplication::processEvents();
+                    platform::DoEvents();
                     return true;
                 });
             };

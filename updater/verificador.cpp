@@ -7,9 +7,9 @@
 #include "core/globals.h"
 #include "platform/base/atomicfile.h"
 #include "platform/base/codepage.h"
+#include "platform/base/doevents.h"
 #include "update/internet.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -23,12 +23,6 @@ QString ComBarra(QString pasta)
     if (!pasta.endsWith(QLatin1Char('/')))
         pasta += QLatin1Char('/');
     return pasta;
-}
-
-void Mensagens()
-{
-    if (QCoreApplication::instance())
-        QCoreApplication::processEvents();
 }
 
 // Fields 2 and 3 of a configuration file, deciphered; false when the file
@@ -78,7 +72,7 @@ QString Verifica(const Comando& comando, const Ambiente& ambiente)
         platform::dao::DatabasePtr& db;
         ~Fecha()
         {
-            Mensagens();
+            platform::DoEvents();
             Modulo::FechaBanco(ws, db);
             modInternet::FechaConexaoInternet();
         }
@@ -188,7 +182,7 @@ short ConverteInteiro(const QString& texto)
 
 QString VerificaAtualizacao(const Comando& comando, const Ambiente& ambiente)
 {
-    Mensagens();
+    platform::DoEvents();
     QString resultado;
     try {
         resultado = Verifica(comando, ambiente);
