@@ -7,15 +7,9 @@ using platform::dao::RecordsetPtr;
 
 namespace {
 
-std::uint64_t GenerationOf(const RecordsetPtr& rs, long rows)
+std::uint64_t GenerationOf(const RecordsetPtr& rs)
 {
-    if (!rs || rows <= 0)
-        return 0;
-    try {
-        return rs->BookmarkOfRow(0).generation;
-    } catch (const platform::Error&) {
-        return 0;
-    }
+    return rs ? rs->Generation() : 0;
 }
 
 long RowsOf(const RecordsetPtr& rs)
@@ -38,7 +32,7 @@ void THGridModel::setRecordset(RecordsetPtr rs)
     beginResetModel();
     m_rs = std::move(rs);
     m_rows = RowsOf(m_rs);
-    m_generation = GenerationOf(m_rs, m_rows);
+    m_generation = GenerationOf(m_rs);
     resolveFields();
     endResetModel();
 }
@@ -46,7 +40,7 @@ void THGridModel::setRecordset(RecordsetPtr rs)
 bool THGridModel::syncWithRecordset()
 {
     const long rows = RowsOf(m_rs);
-    const std::uint64_t generation = GenerationOf(m_rs, rows);
+    const std::uint64_t generation = GenerationOf(m_rs);
     if (rows == m_rows && generation == m_generation)
         return false;
     beginResetModel();

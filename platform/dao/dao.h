@@ -223,6 +223,9 @@ public:
     RecordsetPtr Clone() const;
     // Reads the statement again: a new generation, old bookmarks refused.
     void Requery();
+    // The generation of the rows this recordset reads (0 when closed); it
+    // changes with every open and requery, and clones share it.
+    std::uint64_t Generation() const;
     void Close();
     bool IsOpen() const;
 

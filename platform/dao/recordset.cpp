@@ -472,6 +472,11 @@ void Recordset::Requery()
     notify();
 }
 
+std::uint64_t Recordset::Generation() const
+{
+    return IsOpen() ? m_data->generation : 0;
+}
+
 void Recordset::Close()
 {
     if (m_data && m_data.use_count() == 1)
