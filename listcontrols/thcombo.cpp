@@ -350,22 +350,29 @@ void THCombo::CopiaBarraTHGrid()
     u = m_lista->UBound_imgSelecionado();
     m_face->icone(0)->hide();
     for (int i = 0; i <= u; ++i) {
-        if (i > m_face->ultimoIcone())
-            m_face->carregaIcone(i);
-        long left = 0;
-        QPixmap p;
-        QString dica;
-        int ponteiro = 0;
-        m_lista->Properties_imgSelecionado(i, left, p, dica, ponteiro);
+        const long left = copiaIconeDaLista(i);
         THPicture* icone = m_face->icone(i);
-        icone->setPicture(p);
         icone->move(Px(static_cast<int>(left)), icone->y());
-        icone->setToolTip(dica);
-        icone->setPonteiro(ponteiro);
         icone->stackUnder(m_face->icone2(i));
         ligaIconeFace(i);
     }
     m_face->update();
+}
+
+long THCombo::copiaIconeDaLista(int n)
+{
+    if (n > m_face->ultimoIcone())
+        m_face->carregaIcone(n);
+    long left = 0;
+    QPixmap p;
+    QString dica;
+    int ponteiro = 0;
+    m_lista->Properties_imgSelecionado(n, left, p, dica, ponteiro);
+    THPicture* icone = m_face->icone(n);
+    icone->setPicture(p);
+    icone->setToolTip(dica);
+    icone->setPonteiro(ponteiro);
+    return left;
 }
 
 void THCombo::ConfiguraColunasFace(const QStringList& sColunasTHCombo)
@@ -399,17 +406,8 @@ void THCombo::ConfiguraColunasFace(const QStringList& sColunasTHCombo)
     }
     for (size_t g = 0; g < f.icones.size(); ++g) {
         const int gi = static_cast<int>(g);
-        if (gi > m_face->ultimoIcone())
-            m_face->carregaIcone(gi);
-        long left = 0;
-        QPixmap p;
-        QString dica;
-        int ponteiro = 0;
-        m_lista->Properties_imgSelecionado(gi, left, p, dica, ponteiro);
+        long left = copiaIconeDaLista(gi);
         THPicture* icone = m_face->icone(gi);
-        icone->setPicture(p);
-        icone->setToolTip(dica);
-        icone->setPonteiro(ponteiro);
         icone->move(Px(f.icones[g].esquerdaTwips), icone->y());
         QPixmap p2;
         m_lista->Properties_imgSelecionado2(gi, left, p2);

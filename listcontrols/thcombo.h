@@ -133,6 +133,9 @@ private:
     void listaRowColChange();
     void atualizaMascara();
     void ligaIconeFace(int n);
+    // Loads face icon n when missing and gives it the picture, tooltip and
+    // pointer of the list's bar icon n; returns that icon's left (twips).
+    long copiaIconeDaLista(int n);
     platform::dao::RecordsetPtr recordset() const;
     bool temRegistroAtual() const;
 

@@ -6,6 +6,8 @@
 
 #include "support/qstringprinter.h"
 
+#include "support/testutil.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -18,16 +20,6 @@ std::vector<std::uint8_t> hexBytes(const char* hex)
 {
     const QByteArray b = QByteArray::fromHex(hex);
     return {b.begin(), b.end()};
-}
-
-long errorNumberOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const platform::Error& e) {
-        return e.number();
-    }
-    return 0;
 }
 
 QByteArray frameOf(const QByteArray& message)
@@ -141,7 +133,7 @@ TEST(Cipher, TextThatIsNotCipherTextIsRefused)
     };
     for (const QString& b : bad) {
         SCOPED_TRACE(b.toStdString());
-        EXPECT_EQ(errorNumberOf([&] { CifraTexto(b, false); }), platform::errors::InvalidProcedureCall);
+        EXPECT_EQ(tqtest::errorNumberOf([&] { CifraTexto(b, false); }), platform::errors::InvalidProcedureCall);
     }
     // A frame with a length prefix of 0 is not a value this program wrote.
     CRijndaelASP r;
@@ -150,14 +142,14 @@ TEST(Cipher, TextThatIsNotCipherTextIsRefused)
     r.gkey(4, 4, reinterpret_cast<const std::uint8_t*>(key.constData()));
     QByteArray zero(16, '\0');
     r.encrypt(reinterpret_cast<std::uint8_t*>(zero.data()));
-    EXPECT_EQ(errorNumberOf([&] { CifraTexto(BytesToHex(zero), false); }), platform::errors::InvalidProcedureCall);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { CifraTexto(BytesToHex(zero), false); }), platform::errors::InvalidProcedureCall);
 }
 
 TEST(Cipher, TextOutsideTheCodePageIsRefusedNotChanged)
 {
-    EXPECT_EQ(errorNumberOf([] { CifraTexto(QStringLiteral("user\u4E2D"), true); }),
+    EXPECT_EQ(tqtest::errorNumberOf([] { CifraTexto(QStringLiteral("user\u4E2D"), true); }),
               platform::errors::InvalidProcedureCall);
-    EXPECT_EQ(errorNumberOf([] { CifraTexto(QStringLiteral("\u0141ukasz"), true); }),
+    EXPECT_EQ(tqtest::errorNumberOf([] { CifraTexto(QStringLiteral("\u0141ukasz"), true); }),
               platform::errors::InvalidProcedureCall);
 }
 

@@ -15,16 +15,6 @@ using namespace platform::dao;
 
 namespace {
 
-long errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const platform::Error& e) {
-        return e.number();
-    }
-    return 0;
-}
-
 // A data folder with a small catalogue and an empty auxiliary database.
 class DataFolder : public ::testing::Test {
 protected:
@@ -59,7 +49,7 @@ protected:
 TEST_F(DataFolder, OpensBothDatabasesAndClosesSafely)
 {
     EXPECT_TRUE(gDbDazadize->ReadOnly());
-    EXPECT_EQ(errorOf([] { gDbDazadize->Execute(QStringLiteral("DELETE FROM T")); }), JetError::ReadOnly);
+    EXPECT_EQ(tqtest::errorNumberOf([] { gDbDazadize->Execute(QStringLiteral("DELETE FROM T")); }), JetError::ReadOnly);
     WorkspacePtr ws;
     DatabasePtr db;
     AbreBancoAuxiliar(ws, db);
@@ -70,7 +60,7 @@ TEST_F(DataFolder, OpensBothDatabasesAndClosesSafely)
     EXPECT_FALSE(db);
 
     gCaminhoDados = dir.file(QStringLiteral("nada/"));
-    EXPECT_EQ(errorOf([&] { AbreBancoAuxiliar(ws, db); }), JetError::FileNotFound);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { AbreBancoAuxiliar(ws, db); }), JetError::FileNotFound);
 }
 
 TEST_F(DataFolder, TheLockHeldHereMakesAnotherProgramFailWhileOurStampWorks)
@@ -113,7 +103,7 @@ TEST_F(DataFolder, BatchRunnerIsAllOrNothing)
     AbreBancoDazadize(ws, QStringLiteral("sWsNotReadOnly"), db, false);
     const QStringList dois{QStringLiteral("INSERT INTO T (Codigo, Nome) VALUES (1, 'um')"),
                            QStringLiteral("INSERT INTO T (Codigo, Nome) VALUES (1, 'outro')")};
-    EXPECT_EQ(errorOf([&] { ExecutaComandosSQL(dois, QString(), &db, &ws); }), JetError::DuplicateKey);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { ExecutaComandosSQL(dois, QString(), &db, &ws); }), JetError::DuplicateKey);
     EXPECT_EQ(db->OpenRecordset(QStringLiteral("SELECT * FROM T"))->RecordCount(), 0);
 
     // A single statement, empty elements skipped, the final query's value returned.
@@ -123,14 +113,14 @@ TEST_F(DataFolder, BatchRunnerIsAllOrNothing)
               QStringLiteral("dois"));
     EXPECT_FALSE(ExecutaComandosSQL(QStringLiteral("UPDATE T SET Nome = 'x'"), QString(), &db, &ws).isValid());
     // A final query without rows rolls back and raises "no current record".
-    EXPECT_EQ(errorOf([&] {
+    EXPECT_EQ(tqtest::errorNumberOf([&] {
                   ExecutaComandosSQL(QStringLiteral("DELETE FROM T"), QStringLiteral("SELECT Nome FROM T"), &db, &ws);
               }),
               JetError::NoCurrentRecord);
     EXPECT_EQ(db->OpenRecordset(QStringLiteral("SELECT * FROM T"))->RecordCount(), 1);
     // Creating a table and its rows in one transaction: a failing row takes the table with it.
     ws->BeginTrans();
-    EXPECT_NE(errorOf([&] {
+    EXPECT_NE(tqtest::errorNumberOf([&] {
                   db->Execute(QStringLiteral("CREATE TABLE N (a TEXT(1) NOT NULL CONSTRAINT a PRIMARY KEY)"));
                   ExecutaComandosSQL(QStringList{QStringLiteral("INSERT INTO N (a) VALUES ('x')"),
                                                  QStringLiteral("INSERT INTO N (a) VALUES ('X')")},
@@ -138,7 +128,7 @@ TEST_F(DataFolder, BatchRunnerIsAllOrNothing)
               }),
               0);
     ws->Rollback();
-    EXPECT_EQ(errorOf([&] { db->OpenRecordset(QStringLiteral("SELECT * FROM N")); }), JetError::NoSuchTable);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { db->OpenRecordset(QStringLiteral("SELECT * FROM N")); }), JetError::NoSuchTable);
     FechaBanco(ws, db);
 }
 

@@ -23,16 +23,6 @@ using tqtest::TempDir;
 
 namespace {
 
-long errorNumberOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const platform::Error& e) {
-        return e.number();
-    }
-    return 0;
-}
-
 // Restores gCaminhoDados after a test changes it.
 struct DataFolderGuard {
     QString saved = gCaminhoDados;
@@ -85,10 +75,10 @@ TEST(Files, LeArquivoOfAMissingFileRaisesAndCreatesNothing)
 {
     TempDir dir;
     const QString missing = dir.file("nothing.txt");
-    EXPECT_EQ(errorNumberOf([&] { LeArquivo(missing); }), platform::errors::FileNotFound);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { LeArquivo(missing); }), platform::errors::FileNotFound);
     EXPECT_FALSE(QFileInfo::exists(missing));
-    EXPECT_EQ(errorNumberOf([&] { LeArquivo(dir.file("no/such/folder.txt")); }), platform::errors::PathNotFound);
-    EXPECT_NE(errorNumberOf([&] { LeArquivo(dir.path()); }), 0);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { LeArquivo(dir.file("no/such/folder.txt")); }), platform::errors::PathNotFound);
+    EXPECT_NE(tqtest::errorNumberOf([&] { LeArquivo(dir.path()); }), 0);
 }
 
 TEST(Files, ExcluiArquivoRemovesReadOnlyFilesAndIgnoresMissingOnes)
@@ -118,14 +108,14 @@ TEST(Files, CriaPastasCreatesTheFoldersOfARelativePath)
     EXPECT_TRUE(QFileInfo(dir.file("A/B/C/file.txt")).isDir());
 
     // A relative path never leaves its base.
-    EXPECT_EQ(errorNumberOf([&] { CriaPastas(base, "../escape/x", false); }), 75);
-    EXPECT_EQ(errorNumberOf([&] { CriaPastas(base, "B/../../escape", false); }), 75);
-    EXPECT_EQ(errorNumberOf([&] { CriaPastas(base, "/tmp/abs", false); }), 75);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { CriaPastas(base, "../escape/x", false); }), 75);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { CriaPastas(base, "B/../../escape", false); }), 75);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { CriaPastas(base, "/tmp/abs", false); }), 75);
     EXPECT_FALSE(QFileInfo::exists(dir.file("escape")));
 
     // A file in the way of a folder is an error that reaches the caller.
     tqtest::writeFile(dir.file("A/plain"), "x");
-    EXPECT_NE(errorNumberOf([&] { CriaPastas(base, "plain/sub", false); }), 0);
+    EXPECT_NE(tqtest::errorNumberOf([&] { CriaPastas(base, "plain/sub", false); }), 0);
 }
 
 TEST(Files, SystemAndTemporaryFolders)
@@ -201,7 +191,7 @@ TEST(Files, TemporaryNamesAreCreatedExclusively)
     EXPECT_EQ(names.size(), 50);
 
     gCaminhoDados = dir.file("missing/");
-    EXPECT_NE(errorNumberOf([] { ObtemNomeArquivoTemporario("tmp"); }), 0);
+    EXPECT_NE(tqtest::errorNumberOf([] { ObtemNomeArquivoTemporario("tmp"); }), 0);
 }
 
 TEST(Files, ExecutaAguardandoWaitsWithEventsRunning)
@@ -224,7 +214,7 @@ TEST(Files, ExecutaAguardandoWaitsWithEventsRunning)
 TEST(Files, ExecutaAguardandoRaisesWhenTheProgramCannotStart)
 {
     TempDir dir;
-    EXPECT_EQ(errorNumberOf([&] { ExecutaAguardando(dir.file("no-such-program")); }), platform::errors::FileNotFound);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { ExecutaAguardando(dir.file("no-such-program")); }), platform::errors::FileNotFound);
     tqtest::writeFile(dir.file("not-executable"), "#!/bin/sh\n");
-    EXPECT_EQ(errorNumberOf([&] { ExecutaAguardando(dir.file("not-executable")); }), platform::errors::FileNotFound);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { ExecutaAguardando(dir.file("not-executable")); }), platform::errors::FileNotFound);
 }

@@ -39,16 +39,6 @@ protected:
     }
 };
 
-long errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const platform::Error& e) {
-        return e.number();
-    }
-    return 0;
-}
-
 }  // namespace
 
 TEST_F(ItemTexts, Headers)
@@ -72,7 +62,7 @@ TEST_F(ItemTexts, Headers)
     gEdicao = "M";
     EXPECT_EQ(ObtemTituloItem("PCA", 100), "Conjunto: CAIXA DE CÂMBIO 5 MARCHAS" + gap + "Nº TQ: 1200 000 100");
 
-    EXPECT_NE(errorOf([] { ObtemTituloItem("XYZ", 1); }), 0);
+    EXPECT_NE(tqtest::errorNumberOf([] { ObtemTituloItem("XYZ", 1); }), 0);
 }
 
 TEST_F(ItemTexts, TypeNamesToKinds)

@@ -4,6 +4,8 @@
 
 #include "platform/base/error.h"
 
+#include "support/testutil.h"
+
 #include <gtest/gtest.h>
 
 using namespace THLayout;
@@ -21,16 +23,6 @@ LayoutColunas Calcula(const QStringList& specs, int barra, int apartir = TodasCo
     e.apartirIndexSemDivisor = apartir;
     e.larguraImagensTwips = std::move(imagens);
     return CalculaColunas(e);
-}
-
-long ErroDe(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const platform::Error& e) {
-        return e.number();
-    }
-    return 0;
 }
 
 }  // namespace
@@ -222,7 +214,7 @@ TEST(ColumnSpec, Errors)
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nome);
-        EXPECT_EQ(ErroDe([&] { Calcula(c.specs, 3000, TodasComDivisor, c.imagens); }), c.numero);
+        EXPECT_EQ(tqtest::errorNumberOf([&] { Calcula(c.specs, 3000, TodasComDivisor, c.imagens); }), c.numero);
     }
 }
 
@@ -267,7 +259,7 @@ TEST(ColumnSpec, FaceFromItsOwnSpec)
     EXPECT_EQ(f.icones[0].esquerdaTwips, 2 * tw + 1500 + (600 - 5 * tw) - 10 * tw);
     ASSERT_EQ(f.divisoresXTwips.size(), 2u);
     EXPECT_EQ(f.divisoresXTwips[0], 2 * tw + 1500 - 3 * tw);
-    EXPECT_EQ(ErroDe([] { CalculaFace({"A|0|900|I|x|0"}, {}); }), 340);
-    EXPECT_EQ(ErroDe([] { CalculaFace({"A|0|900"}, {}); }), 9);
-    EXPECT_EQ(ErroDe([] { CalculaFace({"A|0|60|T|x|0"}, {}); }), 380);
+    EXPECT_EQ(tqtest::errorNumberOf([] { CalculaFace({"A|0|900|I|x|0"}, {}); }), 340);
+    EXPECT_EQ(tqtest::errorNumberOf([] { CalculaFace({"A|0|900"}, {}); }), 9);
+    EXPECT_EQ(tqtest::errorNumberOf([] { CalculaFace({"A|0|60|T|x|0"}, {}); }), 380);
 }

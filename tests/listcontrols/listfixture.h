@@ -31,16 +31,6 @@ using platform::dao::DatabasePtr;
 using platform::dao::DataControl;
 using platform::dao::RecordsetPtr;
 
-inline long ErroDe(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const platform::Error& e) {
-        return e.number();
-    }
-    return 0;
-}
-
 // Row i (1-based) of ITENS: Codigo i, Numero "N000i", Descricao "Item i",
 // ImagensGrid from the flags function (" " sets a flag).
 class Fixture : public ::testing::Test {

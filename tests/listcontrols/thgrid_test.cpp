@@ -188,12 +188,12 @@ TEST_F(Grid, AccessorsDescribeTheBarForTheCombo)
     EXPECT_EQ(left, 30 + 330 + 1200);
     EXPECT_EQ(alinhamento, 0);
     EXPECT_EQ(g->Caption_lblTHGrid(1), "Item 1");
-    EXPECT_EQ(ErroDe([&] { g->Caption_lblTHGrid(2); }), 340);
-    EXPECT_EQ(ErroDe([&] { g->Visible_imgSelecionado(5); }), 340);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { g->Caption_lblTHGrid(2); }), 340);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { g->Visible_imgSelecionado(5); }), 340);
     EXPECT_EQ(g->Columns(1).DataField(), "Numero");
     EXPECT_EQ(g->Columns(1).Text(), "N0001");
     EXPECT_EQ(g->Columns(2).CellText(dc.Recordset()->BookmarkOfRow(2)), "Item 3");
-    EXPECT_EQ(ErroDe([&] { g->Columns(9); }), 9);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { g->Columns(9); }), 9);
 }
 
 TEST_F(Grid, ConfigurationLifecycle)
@@ -216,7 +216,7 @@ TEST_F(Grid, ConfigurationLifecycle)
     EXPECT_EQ(g->ColumnCount(), 4);
     EXPECT_EQ(g->TopPixels_pctTHGrid(), 0);
     // A second configuration without unloading is refused.
-    EXPECT_EQ(ErroDe([&] { g->ConfiguraColunas(kSpecs); }), 360);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { g->ConfiguraColunas(kSpecs); }), 360);
     EXPECT_FALSE(g->colunasConfiguradas());
 
     g->Descarrega();
@@ -224,7 +224,7 @@ TEST_F(Grid, ConfigurationLifecycle)
     EXPECT_EQ(g->rowIcon(1), nullptr);
     g->AtualizaGrid();   // nothing while unconfigured
     // The pictures were consumed: icon columns need new ones.
-    EXPECT_EQ(ErroDe([&] { g->ConfiguraColunas(kSpecs); }), 9);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { g->ConfiguraColunas(kSpecs); }), 9);
     g->ObtemPictures(Figuras(2));
     g->ConfiguraColunas({"Descricao|0|2000|T"});
     EXPECT_EQ(g->ColumnCount(), 1);
@@ -427,11 +427,11 @@ TEST_F(Grid, BookmarkFromBeforeARequeryIsRefused)
     g->AtualizaGrid();
     EXPECT_EQ(g->Row(), 0);
     // Never mapped silently to a row of the new data.
-    EXPECT_EQ(ErroDe([&] { g->SetBookmark(antigo); }), platform::dao::JetError::InvalidBookmark);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { g->SetBookmark(antigo); }), platform::dao::JetError::InvalidBookmark);
     EXPECT_EQ(dc.Recordset()->AbsolutePosition(), 0);
     EXPECT_EQ(g->RowBookmark(3), dc.Recordset()->BookmarkOfRow(3));
     EXPECT_NE(g->RowBookmark(3), antigo);
-    EXPECT_EQ(ErroDe([&] { g->Columns(1).CellText(antigo); }), platform::dao::JetError::InvalidBookmark);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { g->Columns(1).CellText(antigo); }), platform::dao::JetError::InvalidBookmark);
 }
 
 TEST_F(Grid, WheelIsLeftToTheWindow)

@@ -1,5 +1,7 @@
 #include "testutil.h"
 
+#include "platform/base/error.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -39,6 +41,16 @@ QString binaryDir()
 {
     const QByteArray env = qgetenv("TQ_BINARY_DIR");
     return env.isEmpty() ? QStringLiteral(TQ_BINARY_DIR_DEFAULT) : QString::fromLocal8Bit(env);
+}
+
+long errorNumberOf(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const platform::Error& e) {
+        return e.number();
+    }
+    return 0;
 }
 
 QString builtProgram(const QString& name)

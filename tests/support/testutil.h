@@ -5,6 +5,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
+
 namespace tqtest {
 
 // A fresh temporary folder for one test; removed when it goes out of scope.
@@ -27,6 +29,9 @@ QByteArray readFile(const QString& path);
 // compiled-in defaults when a test binary is started by hand).
 QString sourceDir();
 QString binaryDir();
+
+// Runs f and gives the number of the platform::Error it raises (0 when none).
+long errorNumberOf(const std::function<void()>& f);
 
 // Path of a program built by this project (bin/ folder of the build).
 QString builtProgram(const QString& name);

@@ -14,16 +14,6 @@ using namespace platform::dao;
 
 namespace {
 
-long errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const platform::Error& e) {
-        return e.number();
-    }
-    return 0;
-}
-
 class DaoTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -42,15 +32,15 @@ protected:
 TEST_F(DaoTest, OpeningBadFilesGivesJetErrors)
 {
     auto ws = DBEngine::CreateWorkspace(QStringLiteral("w"));
-    EXPECT_EQ(errorOf([&] { ws->OpenDatabase(dir.file(QStringLiteral("missing.mdb"))); }), JetError::FileNotFound);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { ws->OpenDatabase(dir.file(QStringLiteral("missing.mdb"))); }), JetError::FileNotFound);
     tqtest::writeFile(dir.file(QStringLiteral("text.mdb")), QByteArray("this is not a database, only some text that is long enough to matter.").repeated(100));
-    EXPECT_EQ(errorOf([&] { ws->OpenDatabase(dir.file(QStringLiteral("text.mdb"))); }), JetError::NotADatabase);
-    EXPECT_EQ(errorOf([&] { ws->OpenDatabase(dir.path()); }), JetError::CannotOpen);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { ws->OpenDatabase(dir.file(QStringLiteral("text.mdb"))); }), JetError::NotADatabase);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { ws->OpenDatabase(dir.path()); }), JetError::CannotOpen);
 
     // A truncated database: the header survives, the pages do not.
     const QByteArray whole = tqtest::readFile(path);
     tqtest::writeFile(dir.file(QStringLiteral("cut.mdb")), whole.left(1000));
-    const long cut = errorOf([&] {
+    const long cut = tqtest::errorNumberOf([&] {
         auto d = ws->OpenDatabase(dir.file(QStringLiteral("cut.mdb")), false, true);
         d->OpenRecordset(QStringLiteral("SELECT * FROM T"));
     });
@@ -64,7 +54,7 @@ TEST_F(DaoTest, WritableOpenOfAReadOnlyFileFails)
     if (QFileInfo(path).isWritable())
         GTEST_SKIP() << "running with privileges that ignore file modes";
     auto ws = DBEngine::CreateWorkspace(QStringLiteral("w"));
-    EXPECT_EQ(errorOf([&] { ws->OpenDatabase(path, false, false); }), JetError::CannotOpen);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { ws->OpenDatabase(path, false, false); }), JetError::CannotOpen);
     auto ro = ws->OpenDatabase(path, false, true);
     EXPECT_EQ(ro->OpenRecordset(QStringLiteral("SELECT * FROM T"))->RecordCount(), 5);
 }
@@ -73,17 +63,17 @@ TEST_F(DaoTest, ReadOnlyDatabaseRefusesWrites)
 {
     auto ws = DBEngine::CreateWorkspace(QStringLiteral("gWS"));
     auto ro = ws->OpenDatabase(path, false, true);
-    EXPECT_EQ(errorOf([&] { ro->Execute(QStringLiteral("DELETE FROM T")); }), JetError::ReadOnly);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { ro->Execute(QStringLiteral("DELETE FROM T")); }), JetError::ReadOnly);
 }
 
 TEST_F(DaoTest, StatementErrorsHaveJetNumbersAndChangeNothing)
 {
-    EXPECT_EQ(errorOf([&] { db->Execute(QStringLiteral("INSERT INTO T (Codigo, Nome) VALUES (1, 'x')")); }),
+    EXPECT_EQ(tqtest::errorNumberOf([&] { db->Execute(QStringLiteral("INSERT INTO T (Codigo, Nome) VALUES (1, 'x')")); }),
               JetError::DuplicateKey);
-    EXPECT_EQ(errorOf([&] { db->OpenRecordset(QStringLiteral("SELECT * FROM Nada")); }), JetError::NoSuchTable);
-    EXPECT_EQ(errorOf([&] { db->OpenRecordset(QStringLiteral("SELECT Nada FROM T")); }), JetError::TooFewParameters);
-    EXPECT_EQ(errorOf([&] { db->Execute(QStringLiteral("DROP TABLE Nada")); }), JetError::TableNotFound);
-    EXPECT_EQ(errorOf([&] { db->Execute(QStringLiteral("SELECT * FROM T")); }), 3065);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { db->OpenRecordset(QStringLiteral("SELECT * FROM Nada")); }), JetError::NoSuchTable);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { db->OpenRecordset(QStringLiteral("SELECT Nada FROM T")); }), JetError::TooFewParameters);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { db->Execute(QStringLiteral("DROP TABLE Nada")); }), JetError::TableNotFound);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { db->Execute(QStringLiteral("SELECT * FROM T")); }), 3065);
     EXPECT_EQ(db->OpenRecordset(QStringLiteral("SELECT * FROM T"))->RecordCount(), 5);
 }
 
@@ -101,25 +91,25 @@ TEST_F(DaoTest, SnapshotNavigation)
     rs->Move(5);
     EXPECT_TRUE(rs->EOF_());
     EXPECT_EQ(rs->AbsolutePosition(), -1);
-    EXPECT_EQ(errorOf([&] { rs->MoveNext(); }), JetError::NoCurrentRecord);
-    EXPECT_EQ(errorOf([&] { rs->Value(0); }), JetError::NoCurrentRecord);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { rs->MoveNext(); }), JetError::NoCurrentRecord);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { rs->Value(0); }), JetError::NoCurrentRecord);
     rs->MoveLast();
     EXPECT_EQ(rs->Value(0).toInt(), 5);
     rs->MoveFirst();
     rs->MovePrevious();
     EXPECT_TRUE(rs->BOF());
-    EXPECT_EQ(errorOf([&] { rs->MovePrevious(); }), JetError::NoCurrentRecord);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { rs->MovePrevious(); }), JetError::NoCurrentRecord);
     rs->SetAbsolutePosition(2);
     EXPECT_EQ(rs->Value(QStringLiteral("Codigo")).toInt(), 3);
-    EXPECT_EQ(errorOf([&] { rs->SetAbsolutePosition(5); }), JetError::InvalidArgument);
-    EXPECT_EQ(errorOf([&] { rs->Fields(QStringLiteral("Nada")); }), JetError::ItemNotFound);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { rs->SetAbsolutePosition(5); }), JetError::InvalidArgument);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { rs->Fields(QStringLiteral("Nada")); }), JetError::ItemNotFound);
 
     auto empty = db->OpenRecordset(QStringLiteral("SELECT * FROM T WHERE Codigo > 99"));
     EXPECT_TRUE(empty->BOF());
     EXPECT_TRUE(empty->EOF_());
     EXPECT_EQ(empty->RecordCount(), 0);
-    EXPECT_EQ(errorOf([&] { empty->MoveFirst(); }), JetError::NoCurrentRecord);
-    EXPECT_EQ(errorOf([&] { empty->GetBookmark(); }), JetError::NoCurrentRecord);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { empty->MoveFirst(); }), JetError::NoCurrentRecord);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { empty->GetBookmark(); }), JetError::NoCurrentRecord);
 }
 
 TEST_F(DaoTest, NullValuesAndTypes)
@@ -149,7 +139,7 @@ TEST_F(DaoTest, BookmarksCloneAndRequery)
     rs->Requery();
     EXPECT_EQ(rs->RecordCount(), 4);
     // A bookmark from before the requery names a row of other data: refused.
-    EXPECT_EQ(errorOf([&] { rs->SetBookmark(b); }), JetError::InvalidBookmark);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { rs->SetBookmark(b); }), JetError::InvalidBookmark);
     EXPECT_EQ(rs->RowOfBookmark(b), -1);
     // The clone still holds the old rows.
     EXPECT_EQ(clone->RecordCount(), 5);
@@ -186,10 +176,10 @@ TEST_F(DaoTest, ForwardOnlyReadsOnDemand)
         rs->MoveNext();
     }
     EXPECT_EQ(n, 5);
-    EXPECT_EQ(errorOf([&] { rs->MovePrevious(); }), JetError::OperationNotSupported);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { rs->MovePrevious(); }), JetError::OperationNotSupported);
     rs->Close();
     rs->Close();
-    EXPECT_EQ(errorOf([&] { rs->EOF_(); }), JetError::ObjectClosed);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { rs->EOF_(); }), JetError::ObjectClosed);
 }
 
 TEST_F(DaoTest, TransactionsRollBackAndNest)
@@ -207,7 +197,7 @@ TEST_F(DaoTest, TransactionsRollBackAndNest)
     d->Execute(QStringLiteral("DELETE FROM T"));
     ws->Rollback();
     EXPECT_EQ(d->OpenRecordset(QStringLiteral("SELECT * FROM T"))->RecordCount(), 4);
-    EXPECT_EQ(errorOf([&] { ws->CommitTrans(); }), JetError::NoTransaction);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { ws->CommitTrans(); }), JetError::NoTransaction);
     ws->Close();
     ws->Close();
     EXPECT_FALSE(d->IsOpen());
@@ -221,7 +211,7 @@ TEST_F(DaoTest, AnOpenWriteTransactionMakesOtherWritersFailQuickly)
     auto d2 = ws2->OpenDatabase(path);
     ws1->BeginTrans();
     d1->Execute(QStringLiteral("UPDATE T SET Nome = Nome"));
-    EXPECT_EQ(errorOf([&] { d2->Execute(QStringLiteral("UPDATE T SET Nome = Nome")); }), JetError::Locked);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { d2->Execute(QStringLiteral("UPDATE T SET Nome = Nome")); }), JetError::Locked);
     // Readers are not blocked by the open transaction.
     EXPECT_EQ(d2->OpenRecordset(QStringLiteral("SELECT * FROM T"))->RecordCount(), 5);
     ws1->CommitTrans();
@@ -240,7 +230,7 @@ TEST_F(DaoTest, TableDefsListUserTables)
     EXPECT_EQ(fields[1].name, QStringLiteral("Nome"));
     EXPECT_EQ(fields[1].type, dbText);
     EXPECT_EQ(fields[1].size, 20);
-    EXPECT_EQ(errorOf([&] { db->GetTableDef(QStringLiteral("Nada")); }), JetError::ItemNotFound);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { db->GetTableDef(QStringLiteral("Nada")); }), JetError::ItemNotFound);
 }
 
 TEST_F(DaoTest, DataControlBindsARecordset)
@@ -257,7 +247,7 @@ TEST_F(DaoTest, DataControlBindsARecordset)
     dc.Recordset()->MoveNext();
     EXPECT_EQ(moved.count(), 1);
     dc.SetRecordSource(QStringLiteral("SELECT * FROM Nada"));
-    EXPECT_EQ(errorOf([&] { dc.Refresh(); }), JetError::NoSuchTable);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { dc.Refresh(); }), JetError::NoSuchTable);
     EXPECT_EQ(dc.Recordset()->RecordCount(), 5);  // the old rows stay bound
 }
 
