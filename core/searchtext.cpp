@@ -1,8 +1,7 @@
 #include "core/searchtext.h"
 
 #include "core/database.h"
-
-#include <QLocale>
+#include "platform/base/vbruntime.h"
 
 #include <cmath>
 
@@ -139,10 +138,9 @@ QString ExpressaoItemComponente(const QString& tabela)
 
 std::int16_t ConverteInteiro(const QString& texto, std::int16_t padrao)
 {
-    // One locale-independent rule: "." is the decimal separator.
-    bool ok = false;
-    const double v = QLocale::c().toDouble(texto.trimmed(), &ok);
-    if (!ok || !std::isfinite(v))
+    // The run time's number rule: "." is the decimal separator, whatever the locale.
+    double v = 0;
+    if (!platform::vb::TextToNumber(texto.toStdString(), &v) || !std::isfinite(v))
         return padrao;
     const double f = std::floor(v);
     if (f < -32768.0 || f > 32767.0)

@@ -1,6 +1,7 @@
 #include "listcontrols/thcolumns.h"
 
 #include "listcontrols/therrors.h"
+#include "platform/base/vbruntime.h"
 
 #include <cmath>
 
@@ -14,10 +15,8 @@ const QString kOrigem = QStringLiteral("ConfiguraColunas");
 // number is a type mismatch, a number outside the range an overflow.
 qint64 ConverteInteiro(const QString& texto, qint64 minimo, qint64 maximo)
 {
-    const QString t = texto.trimmed();
-    bool ok = false;
-    double valor = t.toDouble(&ok);
-    if (!ok || !std::isfinite(valor))
+    double valor = 0;
+    if (!platform::vb::TextToNumber(texto.toStdString(), &valor) || !std::isfinite(valor))
         THErro::Levanta(THErro::TypeMismatch, kOrigem, texto);
     valor = std::nearbyint(valor);   // the default rounding mode: half to even
     if (valor < static_cast<double>(minimo) || valor > static_cast<double>(maximo))

@@ -1,5 +1,7 @@
 #include "listcontrols/thgridmodel.h"
 
+#include "platform/base/vbruntime.h"
+
 #include <QDateTime>
 
 using platform::dao::Bookmark;
@@ -139,7 +141,7 @@ QString THGridModel::textOf(const QVariant& value, int fieldType)
     switch (value.typeId()) {
     case QMetaType::Double:
     case QMetaType::Float:
-        return QString::number(value.toDouble(), 'g', 15);
+        return platform::vb::NumberToText(value.toDouble());
     default:
         return value.toString();
     }
