@@ -1,6 +1,7 @@
 #include "catalogue.h"
 
 #include "schema.h"
+#include "searchcases.h"
 #include "vocabulary.h"
 
 #include "platform/base/vbruntime.h"
@@ -337,6 +338,9 @@ public:
         for (int f = 0; f < m_families; ++f)
             WriteFamily(f);
         WriteSupersessionSpecials();
+        // Last, so that they change no code of the rows above.
+        WriteSearchCases(m_options, m_vocab, m_sink, m_summary, m_files,
+                         {m_nextAssembly, m_nextComponent, m_nextKit, m_vehicleCount}, m_base.derive(0x5EA2C4).next());
     }
 
 private:
