@@ -48,4 +48,28 @@ QString TipoItemDaLinha(const QVariant& tipo, const QString& idioma)
     return QStringLiteral("PCA");
 }
 
+namespace {
+
+// The field of the current row, or an invalid QVariant without one.
+QVariant CampoDaLinha(const platform::dao::RecordsetPtr& rs, const QString& campo)
+{
+    if (!rs || !rs->IsOpen() || rs->BOF() || rs->EOF_() || rs->FieldIndex(campo) < 0)
+        return {};
+    return rs->Value(campo);
+}
+
+}  // namespace
+
+long CodigoFabricanteDaLinha(const platform::dao::RecordsetPtr& rs)
+{
+    const QVariant v = CampoDaLinha(rs, QStringLiteral("CodigoFabricante"));
+    return v.isValid() ? long(v.toLongLong()) : 0;
+}
+
+QString CodigoTipoPecaDaLinha(const platform::dao::RecordsetPtr& rs, const QString& atual)
+{
+    const QVariant v = CampoDaLinha(rs, QStringLiteral("CodigoTipoPeca"));
+    return v.isValid() ? v.toString() : atual;
+}
+
 }  // namespace Pesquisa

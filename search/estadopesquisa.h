@@ -4,6 +4,8 @@
 // the comparison side search), their start contents per edition, the rule
 // that keeps one kind ticked, and the item kind of a result row.
 
+#include "platform/dao/dao.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -50,5 +52,13 @@ TiposMarcados AlternaTipo(const TiposMarcados& atual, Tipo tipo, bool* mudou = n
 // else, Null and empty included (an assembly whose type has no TIPOPECA row
 // shows an empty Tipo).  Pure: needs no database.
 QString TipoItemDaLinha(const QVariant& tipo, const QString& idioma);
+
+// The current row of a drop-down's recordset, read safely: the vehicle
+// search's manufacturer (CodigoFabricante; 0, all manufacturers, when the
+// drop-down has no current row or the value is Null: a data file whose
+// CODIGOFABRICANTE is empty has no row for all manufacturers) and the part
+// search's type code (CodigoTipoPeca; `atual` when there is none).
+long CodigoFabricanteDaLinha(const platform::dao::RecordsetPtr& rs);
+QString CodigoTipoPecaDaLinha(const platform::dao::RecordsetPtr& rs, const QString& atual);
 
 }  // namespace Pesquisa
