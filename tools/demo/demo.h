@@ -152,6 +152,24 @@ struct Summary {
     long vehicleWithManyAssemblies = 0;
     long manufacturerOfVehicle = 0;
 
+    // Detail window cases.  The item of the showcase assembly served by
+    // three repair kits, whose kits have a note for this assembly, a note for
+    // another assembly only, and a note for every assembly (Null) carrying
+    // the attachment " GUIA.pdf " (stored with its blanks); two vehicles of
+    // the showcase assembly with the same description and different makers
+    // (the first one's maker sorts after the second one's); an optional
+    // alternative (flag 1) of the showcase assembly with the notes flag and a
+    // note of its own.
+    QString kitNotesItem;               // item number in the showcase assembly
+    long kitNoteThisAssembly = 0;
+    long kitNoteOtherAssembly = 0;
+    long kitNoteEveryAssembly = 0;
+    QString guideAttachment;            // " GUIA.pdf "
+    long twinVehicleA = 0, twinVehicleB = 0;
+    QString twinVehicleDescription;     // in Portuguese
+    QString notedAlternativeItem;
+    long notedAlternative = 0;          // its CodigoComponente
+
     // Version record.
     QString updateUrl;
     int version = 0;
