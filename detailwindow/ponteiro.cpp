@@ -1,9 +1,8 @@
 #include "detailwindow/ponteiro.h"
 
-#include "core/pictures.h"
+#include "listcontrols/thpictures.h"
 
 #include <QGuiApplication>
-#include <QPixmap>
 
 namespace DetalhePonteiro {
 namespace {
@@ -24,18 +23,7 @@ void Padrao()
         QGuiApplication::restoreOverrideCursor();
 }
 
-QCursor Mao()
-{
-    static const QCursor cursor = [] {
-        if (Modulo::RecursoImagemExiste(QStringLiteral("CURSORMAO"), QStringLiteral("G"))) {
-            const QPixmap p = Modulo::CarregaImagemRecurso(QStringLiteral("CURSORMAO"), QStringLiteral("G"));
-            if (!p.isNull())
-                return QCursor(p, 5, 0);
-        }
-        return QCursor(Qt::PointingHandCursor);
-    }();
-    return cursor;
-}
+QCursor Mao() { return THImagens::CursorMao(); }
 
 }  // namespace DetalhePonteiro
 
