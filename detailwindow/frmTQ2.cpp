@@ -161,8 +161,14 @@ void frmTQ2::ExibeModal()
 {
     Modulo::JanelaPrincipal* principal = Modulo::ObtemJanelaPrincipal();
     frmTQ2 janela(principal ? principal->Janela() : nullptr);
-    Modulo::Guarda([&] { janela.Form_Load(); });
-    if (janela.Exibivel() && !janela.Descarregada())
+    if (!Modulo::Guarda([&] { janela.Form_Load(); })) {
+        // A window that cannot load runs nothing.
+        Modulo::gParametro.clear();
+        DetalhePonteiro::Padrao();
+        janela.Descarrega();
+        return;
+    }
+    if (janela.Exibivel())
         janela.exec();  // the first activation runs from the first show
     else
         janela.Form_Activate();

@@ -221,8 +221,8 @@ void frmTQ2::CriaControles()
     shpAutenticacaoProxy->setStyleSheet(QStringLiteral("QFrame#shpAutenticacaoProxy { border: 1px solid #8C96AA; }"));
     lblAutenticacaoProxy = Rotulo(t8, QStringLiteral("lblAutenticacaoProxy"), FonteTQ2(9, true), azul);
     Pinta(lblAutenticacaoProxy, papel);
-    lblUsuario = Rotulo(t8, QStringLiteral("lblUsuario"), FonteTQ2(9, true), azul);
-    lblSenha = Rotulo(t8, QStringLiteral("lblSenha"), FonteTQ2(9, true), azul);
+    lblUsuario = Rotulo(t8, QStringLiteral("lblUsuario"), FonteTQ2(8, true), azul);
+    lblSenha = Rotulo(t8, QStringLiteral("lblSenha"), FonteTQ2(8, true), azul);
     txtUsuario = new QLineEdit(t8);
     txtUsuario->setObjectName(QStringLiteral("txtUsuario"));
     txtUsuario->setMaxLength(50);

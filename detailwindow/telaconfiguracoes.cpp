@@ -14,6 +14,8 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace {
 // "Path/File access error": the configuration file could not be written.
 constexpr long kErroGravacao = 75;
@@ -31,6 +33,9 @@ void frmTQ2::ExibeTelaConfiguracoes()
     lblAutenticacaoProxy->adjustSize();
     lblUsuario->setText(Modulo::ObtemTexto(82).toUpper());
     lblSenha->setText(Modulo::ObtemTexto(83).toUpper());
+    // The captions keep their places and grow to their text in any language.
+    for (QLabel* l : {lblUsuario, lblSenha})
+        l->resize(std::max(l->width(), l->sizeHint().width()), l->height());
     chkVerificarAtualizacoesAuto->setChecked(Modulo::gVerificacaoAutomatica);
 
     QString usuario, senha;

@@ -5,6 +5,7 @@
 
 #include "detalhefixture.h"
 
+#include "core/janeladetalhe.h"
 #include "core/pictures.h"
 #include "core/texts.h"
 
@@ -13,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 using tqtest::DetalheFixture;
 using tqtest::FakeJanelaPrincipal;
@@ -398,4 +400,48 @@ TEST_F(FrameTest, DraggingTheBackgroundMovesTheWindow)
     QApplication::sendEvent(j.pctMenu, &move);
     // The window system moved it, or it followed the pointer by hand.
     EXPECT_TRUE(QTest::qWaitFor([&] { return j.pos() != antes; }, 1000));
+}
+
+TEST_F(FrameTest, TheCoreOpenerShowsTheWindowModallyUntilBack)
+{
+    frmTQ2::Registra();
+    struct Desfaz {
+        ~Desfaz() { Modulo::RegistraJanelaDetalhe({}); }
+    } desfaz;
+
+    // An empty request returns at once and shows nothing.
+    Modulo::gParametro.clear();
+    Modulo::ExibeJanelaDetalhe();
+    EXPECT_EQ(frmTQ2::Instancia(), nullptr);
+
+    // A request: the window shows it and the show returns after Back.
+    QString historico;
+    bool visivel = false;
+    QTimer olha;
+    olha.setInterval(5);
+    QObject::connect(&olha, &QTimer::timeout, [&] {
+        frmTQ2* j = frmTQ2::Instancia();
+        if (!j || j->mHistoricoTelas.isEmpty())
+            return;
+        olha.stop();
+        historico = j->mHistoricoTelas;
+        visivel = j->isVisible() && j->isModal();
+        j->imgVoltar_Click();
+    });
+    QTimer limite;  // never hang the suite
+    limite.setSingleShot(true);
+    QObject::connect(&limite, &QTimer::timeout, [] {
+        if (frmTQ2* j = frmTQ2::Instancia())
+            j->Descarrega();
+    });
+    limite.start(5000);
+    olha.start();
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    Modulo::gParametro = QStringLiteral("2|%1").arg(resumo().showcaseAssembly);
+    Modulo::ExibeJanelaDetalhe();
+    EXPECT_EQ(historico, QStringLiteral("2"));
+    EXPECT_TRUE(visivel);
+    EXPECT_TRUE(Modulo::gParametro.isEmpty());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(frmTQ2::Instancia(), nullptr);
 }
