@@ -83,6 +83,9 @@ void frmTQ2::ExcluiItemLista()
 
     // The row to show afterwards: the next one, else the one before, at the
     // screen row the deleted one stood on (one higher for the one before).
+    // The screen row is taken before the recordset moves: the list follows
+    // the moves and may scroll when the next record lies below its last row.
+    const int linhaClicada = Modulo::ObtemLinhaGrid(grdTHGrid1);
     QString tipoVizinho;
     std::int32_t codigoVizinho = 0;
     int linha = Modulo::LinhaGridNenhuma;
@@ -91,7 +94,7 @@ void frmTQ2::ExcluiItemLista()
         tipoVizinho = rs->Value(QStringLiteral("Tipo")).toString();
         codigoVizinho = platform::vb::CLng(rs->Value(QStringLiteral("Codigo")));
         rs->MovePrevious();
-        linha = Modulo::ObtemLinhaGrid(grdTHGrid1);
+        linha = linhaClicada;
     } else {
         rs->MoveLast();
         rs->MovePrevious();
@@ -99,9 +102,7 @@ void frmTQ2::ExcluiItemLista()
             tipoVizinho = rs->Value(QStringLiteral("Tipo")).toString();
             codigoVizinho = platform::vb::CLng(rs->Value(QStringLiteral("Codigo")));
             rs->MoveNext();
-            linha = Modulo::ObtemLinhaGrid(grdTHGrid1);
-            if (linha > 0)
-                --linha;
+            linha = linhaClicada > 0 ? linhaClicada - 1 : linhaClicada;
         } else {
             rs->MoveFirst();
         }
@@ -113,6 +114,7 @@ void frmTQ2::ExcluiItemLista()
     if (codigoVizinho > 0)
         dtcTHGrid1->Recordset()->FindFirst(CriterioItem(tipoVizinho, codigoVizinho));
     Modulo::RestauraLinhaGrid(grdTHGrid1, linha);
+
     grdTHGrid1->AtualizaGrid();
 }
 

@@ -190,8 +190,11 @@ frmTQ2::~frmTQ2()
 {
     if (m_filtroTeclas)
         qApp->removeEventFilter(this);
-    Modulo::RemovePainelReferencia(Modulo::kOrigemJogosReparo);
-    Modulo::RemovePainelReferencia(Modulo::kOrigemOpcionais);
+    // The panels go with the window; a newer window keeps its own.
+    if (InstanciaAtual() == this) {
+        Modulo::RemovePainelReferencia(Modulo::kOrigemJogosReparo);
+        Modulo::RemovePainelReferencia(Modulo::kOrigemOpcionais);
+    }
 }
 
 // ---------------------------------------------------------------------------

@@ -79,7 +79,11 @@ TEST_F(TelasTest, AttachmentRowsOfAnOddList)
     EXPECT_EQ(j.lblTitAnexo->text(), QStringLiteral("ANEXOS:"));
     EXPECT_FALSE(j.lblTitAnexo->isHidden());
     EXPECT_EQ(j.txtObservacao->height(), 200);
+    // Catalogue texts are never read as rich text.
     EXPECT_EQ(j.lblTitAnexo->textFormat(), Qt::PlainText);
+    EXPECT_EQ(j.lblAnexo[0]->textFormat(), Qt::PlainText);
+    EXPECT_EQ(j.lblSubTitulo->textFormat(), Qt::PlainText);
+    EXPECT_EQ(j.lblDescricaoParteFigura->textFormat(), Qt::PlainText);
 
     // The notes of another kit, one attachment stored with blanks around it.
     j.ExibeTelaObservacao(200, QStringLiteral("JRE"), resumo().kitNoteEveryAssembly, resumo().showcaseAssembly,
