@@ -42,7 +42,11 @@
 // made there last exactly as long as the screen.  The frame already handles
 // the hover of every toolbar button, Back, Esc, the keys +, - and Delete on
 // the cart list and the list events of every screen (grdTHGrid1_ImageClick,
-// MouseMove, RowColChange).  An empty function unregisters.
+// MouseMove, RowColChange).  The libraries register their routines once at
+// program start, like Registra(); an empty function unregisters.  The list
+// screens' helpers (the list's place on a panel, showing a list screen,
+// releasing the list) are in listasdetalhe.h; Instancia() reaches the open
+// window from code that has no reference to it (the update's progress).
 //   RegistraExibeTelaLista          request 3, the cart list: ExibeTelaLista(
 //                                   janela, Origem 200, Tipo, Codigo)
 //   RegistraExibeTelaSaida          request 5, output options: ExibeTelaSaida(
