@@ -390,6 +390,7 @@ void ExecucaoAtualizacao::passo4Banco(short atual, short nova)
         });
         for (std::size_t k = 1; k < pecas.size(); ++k) {
             atualPeca = &pecas[k];
+            transacaoPerdida();
             interpretador.ExecutaComandoScript(e.db, pecas[k].texto);
             transacaoPerdida();
             avanca(4, 1);
@@ -423,7 +424,8 @@ void ExecucaoAtualizacao::passo4Banco(short atual, short nova)
         pontoControle(QStringLiteral("antes da confirmação"));
         e.ws->CommitTrans(dbForceOSFlush);
     } catch (const platform::Error& erro) {
-        m_registro->Grava(cabecalho, QStringLiteral("Desfeita: erro %1: %2").arg(erro.number()).arg(erro.description()));
+        m_registro->Grava(cabecalho, QStringLiteral("Desfeita: erro %1: %2").arg(erro.number()).arg(erro.description()),
+                          true);
         throw;
     }
     m_registro->Grava(cabecalho, QStringLiteral("Confirmada; as linhas acima não foram aplicadas."));

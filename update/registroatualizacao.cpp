@@ -14,12 +14,13 @@ void RegistroAtualizacao::Falha(const QString& script, int linha, long numero, c
              << QStringLiteral("      ") + texto.left(2000);
 }
 
-bool RegistroAtualizacao::Grava(const QString& cabecalho, const QString& conclusao)
+bool RegistroAtualizacao::Grava(const QString& cabecalho, const QString& conclusao, bool sempre)
 {
-    if (m_linhas.isEmpty())
+    if (m_linhas.isEmpty() && !sempre)
         return true;
     const QByteArray texto =
-        (cabecalho + QLatin1Char('\n') + m_linhas.join(QLatin1Char('\n')) + QStringLiteral("\n  ") + conclusao
+        (cabecalho + QLatin1Char('\n') + m_linhas.join(QLatin1Char('\n')) + (m_linhas.isEmpty() ? QString() : QStringLiteral("\n"))
+         + QStringLiteral("  ") + conclusao
          + QStringLiteral("\n\n"))
             .toUtf8();
     const int fd = ::open(QFile::encodeName(m_arquivo).constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);

@@ -2,8 +2,9 @@
 // The update log "ATUALIZACAO.LOG" of the data folder: what went wrong in
 // the database step of an update run.  Script statements that fail are
 // skipped and the script goes on; each is written here with its script, line,
-// error number and message, then the outcome of the run's transaction.
-// Nothing is written for a run whose statements all succeed.
+// error number and message, then the outcome of the run's transaction; a
+// transaction rolled back is written with its reason.  Nothing is written
+// for a run whose statements all succeed.
 //
 // The log is UTF-8 text appended at the end of the database step and forced
 // to disk; a log that cannot be written does not fail the run.
@@ -23,8 +24,9 @@ public:
     const QStringList& Linhas() const { return m_linhas; }
 
     // Appends the run's lines under `cabecalho`, closed by `conclusao`, when
-    // there is any; returns false when the file could not be written.
-    bool Grava(const QString& cabecalho, const QString& conclusao);
+    // there is any or `sempre` is set; returns false when the file could not
+    // be written.
+    bool Grava(const QString& cabecalho, const QString& conclusao, bool sempre = false);
 
 private:
     QString m_arquivo;
