@@ -77,6 +77,8 @@ struct Desvio {
     bool repeteProxy = false;
 };
 
+void PrintTo(const Desvio& d, std::ostream* os) { *os << d.nome; }
+
 class Desvios : public Servidor, public ::testing::WithParamInterface<Desvio> {};
 
 TEST_P(Desvios, EndInTheErrorBoxAndChangeNothing)

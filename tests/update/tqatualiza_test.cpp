@@ -91,7 +91,7 @@ protected:
     {
         QMap<QString, QString> e = tqupd::EstadoPasta(pasta);
         for (auto it = e.begin(); it != e.end();) {
-            if (it.key().startsWith(QLatin1String("~atualizacao")) || it.key().startsWith(QLatin1String("DAZADIZETQ_V.")))
+            if (it.key().startsWith(QLatin1String("~atualizacao")) || it.key().startsWith(QLatin1String("DAZADIZETQ_")))
                 it = e.erase(it);
             else
                 ++it;
