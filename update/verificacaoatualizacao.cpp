@@ -9,6 +9,7 @@
 #include "platform/base/doevents.h"
 #include "platform/base/vbruntime.h"
 #include "platform/desktop/messagebox.h"
+#include "platform/desktop/popupmenu.h"
 #include "platform/process/process.h"
 #include "update/infoatualizacao.h"
 
@@ -298,9 +299,10 @@ void VerificacaoAtualizacao::VerificacaoManual()
 
 void VerificacaoAtualizacao::MostraMenuAtualizacao(const QRect& retanguloMenu, const QRect& imgAtualizacao)
 {
-    const std::vector<ItemMenu> itens{{kComandoVerificar, Modulo::ObtemTexto(80)},
-                                      {kComandoConfiguracao, Modulo::ObtemTexto(99)}};
-    const int comando = m_janela.MostraMenu(itens, PosicaoMenuAtualizacao(retanguloMenu, imgAtualizacao));
+    const int comando = platform::popupMenus().Show(
+        {platform::MenuEntry::Item(kComandoVerificar, Modulo::ObtemTexto(80)),
+         platform::MenuEntry::Item(kComandoConfiguracao, Modulo::ObtemTexto(99))},
+        PosicaoMenuAtualizacao(retanguloMenu, imgAtualizacao));
     if (comando == kComandoVerificar)
         VerificacaoManual();
     else if (comando == kComandoConfiguracao)

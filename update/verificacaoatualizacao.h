@@ -31,7 +31,8 @@
 //   tmrVerificaProcessoVerificacao_Timer   TickVigia()
 //   tmrVerificarAtualizacoes_Timer         TickAutomatico()
 //   MostraMenuAtualizacao                  MostraMenuAtualizacao(pctMenu's screen
-//                                          rectangle, imgAtualizacao's rectangle)
+//                                          rectangle, imgAtualizacao's rectangle);
+//                                          the menu shows through platform::popupMenus()
 //   imgIcoAtualizar_Click                  VerificacaoManual()
 // and the window gives it what it needs through JanelaVerificacao.
 // Everything runs on the user-interface thread; timers keep firing while a
@@ -44,7 +45,6 @@
 #include <QString>
 
 #include <functional>
-#include <vector>
 
 namespace Atualizacao {
 
@@ -58,11 +58,6 @@ constexpr int kIntervaloAutomatico = 65535;
 constexpr qint64 kLimiteVerificadorMs = 5 * 60 * 1000;
 // Error number of a pass whose checker did not end in time.
 constexpr long kErroVerificadorParado = -2;
-
-struct ItemMenu {
-    int id = 0;
-    QString texto;
-};
 
 // What the checks need of the main window.
 class JanelaVerificacao {
@@ -84,9 +79,6 @@ public:
     // The automatic timer's interval in ms.
     virtual int IntervaloAutomatico() const = 0;
     virtual void DefineIntervaloAutomatico(int ms) = 0;
-    // Shows a popup menu whose left edge is at x and which is centred on y;
-    // returns the chosen id, or -1 when it was dismissed.
-    virtual int MostraMenu(const std::vector<ItemMenu>& itens, const QPoint& ponto) = 0;
     // The hourglass pointer on or off.
     virtual void Ampulheta(bool ligada) = 0;
 };

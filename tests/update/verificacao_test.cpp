@@ -9,6 +9,7 @@
 #include "core/globals.h"
 #include "core/texts.h"
 #include "platform/process/process.h"
+#include "support/fakedesktop.h"
 #include "support/qstringprinter.h"
 #include "update/infoatualizacao.h"
 
@@ -45,12 +46,6 @@ public:
     void HabilitaVigia(bool h) override { vigia = h; }
     int IntervaloAutomatico() const override { return intervalo; }
     void DefineIntervaloAutomatico(int ms) override { intervalo = ms; }
-    int MostraMenu(const std::vector<ItemMenu>& itens, const QPoint& ponto) override
-    {
-        menu = itens;
-        pontoMenu = ponto;
-        return escolha;
-    }
     void Ampulheta(bool l) override { chamadas << (l ? QStringLiteral("ampulheta") : QStringLiteral("seta")); }
 
     QStringList chamadas, pedidos;
@@ -58,9 +53,6 @@ public:
     std::function<void()> aoAbrir;
     bool vigia = false;
     int intervalo = 20000;
-    std::vector<ItemMenu> menu;
-    QPoint pontoMenu;
-    int escolha = -1;
 };
 
 const QDateTime kInicio(QDate(2025, 6, 2), QTime(10, 0, 0));
@@ -154,6 +146,7 @@ protected:
     tqtest::TempDir raiz;
     QString dados, programa;
     tqtest::FakeMessageBoxes caixas;
+    tqtest::FakePopupMenus menus;
     JanelaFalsa janela;
     AmbienteVerificacao ambiente;
     QDateTime agora = kInicio;
@@ -377,7 +370,7 @@ TEST_F(Verificacao, ACheckDuringACheckDoesNothing)
     Resultado("143|43");
     C().IniciaVerificacaoAtualizacao(true);
     C().IniciaVerificacaoAtualizacao(false);
-    janela.escolha = kComandoVerificar;
+    menus.answers.push_back(kComandoVerificar);
     C().MostraMenuAtualizacao(QRect(0, 0, 10, 10), QRect(0, 0, 10, 10));
     C().TickAutomatico();
     ASSERT_TRUE(Termina());
@@ -427,7 +420,7 @@ TEST_F(Verificacao, LimitedModeRefusesEveryCheck)
     EXPECT_EQ(janela.intervalo, 20000);
     EXPECT_FALSE(C().VerificacaoEmAndamento());
 
-    janela.escolha = kComandoVerificar;
+    menus.answers.push_back(kComandoVerificar);
     C().MostraMenuAtualizacao(QRect(0, 0, 10, 10), QRect(0, 0, 10, 10));
     C().VerificacaoManual();
     ASSERT_EQ(caixas.shown.size(), 2u);
@@ -438,18 +431,17 @@ TEST_F(Verificacao, LimitedModeRefusesEveryCheck)
 
 TEST_F(Verificacao, TheMenuOpensBesideTheUpdateButton)
 {
-    janela.escolha = kComandoConfiguracao;
+    menus.answers.push_back(kComandoConfiguracao);
     C().MostraMenuAtualizacao(QRect(100, 200, 160, 600), QRect(10, 300, 41, 25));
-    ASSERT_EQ(janela.menu.size(), 2u);
-    EXPECT_EQ(janela.menu[0].id, 0x6000);
-    EXPECT_EQ(janela.menu[0].texto, Texto(80));
-    EXPECT_EQ(janela.menu[1].id, 0x6001);
-    EXPECT_EQ(janela.menu[1].texto, Texto(99));
-    EXPECT_EQ(janela.pontoMenu, QPoint(146, 512));  // 100+10+41-5, 200+300+12.5 (half to even)
+    ASSERT_EQ(menus.shown.size(), 1u);
+    EXPECT_EQ(menus.shown[0].texts(), (QStringList{Texto(80), Texto(99)}));
+    EXPECT_EQ(menus.shown[0].entries[0].id, 0x6000);
+    EXPECT_EQ(menus.shown[0].entries[1].id, 0x6001);
+    EXPECT_EQ(menus.shown[0].at, QPoint(146, 512));  // 100+10+41-5, 200+300+12.5 (half to even)
     EXPECT_EQ(janela.pedidos, QStringList{QStringLiteral("8")});
     EXPECT_EQ(PosicaoMenuAtualizacao(QRect(0, 0, 1, 1), QRect(0, 0, 9, 27)), QPoint(4, 14));  // 13.5 -> 14
 
-    janela.escolha = -1;
+    // Dismissed: nothing.
     C().MostraMenuAtualizacao(QRect(100, 200, 160, 600), QRect(10, 300, 41, 25));
     EXPECT_EQ(janela.pedidos.size(), 1);
     EXPECT_FALSE(C().VerificacaoEmAndamento());
