@@ -32,10 +32,12 @@ void Saida::ImprimeLista(const platform::dao::RecordsetPtr& lista)
     platform::dao::RecordsetPtr copia;
     try {
         copia = lista->Clone();
-        if (!copia->EOF_() || !copia->BOF())
+        // A clone has no current row yet.
+        const bool vazia = copia->RecordCount() == 0;
+        if (!vazia)
             copia->MoveFirst();
         bool primeira = true;
-        for (; !copia->EOF_(); copia->MoveNext()) {
+        for (; !vazia && !copia->EOF_(); copia->MoveNext()) {
             if (d.CurrentY() > U(3400) || primeira) {
                 primeira = false;
                 ImprimeCabecalho(Modulo::ObtemTexto(29), QString(), 700);
@@ -80,13 +82,15 @@ void Saida::ImprimeComparacao(const DadosComparacao& dados)
         if (!dados.Linhas)
             throw platform::Error(91, QStringLiteral("Object variable not set"), QStringLiteral("ImprimeComparacao"));
         copia = dados.Linhas->Clone();
-        if (!copia->EOF_() || !copia->BOF())
+        // A clone has no current row yet.
+        const bool vazia = copia->RecordCount() == 0;
+        if (!vazia)
             copia->MoveFirst();
         const QString subtitulo = dados.Filtro == QLatin1String("0")   ? Modulo::ObtemTexto(64)
                                   : dados.Filtro == QLatin1String("1") ? Modulo::ObtemTexto(65)
                                                                        : Modulo::ObtemTexto(66);
         bool primeira = true;
-        for (; !copia->EOF_(); copia->MoveNext()) {
+        for (; !vazia && !copia->EOF_(); copia->MoveNext()) {
             if (d.CurrentY() > U(3400) || primeira) {
                 primeira = false;
                 ImprimeCabecalho(Modulo::ObtemTexto(54) + QStringLiteral(" - ") + dados.SubTitulo, subtitulo, -1);

@@ -134,7 +134,10 @@ void Saida::IniciaSaida(int sOrientacao, bool& sOk)
             ampulheta.Reativa();
             // A printer that cannot turn keeps its orientation.
             printer->setPageOrientation(sOrientacao == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
-            m_superficie = std::make_unique<SuperficieImpressora>(std::move(printer));
+            if (FabricaSuperficieImpressora)
+                m_superficie = FabricaSuperficieImpressora(printer->resolution());
+            else
+                m_superficie = std::make_unique<SuperficieImpressora>(std::move(printer));
             ConfiguraSuperficie(true);
         } else {
             const QString tipo = UnicoArquivoCompactado ? QStringLiteral("ZIP") : QStringLiteral("JPG");

@@ -36,6 +36,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -111,6 +112,10 @@ public:
     bool UnicoArquivoCompactado = false;  // the compressed-file box is ticked
     QString TextoDataEmissao;          // gTextoDataEmissao, in every page header
     QString PrefixoStatus;             // lblStatusGerandoArquivo.Tag
+
+    // Makes the surface of mode "P" after the print dialog, from the
+    // printer's resolution, in place of the printer (tests record with it).
+    std::function<std::unique_ptr<Superficie>(int dpi)> FabricaSuperficieImpressora;
 
     // --- the output state (read it; the routines below write it) -------
     Superficie* mDispositivoSaida = nullptr;

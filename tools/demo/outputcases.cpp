@@ -122,7 +122,7 @@ void WriteOutputCases(const Options& options, RowSink& sink, Summary& summary, F
             const QString regularNumber = number(Info(kind).numberPrefix);
             insert(tbl::COMPONENTE, {regular, regularNumber, text.p, text.e, text.i, Flags({noted})});
             const bool inKits = p == 1 && (i == 0 || i == 2);
-            insert(tbl::PECA_COMPONENTE, {kAssembly23, item, regular, QStringLiteral("2"), 0, Flags({false, i == 2, inKits, noted})});
+            insert(tbl::PECA_COMPONENTE, {kAssembly23, item, regular, QStringLiteral("2"), 0, Flags({false, p == 1 && i == 2, inKits, noted})});
             ++rows;
             if (p == 1 && i == 0) {
                 // 01.005: in kit 40 only, so the kit list starts with 40.
@@ -140,8 +140,8 @@ void WriteOutputCases(const Options& options, RowSink& sink, Summary& summary, F
                     insert(tbl::PECA_COMPONENTE_JOGOREPARO, {kAssembly23, item, kit});
                 summary.outputItemWithKitsAndOptional = item;
                 // Cross references for the page's manufacturer.
-                insert(tbl::REFERENCIACRUZADA, {regularNumber, kManufacturer, QStringLiteral("NE-0002")});
-                insert(tbl::REFERENCIACRUZADA, {regularNumber, kManufacturer, QStringLiteral("NE-0001")});
+                insert(tbl::REFERENCIACRUZADA, {regularNumber, kManufacturer, QStringLiteral("NE0002")});
+                insert(tbl::REFERENCIACRUZADA, {regularNumber, kManufacturer, QStringLiteral("NE0001")});
             }
             if (noted) {
                 // 01.010: a memo note with line breaks, for this assembly.
@@ -162,7 +162,8 @@ void WriteOutputCases(const Options& options, RowSink& sink, Summary& summary, F
         const PageLayout layout = LayoutPage(drawn, rng.derive(0x500 + qulonglong(p)));
         for (const Callout& c : layout.callouts)
             insert(tbl::FIGURADETALHADA1, {hotSpot++, kAssembly23, p, file, items[std::size_t(c.item)], QVariant(), c.label.left(),
-                                           c.label.top(), title.p, title.e, title.i});
+                                           c.label.top(), p == 7 ? QVariant() : title.p, p == 7 ? QVariant() : title.e,
+                                           p == 7 ? QVariant() : title.i});
         DrawingJob d;
         d.file = file;
         d.items = drawn;
