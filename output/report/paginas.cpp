@@ -12,6 +12,7 @@
 
 #include <QElapsedTimer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace saida {
@@ -119,9 +120,21 @@ void Saida::ImprimeFigura(long sCodigoPeca, int sNumeroParte)
         const QImage desenho = CarregaDesenho(rs->Value(QStringLiteral("ArquivoFigura")).toString());
         d.PaintPicture(desenho, px, py, double(k) * desenho.width(), double(k) * desenho.height());
 
+        // Each label goes on a white ground, so a number the drawing itself
+        // carries at that place does not show through, doubled, beside it.
+        QImage branco(1, 1, QImage::Format_Grayscale8);
+        branco.fill(Qt::white);
         for (; !rs->EOF_(); rs->MoveNext()) {
-            d.SetCurrentX(px + k * rs->Value(QStringLiteral("PosicaoLeft")).toDouble());
-            d.SetCurrentY(py + k * rs->Value(QStringLiteral("PosicaoTop")).toDouble());
+            const double x = px + k * rs->Value(QStringLiteral("PosicaoLeft")).toDouble();
+            const double y = py + k * rs->Value(QStringLiteral("PosicaoTop")).toDouble();
+            const QString rotulo = rs->Value(QStringLiteral("ItemFigura")).toString();
+            // The drawing's own numbers are set in an 11-pixel face, a little
+            // larger than the label's 8 points on paper.
+            const double margem = k;
+            d.PaintPicture(branco, x - margem, y, d.Metrics().horizontalAdvance(rotulo) * 1.2 + 2 * margem,
+                           std::max(d.Metrics().height(), 14.0 * k));
+            d.SetCurrentX(x);
+            d.SetCurrentY(y);
             if (platform::dao::IsNull(rs->Value(QStringLiteral("ItemAplicavel")))) {
                 d.SetForeColor(QColor(0x80, 0x80, 0x80));
                 d.SetFontItalic(true);
@@ -129,7 +142,7 @@ void Saida::ImprimeFigura(long sCodigoPeca, int sNumeroParte)
                 d.SetForeColor(cor);
                 d.SetFontItalic(false);
             }
-            d.Print(rs->Value(QStringLiteral("ItemFigura")).toString(), true);
+            d.Print(rotulo, true);
         }
         Modulo::FechaConsulta(rs);
         d.SetForeColor(cor);

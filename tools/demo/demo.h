@@ -162,7 +162,7 @@ struct Summary {
     long outputAssemblyNoParts = 0;
     QString outputItemWithKitsAndOptional;  // in kits 12, 15, 40; a regular and an "op" row
     QString outputKitListFirstItem;         // in kit 40 only, named first
-    std::vector<long> outputKits;           // codes ending in 12, 15, 40
+    std::vector<long> outputKits;           // 12, 15, 40
     QString outputItemWithoutComponent;     // drawn in part 1, no component row
     long outputMemoComponent = 0;           // its note's memo has line breaks
     QString outputMemoItem;

@@ -110,7 +110,7 @@ TEST(ReportFigure, LabelsAtTheirPlacesGreyItalicWithoutComponent)
 
     const Operacao* figura = nullptr;
     for (const Operacao& op : r.g().Operacoes())
-        if (op.tipo == Operacao::Figura)
+        if (op.tipo == Operacao::Figura && !figura)
             figura = &op;
     ASSERT_NE(figura, nullptr);
     const int k = 7;
@@ -442,4 +442,50 @@ TEST(ReportLists, ComparisonColumnsSubtitlesAndNull)
     EXPECT_EQ(cancelado.dialogos.shown, 1);
     for (const auto& b : caixas.shown)
         ADD_FAILURE() << b.text.toStdString();
+}
+
+// Writes the cart list and comparison printouts as PDF files into the folder
+// named by TQ_DOCS_DIR (the team's pictures in docs/); skipped otherwise.
+TEST(ReportDocs, SamplePrintouts)
+{
+    const QString pasta = qEnvironmentVariable("TQ_DOCS_DIR");
+    if (pasta.isEmpty())
+        GTEST_SKIP() << "TQ_DOCS_DIR not set";
+    CatalogoAberto cat(QStringLiteral("V"));
+    tqtest::TempDir tmp;
+    platform::dao::DatabasePtr db;
+    QStringList linhas;
+    const char* nomes[] = {"ANEL DE VEDAÇÃO 45X62X8", "ROLAMENTO DE ESFERAS 6208", "JOGO DE JUNTAS NV-2400", "ENGRENAGEM 3ª VELOCIDADE",
+                           "GARFO SELETOR 1ª/2ª"};
+    for (int i = 0; i < 5; ++i)
+        linhas << QStringLiteral("INSERT INTO L VALUES ('0501 104 %1', '%2', %3, '%4', '%5')")
+                      .arg(700 + 17 * i)
+                      .arg(QString::fromUtf8(nomes[i]))
+                      .arg(i + 1)
+                      .arg(i == 2 ? QStringLiteral("Jogo de Reparo") : QStringLiteral("Componente"))
+                      .arg(i == 3 ? QStringLiteral(" ") : QStringLiteral("\r"));
+    auto lista = Linhas(tmp, QStringLiteral("CREATE TABLE L (NumeroEmpresa TEXT(12), Descricao TEXT(50), Quantidade SHORT, "
+                                            "DescricaoTipo TEXT(30), Opcional TEXT(1))"),
+                        linhas, QStringLiteral("SELECT * FROM L ORDER BY NumeroEmpresa"), db);
+    db->Execute(QStringLiteral("CREATE TABLE C (NumeroEmpresaComponente TEXT(12), DescricaoComponente TEXT(50), "
+                               "QuantidadeComponente1 TEXT(5), QuantidadeComponente2 TEXT(5), ImagensGrid TEXT(3))"));
+    db->Execute(QStringLiteral("INSERT INTO C VALUES ('0501 112 648', 'CARCAÇA DA TRANSMISSÃO', '1', NULL, NULL)"));
+    db->Execute(QStringLiteral("INSERT INTO C VALUES ('0730 104 729', 'JUNTA DA CARCAÇA', '1', '1', NULL)"));
+    db->Execute(QStringLiteral("INSERT INTO C VALUES ('0636 112 648', 'CALÇO 0,10 MM', '2', '3', ' ')"));
+    db->Execute(QStringLiteral("INSERT INTO C VALUES ('0750 142 203', 'ROLAMENTO DE ROLOS 30X70X20', NULL, '2', NULL)"));
+    auto comparacao = db->OpenRecordset(QStringLiteral("SELECT * FROM C ORDER BY NumeroEmpresaComponente"), platform::dao::dbOpenSnapshot);
+    AmbienteTeste ambiente;
+    {
+        tqtest::FakePrintDialogs d(pasta + QStringLiteral("/saida-lista.pdf"), 300);
+        saida::Saida s(ambiente);
+        s.TextoDataEmissao = QStringLiteral("15-MAR-2024 R2");
+        s.ImprimeLista(lista);
+    }
+    {
+        tqtest::FakePrintDialogs d(pasta + QStringLiteral("/saida-comparacao.pdf"), 300);
+        saida::Saida s(ambiente);
+        s.TextoDataEmissao = QStringLiteral("15-MAR-2024 R2");
+        s.ImprimeComparacao({comparacao, QStringLiteral("2"), QStringLiteral("Transmissão: 1269 104 729  /  1269 112 648"),
+                             QStringLiteral("1269 104 729"), QStringLiteral("1269 112 648")});
+    }
 }
