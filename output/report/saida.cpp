@@ -161,7 +161,7 @@ void Saida::IniciaSaida(int sOrientacao, bool& sOk)
                 m_arquivoCompactado.clear();
                 m_arquivoBase = nome;
             }
-            m_superficie.reset();
+            m_superficie = FabricaSuperficieTela ? FabricaSuperficieTela() : nullptr;
             ConfiguraSuperficie(false);
         }
         sOk = true;

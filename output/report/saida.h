@@ -116,6 +116,9 @@ public:
     // Makes the surface of mode "P" after the print dialog, from the
     // printer's resolution, in place of the printer (tests record with it).
     std::function<std::unique_ptr<Superficie>(int dpi)> FabricaSuperficieImpressora;
+    // The same for the page canvas of the file modes (the pages are then
+    // written as white pages; the benchmark records the run with it).
+    std::function<std::unique_ptr<Superficie>()> FabricaSuperficieTela;
 
     // --- the output state (read it; the routines below write it) -------
     Superficie* mDispositivoSaida = nullptr;
