@@ -1,12 +1,10 @@
 #pragma once
 // The drawings of the figure pages, read from the data folder's "Figuras/".
 //
-// The name stored in the catalogue ("X.JPG", "SUB\X.jpg") is resolved inside
-// the data folder without regard to letter case (Modulo::ResolveNomeDados),
-// so it can never lead outside it; the format is read from the content
-// (JPEG, GIF, BMP, PNG) and the decoder refuses pictures over the size
-// limit.  Until the shared loader of data-folder pictures is in core/, the
-// output keeps this adapter.
+// The name stored in the catalogue ("X.JPG", "SUB\X.jpg") is read through
+// the data folder's picture loader (core/imagemdados.h): resolved inside the
+// data folder in any letter case, never outside it, the format read from the
+// content, a size limit.
 //
 // Raises platform::Error: 75 for a name that is empty or leads outside the
 // data folder, 53 for a missing file, 481 ("Invalid picture") for a file

@@ -6,6 +6,7 @@
 
 #include "output/report/arquivos.h"
 #include "output/report/compactacao.h"
+#include "output/report/figuras.h"
 #include "core/globals.h"
 #include "core/texts.h"
 
@@ -296,4 +297,25 @@ TEST_F(ReportProgram, MailsThePagesInOrderThroughXdgEmail)
     r = Saida({dados, QString::number(s.outputAssembly23), QStringLiteral("E"), QStringLiteral("F"), QStringLiteral("0"), QStringLiteral("-")}, env);
     EXPECT_EQ(r.codigo, 1);
     EXPECT_TRUE(r.saida.startsWith(QStringLiteral("Erro Nº: 53\n"))) << r.saida.toStdString();
+}
+
+TEST(ReportFiles, BadDrawingsGiveTheirErrors)
+{
+    const auto& s = Catalogo(QStringLiteral("V"));
+    tqtest::TempDir pasta;
+    QDir().mkpath(pasta.file(QStringLiteral("Figuras")));
+    const QByteArray jpeg = tqtest::readFile(s.dataFolder + QStringLiteral("Figuras/FIG_NV2400_01.jpg"));
+    tqtest::writeFile(pasta.file(QStringLiteral("Figuras/CORTADO.JPG")), jpeg.left(jpeg.size() / 2));
+    tqtest::writeFile(pasta.file(QStringLiteral("Figuras/TEXTO.jpg")), "not a picture");
+    tqtest::writeFile(pasta.file(QStringLiteral("fora.jpg")), jpeg);
+    const QString antes = Modulo::gCaminhoDados;
+    Modulo::gCaminhoDados = pasta.pathSlash();
+    struct Caso { QString nome; long erro; };
+    for (const Caso& c : {Caso{QStringLiteral("cortado.jpg"), 481}, Caso{QStringLiteral("TEXTO.jpg"), 481},
+                          Caso{QStringLiteral("NADA.jpg"), 53}, Caso{QStringLiteral("..\\fora.jpg"), 75},
+                          Caso{QStringLiteral("  "), 75}}) {
+        SCOPED_TRACE(c.nome.toStdString());
+        EXPECT_EQ(tqtest::errorNumberOf([&] { saida::CarregaDesenho(c.nome); }), c.erro);
+    }
+    Modulo::gCaminhoDados = antes;
 }
