@@ -337,6 +337,7 @@ public:
         for (int f = 0; f < m_families; ++f)
             WriteFamily(f);
         WriteSupersessionSpecials();
+        WriteOutputCases(m_options, m_sink, m_summary, m_files);
     }
 
 private:

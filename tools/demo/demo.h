@@ -169,6 +169,22 @@ struct Summary {
     QString twinVehicleDescription;     // in Portuguese
     QString notedAlternativeItem;
     long notedAlternative = 0;          // its CodigoComponente
+    // Report output (outputcases.cpp): an assembly whose figure has 23 parts
+    // (with 500+ component rows at --scale 100), and one whose figure lists
+    // no part; the figure of one part is assemblyOnePage, an assembly no
+    // vehicle uses assemblyWithoutVehicles.
+    long outputAssembly23 = 0;
+    QString outputAssembly23Number;
+    int outputAssembly23Rows = 0;           // its component rows
+    long outputAssemblyNoParts = 0;
+    QString outputItemWithKitsAndOptional;  // in kits 12, 15, 40; a regular and an "op" row
+    QString outputKitListFirstItem;         // in kit 40 only, named first
+    std::vector<long> outputKits;           // 12, 15, 40
+    QString outputItemWithoutComponent;     // drawn in part 1, no component row
+    long outputMemoComponent = 0;           // its note's memo has line breaks
+    QString outputMemoItem;
+    QString outputItemNotDrawn;             // in no part of the figure
+    QString outputLongMaker;                // the vehicle's maker, over 20 characters
 
     // Version record.
     QString updateUrl;
