@@ -14,8 +14,10 @@ std::optional<AparenciaItem> AparenciaEstilo(int estilo)
     }
 }
 
-bool RestauraMudaRotulo(int estilo, long corAtual, bool opacoAtual)
+bool RestauraMudaRotulo(int estilo, long corAtual, bool opacoAtual, bool negritoAtual)
 {
+    if (negritoAtual && AparenciaEstilo(estilo))
+        return true;
     switch (estilo) {
     case kEstiloNormal: return corAtual != kCorPreto || opacoAtual;
     case kEstiloJogoReparo: return corAtual != kCorPreto || !opacoAtual;

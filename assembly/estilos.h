@@ -4,8 +4,9 @@
 // Style states (EstiloItem): 0 plain, 1 item of the chosen repair kit
 // (opaque sky-blue background), 2 not applicable (grey italic).  Restoring a
 // label applies its state's look only when the label does not already show
-// it (the test of the last column below), so a located label that blinks
-// red and white goes back to its state's colour, and bold goes away with it.
+// it (the test of the last column below, or the label is bold), so a located
+// label that blinks red and white goes back to its state's colour, and bold
+// goes away with it.
 //
 //   state  text colour  bold   italic  background   applied when
 //   0      &H000000     no     no      transparent  colour <> 0 or opaque
@@ -41,9 +42,10 @@ struct AparenciaItem {
 
 // The look of a state; nullopt for a value outside 0..2 (left alone).
 std::optional<AparenciaItem> AparenciaEstilo(int estilo);
-// Whether restoring a label of that state, showing that colour and
-// background, changes it.
-bool RestauraMudaRotulo(int estilo, long corAtual, bool opacoAtual);
+// Whether restoring a label of that state, showing that colour, background
+// and weight, changes it.  No state is bold, so a bold label (a located item
+// before its first blink) is always restored.
+bool RestauraMudaRotulo(int estilo, long corAtual, bool opacoAtual, bool negritoAtual);
 
 struct ItensRelacionados {
     std::vector<int> vermelhos;  // same caption, other label
