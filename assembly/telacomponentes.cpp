@@ -185,7 +185,8 @@ void VistaConjunto::FechaConjunto()
     if (telaTabela == 8) {
         // The comparison pointed the list at the auxiliary database.
         t.dtcTHGrid1->SetDatabase(nullptr);
-        t.dtcTHGrid1->SetDatabaseName(Modulo::gCaminhoDados + Modulo::NomeArquivoCatalogo());
+        t.dtcTHGrid1->SetDatabaseName(Modulo::gDbDazadize ? Modulo::gDbDazadize->Name()
+                                                          : Modulo::gCaminhoDados + Modulo::NomeArquivoCatalogo());
         if (!m.mTabelaComparacao.isEmpty()) {
             Modulo::ExcluiTabela(Modulo::gDbAuxiliar, m.mTabelaComparacao);
             m.mTabelaComparacao.clear();
