@@ -237,7 +237,7 @@ bool VistaConjunto::CarregaJogosReparoItem(std::int64_t sCodigoPeca, const QStri
     RecordsetPtr rs = Modulo::AbreConsulta(ConsultaJogosItem(sCodigoPeca, sItem, Modulo::gIdioma), nullptr,
                                            platform::dao::dbOpenSnapshot);
     std::vector<QLabel*> numeros, descricoes;
-    std::vector<int> larguras;
+    std::vector<int> larguras, alturas;
     auto copia = [&](QLabel* modelo) {
         auto* l = new QLabel(modelo->parentWidget());
         l->setFont(modelo->font());
@@ -255,14 +255,16 @@ bool VistaConjunto::CarregaJogosReparoItem(std::int64_t sCodigoPeca, const QStri
         numero->setText(Campo(rs, "NumeroEmpresaJogoReparo"));
         numero->adjustSize();
         descricao->setText(Campo(rs, "DescricaoJogoReparo"));
-        larguras.push_back(QFontMetrics(descricao->font()).horizontalAdvance(descricao->text()));
+        const QFontMetrics fm(descricao->font());
+        larguras.push_back(fm.horizontalAdvance(descricao->text()));
+        alturas.push_back(fm.boundingRect(QRect(0, 0, descricao->width(), 1000), Qt::TextWordWrap, descricao->text()).height() + 2);
         numeros.push_back(numero);
         descricoes.push_back(descricao);
     }
     rs->Close();
     if (numeros.empty())
         return false;
-    const GeometriaPainelJogos g = CalculaPainelJogos(larguras, c.lblDescricaoJogoReparo0->width());
+    const GeometriaPainelJogos g = CalculaPainelJogos(larguras, c.lblDescricaoJogoReparo0->width(), alturas);
     for (std::size_t i = 0; i < numeros.size(); ++i) {
         numeros[i]->move(numeros[i]->x(), g.topos[i]);
         descricoes[i]->setGeometry(descricoes[i]->x(), g.topos[i], descricoes[i]->width(), g.alturas[i]);

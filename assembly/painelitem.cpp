@@ -1,5 +1,7 @@
 #include "assembly/painelitem.h"
 
+#include <algorithm>
+
 namespace Conjunto {
 
 GeometriaDica CalculaDica(const EntradaDica& e)
@@ -50,7 +52,8 @@ int EsquerdaPainelJogos(int larguraInternaJanela, int figuraLeft, int figuraLarg
     return telaLeft + figuraLeft;
 }
 
-GeometriaPainelJogos CalculaPainelJogos(const std::vector<int>& largurasDescricao, int larguraRotulo)
+GeometriaPainelJogos CalculaPainelJogos(const std::vector<int>& largurasDescricao, int larguraRotulo,
+                                        const std::vector<int>& alturasTexto)
 {
     GeometriaPainelJogos g;
     int topo = 20;
@@ -58,7 +61,10 @@ GeometriaPainelJogos CalculaPainelJogos(const std::vector<int>& largurasDescrica
         if (i > 0)
             topo = g.topos.back() + g.alturas.back() + 1;
         g.topos.push_back(topo);
-        g.alturas.push_back(largurasDescricao[i] > larguraRotulo ? 28 : 15);
+        int altura = largurasDescricao[i] > larguraRotulo ? 28 : 15;
+        if (altura == 28 && i < alturasTexto.size())
+            altura = std::max(altura, alturasTexto[i]);
+        g.alturas.push_back(altura);
     }
     if (!g.topos.empty())
         g.topoRodape = g.topos.back() + g.alturas.back();

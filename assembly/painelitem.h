@@ -54,9 +54,12 @@ struct GeometriaPainelJogos {
 };
 
 // Rows of the kit panel from the measured widths of the descriptions; a
-// description wider than its label (91) takes two lines.  The first row
-// stands at 20; each next one 1 pixel below the previous description; the
-// footer (6 high) directly under the last row; without rows it stays at 53.
-GeometriaPainelJogos CalculaPainelJogos(const std::vector<int>& largurasDescricao, int larguraRotulo = 91);
+// description wider than its label (91) takes two lines (28 pixels), or the
+// height of its wrapped text when that needs more (alturasTexto, when given:
+// a long description is never cut off).  The first row stands at 20; each
+// next one 1 pixel below the previous description; the footer (6 high)
+// directly under the last row; without rows it stays at 53.
+GeometriaPainelJogos CalculaPainelJogos(const std::vector<int>& largurasDescricao, int larguraRotulo = 91,
+                                        const std::vector<int>& alturasTexto = {});
 
 }  // namespace Conjunto

@@ -390,6 +390,9 @@ TEST(PainelItem, KitPanelPlaceAndRows)
         {"two lines", {92}, {20}, {28}, 48, 54},
         {"a two-line row pushes the next down", {120, 60, 91}, {20, 49, 65}, {28, 15, 15}, 80, 86},
     };
+    // A description that wraps to three lines is not cut off.
+    EXPECT_EQ(CalculaPainelJogos({200, 50}, 91, {41, 13}).alturas, (std::vector<int>{41, 15}));
+    EXPECT_EQ(CalculaPainelJogos({200}, 91, {20}).alturas, (std::vector<int>{28}));
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nome);
         const GeometriaPainelJogos g = CalculaPainelJogos(c.larguras);

@@ -3,7 +3,7 @@
 //
 //   asmdemo --data DIR --assembly CODE [--edition E] [--language L]
 //           [--screen 4|5] [--locate REQUEST] [--hover ITEM] [--next N]
-//           [--menu N] [--type BOX=TEXT] [--dump] [--screenshot FILE]
+//           [--menu N] [--type BOX=TEXT] [--ticks N] [--dump] [--screenshot FILE]
 //
 // The assembly is opened as the parts list's Forward does, with REQUEST as
 // its locate request ("C:code:C", "J:code:J", "I:item:I"); --screen 5 goes
@@ -11,7 +11,8 @@
 // pointer onto the first label of ITEM (showing its page first), --next
 // presses the right button over it N times, --menu opens its item menu and
 // chooses the entry of action code N.  --type types TEXT into a find box of
-// the table: item, numero, componente or fabricante.  --dump prints what the
+// the table: item, numero, componente or fabricante.  --ticks lets the blink
+// timer tick N times before the picture is taken.  --dump prints what the
 // screens show; --screenshot writes a picture of the window (with the menu
 // open when --menu is given) and exits.  Message boxes are printed and
 // answered with OK; beeps are counted.
@@ -31,6 +32,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCursor>
+#include <QEventLoop>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -208,6 +211,7 @@ int main(int argc, char** argv)
     opcao("next", "Right-button presses over the hovered label.", "N");
     opcao("menu", "Open the item menu and choose the entry of this action code.", "N");
     opcao("type", "Type into a find box: item, numero, componente, fabricante.", "BOX=TEXT");
+    opcao("ticks", "Blink-timer ticks to wait for before the dump and the picture.", "N");
     opcao("dump", "Print what the screens show.");
     opcao("screenshot", "Write a picture of the window and exit.", "FILE");
     o.process(app);
@@ -241,6 +245,8 @@ int main(int argc, char** argv)
                     if (i < 0)
                         throw platform::Error(5, QStringLiteral("No label of item \"%1\".").arg(o.value(QStringLiteral("hover"))));
                     f.Vista().imgParteFigura_Click(f.Vista().Figura().Item(i).pagina);
+                    QWidget* rotulo = f.Vista().lblItem(i);
+                    QCursor::setPos(rotulo->mapToGlobal(rotulo->rect().center()));
                     f.Vista().lblItem_MouseMove(i);
                     for (int k = 0; k < o.value(QStringLiteral("next")).toInt(); ++k)
                         f.Vista().lblItem_MouseUp(i, 2);
@@ -264,6 +270,11 @@ int main(int argc, char** argv)
             });
             for (int k = 0; k < 5; ++k)
                 QCoreApplication::processEvents();
+            for (int k = 0; k < o.value(QStringLiteral("ticks")).toInt() && f.figura.tmrFigura->isActive(); ++k) {
+                QEventLoop espera;
+                QObject::connect(f.figura.tmrFigura, &QTimer::timeout, &espera, &QEventLoop::quit, Qt::QueuedConnection);
+                espera.exec();
+            }
             if (o.isSet(QStringLiteral("dump")))
                 Dump(f);
             if (!captura.isEmpty() && !menu.capturou) {
