@@ -42,11 +42,12 @@ void VistaConjunto::ConfiguraComboJogosReparo()
     int x = 0, y = 0;
     Modulo::ObtemPosicaoNoForm(c.pctTela4, x, y);
     cbo->Move(x + 259, y + 61, 440, cbo->height());
-    THPictures figuras;
-    for (const char* nome : {"ICOSELECIONAR", "ICOOBSERVACAO"}) {
-        figuras[0].push_back(Modulo::CarregaImagemRecurso(QLatin1String(nome), QStringLiteral("G")));
-        figuras[1].push_back(Modulo::CarregaImagemRecurso(QLatin1String(nome) + QStringLiteral("_S"), QStringLiteral("G")));
-    }
+    if (m_iconesCombo[0].empty())
+        for (const char* nome : {"ICOSELECIONAR", "ICOOBSERVACAO"}) {
+            m_iconesCombo[0].push_back(Modulo::CarregaImagemRecurso(QLatin1String(nome), QStringLiteral("G")));
+            m_iconesCombo[1].push_back(Modulo::CarregaImagemRecurso(QLatin1String(nome) + QStringLiteral("_S"), QStringLiteral("G")));
+        }
+    const THPictures& figuras = m_iconesCombo;
     const QStringList specs{
         QStringLiteral("ImagensGrid|2|") + Twips(22) + QStringLiteral("|I|6|") + Modulo::ObtemTexto(101) + QStringLiteral("|99"),
         QStringLiteral("NumeroEmpresaJogoReparo|0|") + Twips(93) + QStringLiteral("|T|6"),

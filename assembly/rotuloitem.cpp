@@ -9,6 +9,7 @@
 #include <QVariant>
 
 #include <array>
+#include <cmath>
 
 namespace Conjunto {
 
@@ -31,21 +32,47 @@ const QFontMetrics& Metricas(bool negrito, bool italico)
     return m[std::size_t((negrito ? 2 : 0) + (italico ? 1 : 0))];
 }
 
+// Item texts are short runs of digits, letters and punctuation: their width
+// is the sum of the glyph advances, kept per font for the printable ASCII
+// characters (any other text is measured by the font).
+int Largura(const QString& texto, bool negrito, bool italico)
+{
+    struct Avancos {
+        std::array<double, 128> a{};
+        explicit Avancos(const QFont& f)
+        {
+            const QFontMetricsF fm(f);
+            for (int c = 32; c < 127; ++c)
+                a[std::size_t(c)] = fm.horizontalAdvance(QChar(c));
+        }
+    };
+    static const std::array<Avancos, 4> avancos{Avancos(FonteRotulo(false, false)), Avancos(FonteRotulo(false, true)),
+                                                Avancos(FonteRotulo(true, false)), Avancos(FonteRotulo(true, true))};
+    const Avancos& v = avancos[std::size_t((negrito ? 2 : 0) + (italico ? 1 : 0))];
+    double soma = 0;
+    for (const QChar c : texto) {
+        if (c.unicode() < 32 || c.unicode() >= 127)
+            return Metricas(negrito, italico).horizontalAdvance(texto);
+        soma += v.a[c.unicode()];
+    }
+    return int(std::lround(soma));
+}
+
 }  // namespace
 
-RotuloItem::RotuloItem(int indice, QWidget* parent) : QWidget(parent), m_indice(indice)
+RotuloItem::RotuloItem(int indice, const QString& caption, QWidget* parent, OuvinteRotulo* ouvinte)
+    : QWidget(parent), m_indice(indice), m_ouvinte(ouvinte), m_caption(caption)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_NoSystemBackground);
+    m_texto.setTextFormat(Qt::PlainText);
+    m_texto.setPerformanceHint(QStaticText::AggressiveCaching);
     AjustaTamanho();
 }
 
 QFont RotuloItem::Fonte() const { return FonteRotulo(m_bold, m_italic); }
 
-int RotuloItem::LarguraTexto(const QString& texto, bool negrito, bool italico)
-{
-    return Metricas(negrito, italico).horizontalAdvance(texto);
-}
+int RotuloItem::LarguraTexto(const QString& texto, bool negrito, bool italico) { return Largura(texto, negrito, italico); }
 
 void RotuloItem::SetCaption(const QString& caption)
 {
@@ -92,8 +119,9 @@ void RotuloItem::SetBackStyle(int s)
 
 void RotuloItem::AjustaTamanho()
 {
-    const QFontMetrics& fm = Metricas(m_bold, m_italic);
-    resize(std::max(1, fm.horizontalAdvance(m_caption)), fm.height());
+    m_texto.setText(m_caption);
+    m_texto.prepare(QTransform(), Fonte());
+    resize(std::max(1, Largura(m_caption, m_bold, m_italic)), Metricas(m_bold, m_italic).height());
 }
 
 void RotuloItem::paintEvent(QPaintEvent*)
@@ -103,19 +131,21 @@ void RotuloItem::paintEvent(QPaintEvent*)
         p.fillRect(rect(), platform::colorFromBgr(kCorFundoJogo));
     p.setFont(Fonte());
     p.setPen(platform::colorFromBgr(m_foreColor));
-    p.drawText(rect(), Qt::AlignLeft | Qt::AlignTop, m_caption);
+    p.drawStaticText(0, 0, m_texto);
 }
 
 void RotuloItem::mouseMoveEvent(QMouseEvent* e)
 {
-    Q_EMIT MouseMove(m_indice);
+    if (m_ouvinte)
+        m_ouvinte->RotuloMouseMove(m_indice);
     e->accept();
 }
 
 void RotuloItem::mouseReleaseEvent(QMouseEvent* e)
 {
     const int botao = e->button() == Qt::LeftButton ? 1 : e->button() == Qt::RightButton ? 2 : e->button() == Qt::MiddleButton ? 4 : 0;
-    Q_EMIT MouseUp(m_indice, botao);
+    if (m_ouvinte)
+        m_ouvinte->RotuloMouseUp(m_indice, botao);
     e->accept();
 }
 

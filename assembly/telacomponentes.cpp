@@ -144,12 +144,13 @@ void VistaConjunto::ConfiguraTabela()
     t.grdTHGrid1->Move(tela.x() + 15, tela.y() + 182, largura, 374);
     AtualizaGridComponentes(QStringLiteral("1"), QString(), true, false);
 
-    THPictures figuras;
-    const char* nomes[] = {"ICOSELECIONAR", "ICOSUGESTAO", "ICOOPCIONAIS", "ICOJOGOSREPARO", "ICOOBSERVACAO"};
-    for (const char* nome : nomes) {
-        figuras[0].push_back(Modulo::CarregaImagemRecurso(QLatin1String(nome), QStringLiteral("G")));
-        figuras[1].push_back(Modulo::CarregaImagemRecurso(QLatin1String(nome) + QStringLiteral("_S"), QStringLiteral("G")));
-    }
+    // The icons are the same for every assembly: decoded once per view.
+    if (m_iconesTabela[0].empty())
+        for (const char* nome : {"ICOSELECIONAR", "ICOSUGESTAO", "ICOOPCIONAIS", "ICOJOGOSREPARO", "ICOOBSERVACAO"}) {
+            m_iconesTabela[0].push_back(Modulo::CarregaImagemRecurso(QLatin1String(nome), QStringLiteral("G")));
+            m_iconesTabela[1].push_back(Modulo::CarregaImagemRecurso(QLatin1String(nome) + QStringLiteral("_S"), QStringLiteral("G")));
+        }
+    const THPictures& figuras = m_iconesTabela;
     const QStringList specs{
         QStringLiteral("|2|") + Twips(22) + QStringLiteral("|F|6|") + Modulo::ObtemTexto(101) + QStringLiteral("|99"),
         QStringLiteral("ItemComponente|0|") + Twips(70) + QStringLiteral("|T|6"),

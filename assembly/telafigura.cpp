@@ -230,14 +230,10 @@ void VistaConjunto::CarregaFigura()
     m_rotulos.reserve(std::size_t(m_figura.UltimoItem()) + 1);
     for (int i = 1; i <= m_figura.UltimoItem(); ++i) {
         const ItemFigura& item = m_figura.Item(i);
-        auto* rotulo = new RotuloItem(i, c.pctTela4);
+        auto* rotulo = new RotuloItem(i, item.legenda, c.pctTela4, this);
         rotulo->setVisible(false);
-        rotulo->SetCaption(item.legenda);
         rotulo->move(origem + QPoint(item.left, item.top));
         rotulo->EstiloItem = item.estilo;
-        connect(rotulo, &RotuloItem::MouseMove, this, [this](int indice) { Modulo::Guarda([&] { lblItem_MouseMove(indice); }); });
-        connect(rotulo, &RotuloItem::MouseUp, this,
-                [this](int indice, int botao) { Modulo::Guarda([&] { lblItem_MouseUp(indice, botao); }); });
         m_rotulos.push_back(rotulo);
         if (item.estilo == kEstiloNaoAplicavel)
             RestauraEstiloItem(i);

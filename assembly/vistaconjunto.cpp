@@ -83,6 +83,16 @@ bool VistaConjunto::eventFilter(QObject* objeto, QEvent* evento)
     return false;
 }
 
+void VistaConjunto::RotuloMouseMove(int indice)
+{
+    Modulo::Guarda([&] { lblItem_MouseMove(indice); });
+}
+
+void VistaConjunto::RotuloMouseUp(int indice, int botao)
+{
+    Modulo::Guarda([&] { lblItem_MouseUp(indice, botao); });
+}
+
 int VistaConjunto::TelaAtual() const
 {
     return m.mHistoricoTelas.isEmpty() ? -1 : m.mHistoricoTelas.right(1).toInt();

@@ -41,7 +41,9 @@
 #include "assembly/controles.h"
 #include "assembly/figuramodelo.h"
 #include "assembly/localizacao.h"
+#include "assembly/rotuloitem.h"
 
+#include "listcontrols/thgrid.h"
 #include "platform/dao/dao.h"
 
 #include <QObject>
@@ -58,9 +60,7 @@ class QLabel;
 
 namespace Conjunto {
 
-class RotuloItem;
-
-class VistaConjunto : public QObject {
+class VistaConjunto : public QObject, private OuvinteRotulo {
     Q_OBJECT
 public:
     VistaConjunto(const ControlesFigura& figura, const ControlesTabela& tabela, const MembrosTQ1& membros,
@@ -126,6 +126,11 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
+    // The item labels' events, each in the guard.
+    void RotuloMouseMove(int indice) override;
+    void RotuloMouseUp(int indice, int botao) override;
+
+private:
     // 4.101 / 4.102
     void CarregaFigura();
     void AbreComponentesFigura();
@@ -173,7 +178,8 @@ private:
     QString m_arquivoAtual;
     std::vector<QPointer<QLabel>> m_linhasJogos;  // kit panel rows 1.. (number, description pairs)
     QString m_consultaTabela;
-    QString m_caminhoCatalogo;
+    THPictures m_iconesTabela;  // the list icons, decoded once
+    THPictures m_iconesCombo;
 };
 
 }  // namespace Conjunto
