@@ -17,7 +17,7 @@ namespace Conjunto {
 
 VistaConjunto::VistaConjunto(const ControlesFigura& figura, const ControlesTabela& tabela, const MembrosTQ1& membros,
                              JanelaConjunto& janela, QObject* parent)
-    : QObject(parent), c(figura), t(tabela), m(membros), m_janela(janela)
+    : QObject(parent), c(figura), t(tabela), m(membros), m_janela(janela), m_tela(figura.pctTela4)
 {
     for (std::size_t i = 0; i < c.imgParteFigura.size(); ++i) {
         QLabel* mini = c.imgParteFigura[i];
@@ -32,8 +32,11 @@ VistaConjunto::VistaConjunto(const ControlesFigura& figura, const ControlesTabel
 
 VistaConjunto::~VistaConjunto()
 {
-    for (std::size_t i = 1; i < m_rotulos.size(); ++i)
-        delete m_rotulos[i];
+    // The labels are children of the figure screen: when the window went
+    // first, they went with it.
+    if (m_tela)
+        for (std::size_t i = 1; i < m_rotulos.size(); ++i)
+            delete m_rotulos[i];
     for (const QPointer<QLabel>& extra : m_miniaturasExtras)
         delete extra.data();
     DescarregaLinhasJogos();

@@ -14,7 +14,9 @@
 // table's column titles OrdenaTabelaPorColuna; the item menu MenuItemFigura.
 // The view connects the signals of the controls it owns or that belong to its
 // screens alone (item labels, thumbnails, the kit combo, the find boxes, the
-// blink timer) itself.
+// blink timer) itself.  The window builds the view after its controls; the
+// view may be destroyed before or after them (the run-time labels are
+// children of pctTela(4) and go with it).
 //
 // Behaviour, in the terms of the design (member names are the design's):
 //   - the figure is built on the first entry into screen 4 for an assembly
@@ -166,6 +168,7 @@ private:
     ControlesTabela t;
     MembrosTQ1 m;
     JanelaConjunto& m_janela;
+    QPointer<QWidget> m_tela;  // pctTela(4), the labels' parent
 
     FiguraModelo m_figura;
     std::vector<RotuloItem*> m_rotulos{nullptr};  // index = label; 0 is the template
