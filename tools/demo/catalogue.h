@@ -75,6 +75,10 @@ void WriteAssemblyViewCases(const Options& options, RowSink& sink, Summary& summ
 // to write in `files`.
 void BuildCatalogue(const Options& options, RowSink& sink, Summary& summary, FilePlan& files);
 
+// The rows of the report output's cases (outputcases.cpp), written after the
+// families with codes of their own.
+void WriteOutputCases(const Options& options, RowSink& sink, Summary& summary, FilePlan& files);
+
 // Day number of a date in the Jet date type (days since 30 December 1899).
 double JetDayNumber(int year, int month, int day);
 

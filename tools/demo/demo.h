@@ -153,6 +153,40 @@ struct Summary {
     long vehicleWithManyAssemblies = 0;
     long manufacturerOfVehicle = 0;
 
+    // Detail window cases.  The item of the showcase assembly served by
+    // three repair kits, whose kits have a note for this assembly, a note for
+    // another assembly only, and a note for every assembly (Null) carrying
+    // the attachment " GUIA.pdf " (stored with its blanks); two vehicles of
+    // the showcase assembly with the same description and different makers
+    // (the first one's maker sorts after the second one's); an optional
+    // alternative (flag 1) of the showcase assembly with the notes flag and a
+    // note of its own.
+    QString kitNotesItem;               // item number in the showcase assembly
+    long kitNoteThisAssembly = 0;
+    long kitNoteOtherAssembly = 0;
+    long kitNoteEveryAssembly = 0;
+    QString guideAttachment;            // " GUIA.pdf "
+    long twinVehicleA = 0, twinVehicleB = 0;
+    QString twinVehicleDescription;     // in Portuguese
+    QString notedAlternativeItem;
+    long notedAlternative = 0;          // its CodigoComponente
+    // Report output (outputcases.cpp): an assembly whose figure has 23 parts
+    // (with 500+ component rows at --scale 100), and one whose figure lists
+    // no part; the figure of one part is assemblyOnePage, an assembly no
+    // vehicle uses assemblyWithoutVehicles.
+    long outputAssembly23 = 0;
+    QString outputAssembly23Number;
+    int outputAssembly23Rows = 0;           // its component rows
+    long outputAssemblyNoParts = 0;
+    QString outputItemWithKitsAndOptional;  // in kits 12, 15, 40; a regular and an "op" row
+    QString outputKitListFirstItem;         // in kit 40 only, named first
+    std::vector<long> outputKits;           // 12, 15, 40
+    QString outputItemWithoutComponent;     // drawn in part 1, no component row
+    long outputMemoComponent = 0;           // its note's memo has line breaks
+    QString outputMemoItem;
+    QString outputItemNotDrawn;             // in no part of the figure
+    QString outputLongMaker;                // the vehicle's maker, over 20 characters
+
     // Version record.
     QString updateUrl;
     int version = 0;
