@@ -16,6 +16,7 @@
 #include "platform/desktop/color.h"
 
 #include <QDir>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -72,13 +73,21 @@ QLabel* Imagem(QWidget* pai, int x, int y, int w, int h, const QPixmap& px = {})
     return l;
 }
 
+// The frame's pictures, decoded once per run and language.
 QPixmap Figura(const QString& nome, const QString& tipo = {})
 {
+    static QHash<QString, QPixmap> cache;
+    const QString chave = (tipo.isEmpty() ? Modulo::gIdioma : tipo) + QLatin1Char('/') + Modulo::gEdicao + QLatin1Char('/') + nome;
+    const auto it = cache.constFind(chave);
+    if (it != cache.constEnd())
+        return *it;
+    QPixmap px;
     try {
-        return Modulo::CarregaOuLiberaImagem(QStringLiteral("C"), nome, tipo);
+        px = Modulo::CarregaOuLiberaImagem(QStringLiteral("C"), nome, tipo);
     } catch (const platform::Error&) {
-        return {};
     }
+    cache.insert(chave, px);
+    return px;
 }
 
 // The hover frame around an item label: a thin rectangle, transparent inside
