@@ -338,6 +338,7 @@ public:
             WriteFamily(f);
         WriteSupersessionSpecials();
         WriteOutputCases(m_options, m_sink, m_summary, m_files);
+        WriteAssemblyViewSection();
     }
 
 private:
@@ -914,6 +915,20 @@ private:
         // Summary of the showcase family.
         if (f == 0)
             SummariseShowcase(st, base, alternatives, kitsOfItem, assemblies);
+    }
+
+    // --- sections written after the families ----------------------------
+    void WriteAssemblyViewSection()
+    {
+        CodeCounters k{m_nextAssembly, m_nextComponent, m_nextKit, m_nextFigure, m_nextHotSpot, m_nextSuggestion, m_nextObservation};
+        WriteAssemblyViewCases(m_options, m_sink, m_summary, m_files, k);
+        m_nextAssembly = k.assembly;
+        m_nextComponent = k.component;
+        m_nextKit = k.kit;
+        m_nextFigure = k.figure;
+        m_nextHotSpot = k.hotSpot;
+        m_nextSuggestion = k.suggestion;
+        m_nextObservation = k.observation;
     }
 
     // --- special cases of family 0 ----------------------------------------

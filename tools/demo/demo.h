@@ -21,6 +21,7 @@
 // leaves an existing data folder untouched: the folder is written beside the
 // target and moved into place only when complete.
 
+#include <QList>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -189,6 +190,41 @@ struct Summary {
     // Version record.
     QString updateUrl;
     int version = 0;
+
+    // --- Assembly view: drawing formats, special items, a large figure -----
+    // (tools/demo/assemblycases.cpp)
+    // An assembly whose figure starts with NumeroParte 0 rows and whose pages
+    // are drawn as GIF, BMP, JPEG stored under a name in other letter case, a
+    // corrupt file and PNG (the NumeroParte of each).
+    long casesAssembly = 0;
+    long casesFigure = 0;              // its CodigoFigura
+    int casesPageGif = -1;
+    int casesPageBmp = -1;
+    int casesPageOtherCase = -1;
+    int casesPageCorrupt = -1;
+    int casesPagePng = -1;
+    QString casesStoredOtherCase;      // ArquivoFigura as stored
+    QString itemAllFlags;              // suggestion, optionals, kits, note; quantity "2"
+    QString itemAsRequired;            // quantity "A/R"
+    QString itemThreeComponents;       // three regular components
+    QList<long> componentsOfThreeItem;
+    QString itemLowerCase;             // an item with a lower-case letter
+    QString itemApostrophe;            // an item with an apostrophe, in a kit
+    QString itemNullQuantity;          // QuantidadeComponente Null
+    QString itemKitFlagWithoutKits;    // kit flag set, no kit rows
+    QString itemNotApplicable;         // drawn, not in the component list
+    long componentOnTwoPages = 0;      // at two items, drawn on pages 0 and 2
+    QStringList itemsOfComponentOnTwoPages;
+    long long nullItemHotSpot = 0;     // the FIGURADETALHADA1 row whose ItemComponente is Null
+    long kitWithGeneralNote = 0;       // kit note with a Null assembly
+    long kitWithAssemblyNote = 0;      // kit note for the cases assembly only
+    // A figure of 31 pages with more than 999 labels, whose hot-spot codes
+    // are above 32,767 and alike in their low 16 bits.
+    long bigFigureAssembly = 0;
+    int bigFigurePages = 0;
+    int bigFigureLabels = 0;
+    long long bigFigureFirstHotSpot = 0;
+    long bigFigureKit = 0;             // one item on every page
 
     // A short human-readable account (the tqdemo program prints it).
     QString Text() const;
