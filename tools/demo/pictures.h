@@ -23,8 +23,12 @@ QImage RenderPhoto(int style, Rng rng);
 // Writes `image` as a JPEG file; raises platform::Error when it cannot.
 void SaveJpeg(const QImage& image, const QString& path, int quality = 90);
 
-// Writes `image` as a GIF file (its colours reduced to a 256-colour
-// palette); raises platform::Error when it cannot.
+// Writes a drawing in the format of its job (JPEG at quality 92, GIF, BMP,
+// PNG, or a corrupt file); raises platform::Error when it cannot.
+void SaveDrawing(const QImage& image, const QString& path, int format);
+
+// Writes `image` as a GIF file (the picture set's encoder: at most 256
+// colours); raises platform::Error when it cannot.
 void SaveGif(const QImage& image, const QString& path);
 
 // A PDF document of a few pages: a title, paragraphs and an optional table

@@ -21,7 +21,7 @@ QString Number(int k, bool assembly)
 }  // namespace
 
 void WriteSearchCases(const Options& options, const EditionVocabulary& vocab, RowSink& sink, Summary& summary,
-                      FilePlan& files, SearchCaseCodes codes, std::uint64_t photoSeed)
+                      FilePlan& files, CodeCounters& codes, std::uint64_t photoSeed)
 {
     const AssemblyType& type = vocab.types.front();
     const QString edition = options.edition;
@@ -40,21 +40,21 @@ void WriteSearchCases(const Options& options, const EditionVocabulary& vocab, Ro
     };
     int number = 1;
     for (const Item& c : components) {
-        *c.field = long(codes.nextComponent++);
+        *c.field = long(codes.component++);
         sink.Insert(tbl::COMPONENTE, {qlonglong(*c.field), Number(number++, false), c.text.p, c.text.e, c.text.i, NoFlag()});
     }
 
     // Repair kits: the clutch disc, and one that no assembly holds.
-    summary.clutchDiscKit = long(codes.nextKit++);
+    summary.clutchDiscKit = long(codes.kit++);
     sink.Insert(tbl::JOGOREPARO, {qlonglong(summary.clutchDiscKit), Number(number++, false), QStringLiteral("DISCO DE EMBREAGEM"),
                                                 QStringLiteral("DISCO DE EMBRAGUE"), QStringLiteral("CLUTCH DISC"), NoFlag()});
-    summary.kitInNoAssembly = long(codes.nextKit++);
+    summary.kitInNoAssembly = long(codes.kit++);
     const Tri loose = T3("JOGO DE VEDAÇÃO AVULSO", "JUEGO DE SELLOS SUELTO", "LOOSE SEAL KIT");
     sink.Insert(tbl::JOGOREPARO, {qlonglong(summary.kitInNoAssembly), Number(number++, false), loose.p, loose.e, loose.i, NoFlag()});
 
     // A vehicle that no assembly fits (the other special assemblies fit none
     // either, so that the vehicles' lists stay as they were).
-    summary.vehicleInNoAssembly = codes.vehicleCount + 1;
+    summary.vehicleInNoAssembly = 9401;
     const Tri vehicle = vocab.vehicleKinds.front().suffixed(T3("PROTÓTIPO 940", "PROTOTIPO 940", "PROTOTYPE 940"));
     sink.Insert(tbl::VEICULO, {qlonglong(summary.vehicleInNoAssembly), 1, vehicle.p, vehicle.e, vehicle.i, SearchForm(vehicle.p),
                                              SearchForm(vehicle.e), SearchForm(vehicle.i)});
@@ -64,7 +64,7 @@ void WriteSearchCases(const Options& options, const EditionVocabulary& vocab, Ro
     // of a type without TIPOPECA row (edition D has its own), in A, D and M
     // one of a type whose texts hold an apostrophe.
     const auto assembly = [&](const Tri& text, const QString& typeCode, const QVariant& photo) {
-        const qlonglong code = codes.nextAssembly++;
+        const qlonglong code = codes.assembly++;
         sink.Insert(tbl::PECA, {code, Number(number++, true), text.p, text.e, text.i, SearchForm(text.p), SearchForm(text.e),
                                              SearchForm(text.i), typeCode, NoFlag(), photo, QVariant(), QVariant()});
         return long(code);

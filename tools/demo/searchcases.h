@@ -8,15 +8,10 @@
 
 namespace demo {
 
-// The counters of the builder, advanced past the codes used here.
-struct SearchCaseCodes {
-    qlonglong& nextAssembly;
-    qlonglong& nextComponent;
-    qlonglong& nextKit;
-    int vehicleCount;   // vehicles written so far (codes 1..vehicleCount)
-};
-
+// Takes its assembly, component and kit codes from `codes` (left past them);
+// its vehicle has the code 9401, apart from the families' and other
+// sections' vehicles.
 void WriteSearchCases(const Options& options, const EditionVocabulary& vocab, RowSink& sink, Summary& summary,
-                      FilePlan& files, SearchCaseCodes codes, std::uint64_t photoSeed);
+                      FilePlan& files, CodeCounters& codes, std::uint64_t photoSeed);
 
 }  // namespace demo
