@@ -42,17 +42,18 @@ public:
 
 class Carrinho : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_dir = new tqtest::TempDir;
-        for (const char* e : {"V", "D"})
-            s_summary[QLatin1String(e)] =
-                demo::GenerateDataFolder(demo::Options::Fixture(QLatin1String(e), s_dir->file(QLatin1String(e))));
-    }
+    static void SetUpTestSuite() { s_dir = new tqtest::TempDir; }
     static void TearDownTestSuite()
     {
         s_summary.clear();
         delete s_dir;
+    }
+    // The demo folder of an edition, written when a test first needs it.
+    static const demo::Summary& Pasta(const QString& edicao)
+    {
+        if (!s_summary.contains(edicao))
+            s_summary[edicao] = demo::GenerateDataFolder(demo::Options::Fixture(edicao, s_dir->file(edicao)));
+        return s_summary[edicao];
     }
     void SetUp() override { abre(QStringLiteral("V")); }
     void abre(const QString& edicao)
@@ -60,7 +61,7 @@ protected:
         fecha();
         gEdicao = edicao;
         gIdioma = QStringLiteral("P");
-        m_s = s_summary[edicao];
+        m_s = Pasta(edicao);
         gCaminhoDados = m_s.dataFolder;
         // The edition's own file: the program's catalogue name is a build setting.
         gWsDazadize = DBEngine::CreateWorkspace(QStringLiteral("gWS"));

@@ -32,23 +32,25 @@ struct Catalogo {
 
 class Linhas : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_dir = new tqtest::TempDir;
-        for (const char* e : {"V", "A", "D"}) {
-            Catalogo c;
-            c.s = demo::GenerateDataFolder(demo::Options::Fixture(QLatin1String(e), s_dir->file(QLatin1String(e))));
-            c.ws = DBEngine::CreateWorkspace(QStringLiteral("gWS"));
-            c.db = c.ws->OpenDatabase(c.s.catalogueFile, false, true);
-            (*s_cat)[QLatin1String(e)] = c;
-        }
-    }
+    static void SetUpTestSuite() { s_dir = new tqtest::TempDir; }
     static void TearDownTestSuite()
     {
         s_cat->clear();
         delete s_dir;
     }
-    static const Catalogo& Cat(const char* e) { return (*s_cat)[QLatin1String(e)]; }
+    // The demo catalogue of an edition, written when a test first needs it.
+    static const Catalogo& Cat(const char* e)
+    {
+        const QString edicao = QLatin1String(e);
+        if (!s_cat->contains(edicao)) {
+            Catalogo c;
+            c.s = demo::GenerateDataFolder(demo::Options::Fixture(edicao, s_dir->file(edicao)));
+            c.ws = DBEngine::CreateWorkspace(QStringLiteral("gWS"));
+            c.db = c.ws->OpenDatabase(c.s.catalogueFile, false, true);
+            (*s_cat)[edicao] = c;
+        }
+        return (*s_cat)[edicao];
+    }
 
     // Rows as "Tipo|Codigo" (Tipo "<Null>" for Null), in the order read.
     static QStringList Itens(const DatabasePtr& db, const QString& sql)

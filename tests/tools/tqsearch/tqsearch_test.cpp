@@ -21,12 +21,19 @@ protected:
     {
         s_dir = new tqtest::TempDir;
         s_v = new demo::Summary(demo::GenerateDataFolder(demo::Options::Fixture(QStringLiteral("V"), s_dir->file(QStringLiteral("V")))));
-        s_d = new demo::Summary(demo::GenerateDataFolder(demo::Options::Fixture(QStringLiteral("D"), s_dir->file(QStringLiteral("D")))));
+    }
+    // Edition D, written when a test first needs it.
+    static const demo::Summary& D()
+    {
+        if (!s_d)
+            s_d = new demo::Summary(demo::GenerateDataFolder(demo::Options::Fixture(QStringLiteral("D"), s_dir->file(QStringLiteral("D")))));
+        return *s_d;
     }
     static void TearDownTestSuite()
     {
         delete s_v;
         delete s_d;
+        s_d = nullptr;
         delete s_dir;
     }
     struct Saida {
@@ -60,7 +67,7 @@ demo::Summary* TqSearch::s_d = nullptr;
 
 TEST_F(TqSearch, StatementsComeFromTheBuilders)
 {
-    const QString v = s_v->dataFolder, d = s_d->dataFolder;
+    const QString v = s_v->dataFolder, d = D().dataFolder;
     Pesquisa::EntradaPesquisaPecas e;
     e.componentes = e.jogosReparo = e.transmissoes = true;
     e.numeroEmpresa = QStringLiteral("0501-2");
