@@ -1,5 +1,6 @@
 #include "catalogue.h"
 
+#include "comparisondemo.h"
 #include "schema.h"
 #include "vocabulary.h"
 
@@ -337,6 +338,7 @@ public:
         for (int f = 0; f < m_families; ++f)
             WriteFamily(f);
         WriteSupersessionSpecials();
+        WriteComparisonSpecials();
     }
 
 private:
@@ -911,6 +913,18 @@ private:
         // Summary of the showcase family.
         if (f == 0)
             SummariseShowcase(st, base, alternatives, kitsOfItem, assemblies);
+    }
+
+    // --- comparison and buying suggestion (comparisondemo.cpp) -------------
+    void WriteComparisonSpecials()
+    {
+        const ComparisonDemoContext context{m_options, m_vocab, m_sink,
+                                            [this] { return m_nextComponent++; },
+                                            [this] { return m_nextAssembly++; },
+                                            [this] { return m_nextKit++; },
+                                            [this] { return m_nextSuggestion++; },
+                                            [this](int prefix) { return CompanyNumber(prefix); }};
+        WriteComparisonDemo(context, m_summary);
     }
 
     // --- special cases of family 0 ----------------------------------------
