@@ -1,0 +1,29 @@
+#include "platform/desktop/beep.h"
+
+#include <QApplication>
+
+namespace platform {
+namespace {
+
+class QtBeeper final : public Beeper {
+public:
+    void Beep() override
+    {
+        if (qobject_cast<QApplication*>(QCoreApplication::instance()))
+            QApplication::beep();
+    }
+};
+
+Beeper* g_fake = nullptr;
+
+}  // namespace
+
+Beeper& beeper()
+{
+    static QtBeeper real;
+    return g_fake ? *g_fake : real;
+}
+
+void setBeeper(Beeper* fake) { g_fake = fake; }
+
+}  // namespace platform
