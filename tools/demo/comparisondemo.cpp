@@ -262,8 +262,8 @@ private:
         m_s.suggestion9Item = QStringLiteral("20.009");
         carrier(m_s.suggestion9Item, true);
         suggestItem(m_s.suggestion9Item, QStringLiteral("30.050"), QStringLiteral("1"));
-        suggestItem(m_s.suggestion9Item, QStringLiteral("30.070"), QStringLiteral("2"));
-        suggestItem(m_s.suggestion9Item, QStringLiteral("30.080"), QStringLiteral("4"));
+        suggestItem(m_s.suggestion9Item, QStringLiteral("30.070"), QStringLiteral("9"));
+        suggestItem(m_s.suggestion9Item, QStringLiteral("30.080"), QStringLiteral("10"));
         suggestItem(m_s.suggestion9Item, QStringLiteral("30.100"), QStringLiteral("0.5"));
         suggestItem(m_s.suggestion9Item, QStringLiteral("30.010"), null);
         suggestItem(m_s.suggestion9Item, QStringLiteral("30.020"), QStringLiteral("5"));

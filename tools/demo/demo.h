@@ -181,7 +181,8 @@ struct Summary {
     QString comparisonOtherTypeCode;
     // An assembly (no figure) whose items carry buying suggestions: lists of
     // 4, 5, 8 and 9 rows (stored and Null quantities, a component suggested
-    // by two items, kits of the assembly and one of none, a component with
+    // by two items (stored "9" and "10" in the 9-row list, Null in the 8-row
+    // one), kits of the assembly and one of none, a component with
     // optional alternatives, a proposal "0.5"), a flagged item without
     // suggestions and a carrier that has only optional rows.
     long suggestionAssembly = 0;
