@@ -34,7 +34,9 @@ void CatalogueTest::Open(const QString& edition, const QString& language)
     Modulo::gIdioma = language;
     Modulo::gEdicao = edition;
     Modulo::gCaminhoDados = m_summary->dataFolder;
-    Modulo::AbreBancoDazadize(Modulo::gWsDazadize, QStringLiteral("gWS"), Modulo::gDbDazadize, true);
+    // The edition's own file: the program's catalogue name is a build setting.
+    Modulo::gWsDazadize = DBEngine::CreateWorkspace(QStringLiteral("gWS"));
+    Modulo::gDbDazadize = Modulo::gWsDazadize->OpenDatabase(m_summary->catalogueFile, false, true);
     Modulo::AbreBancoAuxiliar(Modulo::gWsAuxiliar, Modulo::gDbAuxiliar);
     Modulo::gTabelaCarrinho = Modulo::CriaTabelaLista(Modulo::gDbAuxiliar);
 }
