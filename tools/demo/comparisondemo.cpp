@@ -42,11 +42,11 @@ private:
     }
 
     qlonglong Assembly(const AssemblyType& type, QChar typeCode, const QString& model, const QVariant& suggestion,
-                       QString* number = nullptr)
+                       QString* number = nullptr, const Tri* noun = nullptr)
     {
         const qlonglong code = m_c.nextAssembly();
         const QString n = m_c.companyNumber(type.numberPrefix);
-        const Tri text = type.noun.suffixed({model, model, model});
+        const Tri text = (noun ? *noun : type.noun).suffixed({model, model, model});
         Insert(tbl::PECA, {code, n, text.p, text.e, text.i, SearchForm(text.p), SearchForm(text.e), SearchForm(text.i),
                            QString(typeCode), QString(kCR), QVariant(), QVariant(), suggestion});
         if (number)
@@ -154,7 +154,10 @@ private:
                 otherType = &t;
                 break;
             }
-        const qlonglong o = Assembly(*otherType, other, otherType->modelPrefix + QStringLiteral("904"), QVariant());
+        // An edition of one type gets an axle.
+        const Tri axle = T3("EIXO TRASEIRO", "EJE TRASERO", "REAR AXLE");
+        const qlonglong o = Assembly(*otherType, other, otherType->modelPrefix + QStringLiteral("904"), QVariant(), nullptr,
+                                     otherType == &type ? &axle : nullptr);
         m_s.comparisonOtherType = o;
         m_s.comparisonOtherTypeCode = QString(other);
         Regular(o, QStringLiteral("01.020"), m_s.cmpEqual, QStringLiteral("2"));
