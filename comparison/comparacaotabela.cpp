@@ -93,18 +93,21 @@ QString ComandoInsercaoComparacao(const QString& Tabela, const QString& Valores)
 long ConstroiTabelaComparacao(const DatabasePtr& Catalogo, const WorkspacePtr& WsAuxiliar, const DatabasePtr& Auxiliar,
                               long CodigoPeca1, long CodigoPeca2, const QString& Idioma, QString& Tabela)
 {
-    if (!Tabela.isEmpty())
-        Modulo::ExcluiTabela(Auxiliar, Tabela);
+    const QString anterior = Tabela;
     Tabela.clear();
 
     // Both grouped queries are read before anything is written.
     RecordsetPtr rs1 = Catalogo->OpenRecordset(ConsultaComponentesComparacao(CodigoPeca1, Idioma), dbOpenForwardOnly);
     RecordsetPtr rs2 = Catalogo->OpenRecordset(ConsultaComponentesComparacao(CodigoPeca2, Idioma), dbOpenForwardOnly);
 
+    // The drop of the previous table, the new table and its rows are one
+    // transaction: one commit for everything.
     QString nova;
     long linhas = 0;
     WsAuxiliar->BeginTrans();
     try {
+        if (!anterior.isEmpty())
+            Modulo::ExcluiTabela(Auxiliar, anterior);
         nova = Modulo::CriaTabelaComparacao(Auxiliar);
         while (!rs1->EOF_() || !rs2->EOF_()) {
             int iguais = 0;
@@ -137,10 +140,13 @@ long ConstroiTabelaComparacao(const DatabasePtr& Catalogo, const WorkspacePtr& W
     } catch (...) {
         if (WsAuxiliar->InTransaction())
             WsAuxiliar->Rollback();
-        // The rollback removed a table created inside it; a table that
-        // survived is dropped all the same.
+        // The rollback removed a table created inside it and brought the
+        // previous one back: that one is no longer named anywhere, so it goes
+        // too.  A failure of either drop is ignored.
         if (!nova.isEmpty() && Modulo::TabelaExiste(Auxiliar, nova))
             Modulo::ExcluiTabela(Auxiliar, nova);
+        if (!anterior.isEmpty())
+            Modulo::ExcluiTabela(Auxiliar, anterior);
         rs1->Close();
         rs2->Close();
         throw;

@@ -7,7 +7,7 @@
 
 #include "platform/dao/dao.h"
 #include "platform/dao/jetsql.h"
-#include "tools/jetsql/rowprinter.h"
+#include "textolinhas.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -37,7 +37,7 @@ int main(int argc, char** argv)
             return 0;
         }
         auto rs = db->OpenRecordset(sql, dbOpenForwardOnly);
-        jetsql::PrintRows(out, rs);
+        jetsql::EscreveLinhas(rs, out);
         return 0;
     } catch (const platform::Error& e) {
         out.flush();

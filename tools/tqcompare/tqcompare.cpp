@@ -14,7 +14,7 @@
 #include "core/globals.h"
 #include "core/runtables.h"
 #include "platform/base/error.h"
-#include "tools/jetsql/rowprinter.h"
+#include "textolinhas.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -52,7 +52,7 @@ int main(int argc, char** argv)
         c.dataControl = &lista;
         try {
             Comparacao::AtualizaGridComparacao(c, QString(), filtro, ordem, true, false);
-            jetsql::PrintRows(out, lista.Recordset());
+            jetsql::EscreveLinhas(lista.Recordset(), out);
         } catch (...) {
             lista.SetRecordset({});
             Modulo::ExcluiTabela(Modulo::gDbAuxiliar, tabela);

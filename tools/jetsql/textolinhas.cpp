@@ -1,12 +1,10 @@
-#include "tools/jetsql/rowprinter.h"
-
-#include <QStringList>
+#include "textolinhas.h"
 
 namespace jetsql {
 
 using namespace platform::dao;
 
-QString CellText(const QVariant& v)
+QString TextoCelula(const QVariant& v)
 {
     if (IsNull(v))
         return {};
@@ -34,18 +32,16 @@ QString CellText(const QVariant& v)
     return s;
 }
 
-void PrintRows(QTextStream& out, const RecordsetPtr& rs)
+void EscreveLinhas(const RecordsetPtr& rs, QTextStream& out)
 {
     QStringList header;
     for (const FieldInfo& f : rs->FieldInfos())
-        header << CellText(f.name);
+        header << TextoCelula(f.name);
     out << header.join(QLatin1Char('\t')) << '\n';
-    if (rs->Type() != dbOpenForwardOnly && rs->RecordCount() > 0)
-        rs->MoveFirst();
     while (!rs->EOF_()) {
         QStringList row;
         for (int i = 0; i < rs->FieldCount(); ++i)
-            row << CellText(rs->Value(i));
+            row << TextoCelula(rs->Value(i));
         out << row.join(QLatin1Char('\t')) << '\n';
         rs->MoveNext();
     }
