@@ -126,6 +126,9 @@ QDateTime DayNumberToDate(double days);
 
 class Database;
 class Recordset;
+namespace detail {
+class InsertCache;
+}
 class Workspace;
 using DatabasePtr = std::shared_ptr<Database>;
 using RecordsetPtr = std::shared_ptr<Recordset>;
@@ -334,6 +337,7 @@ private:
     QString m_path;
     bool m_readOnly;
     sqlite3* m_db = nullptr;
+    std::unique_ptr<detail::InsertCache> m_inserts;  // INSERTs of literals, prepared once per shape
     long m_recordsAffected = 0;
     int m_transDepth = 0;
     bool m_untrusted = false;

@@ -226,7 +226,8 @@ TEST_F(ComparisonTable, FiltersOrdersAndAResortKeepingTheComponent)
     EXPECT_EQ(tagOrdem, kOrdemDescricao);
 }
 
-// Refuses the n-th INSERT into a comparison table at its preparation.
+// Refuses the n-th preparation of an INSERT into a comparison table (rows of
+// a new shape are prepared when they come: the third one comes half-way).
 int RefuseInsert(void* state, int action, const char* table, const char*, const char*, const char*)
 {
     int& remaining = *static_cast<int*>(state);
@@ -242,7 +243,7 @@ TEST_F(ComparisonTable, AFailingInsertLeavesNoTable)
     Build(s.comparisonFirst, s.comparisonSecond);
     ASSERT_EQ(CmpTables(), QStringList{m_tabela});
 
-    int remaining = 6;
+    int remaining = 3;
     sqlite3_set_authorizer(Modulo::gDbAuxiliar->nativeHandle(), RefuseInsert, &remaining);
     EXPECT_THROW(Build(s.comparisonFirst, s.comparisonSecond), platform::Error);
     sqlite3_set_authorizer(Modulo::gDbAuxiliar->nativeHandle(), nullptr, nullptr);
