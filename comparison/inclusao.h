@@ -16,4 +16,8 @@ using IncluiItem = std::function<void(const QString& Tipo, long Codigo, const QS
 // Plays the cart animation once (frmTQ1.EfeitoCarrinho(False)).
 using EfeitoCarrinho = std::function<void()>;
 
+// The animation of the loaded main window (core/janelaprincipal.h); nothing
+// while no main window is loaded.
+EfeitoCarrinho EfeitoCarrinhoJanelaPrincipal();
+
 }  // namespace Comparacao
