@@ -6,6 +6,29 @@
 #include <QImageReader>
 
 namespace Modulo {
+namespace {
+
+// Qt decodes a JPEG or PNG that stops short and fills the rest with grey;
+// a picture counts as whole only when its end marker is there.  JPEG: the
+// end-of-image marker near the end of the file (FF D9 cannot occur inside
+// the coded data, where every FF is followed by 00 or a restart marker).
+// PNG: the IEND chunk closes the file.
+bool TerminaInteira(QFile& arquivo, const QByteArray& formato)
+{
+    const qint64 tamanho = arquivo.size();
+    const qint64 cauda = qMin<qint64>(tamanho, 1024);
+    if (!arquivo.seek(tamanho - cauda))
+        return false;
+    const QByteArray fim = arquivo.read(cauda);
+    arquivo.seek(0);
+    if (formato == "jpeg")
+        return fim.contains(QByteArray("\xFF\xD9", 2));
+    if (formato == "png")
+        return fim.contains("IEND");
+    return true;
+}
+
+}  // namespace
 
 QImage CarregaImagemDados(const QString& nome, const QString& pasta)
 {
@@ -17,6 +40,8 @@ QImage CarregaImagemDados(const QString& nome, const QString& pasta)
         return {};
     const QByteArray formato = QImageReader::imageFormat(&arquivo).toLower();
     if (formato != "jpeg" && formato != "gif" && formato != "bmp" && formato != "png")
+        return {};
+    if (!TerminaInteira(arquivo, formato))
         return {};
     QImageReader leitor(&arquivo, formato);
     leitor.setDecideFormatFromContent(false);

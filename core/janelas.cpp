@@ -272,6 +272,14 @@ QString RazaoFalhaAbertura(int resultado)
     }
 }
 
+void MostraFalhaAbertura(const QString& caminho, int resultado)
+{
+    const QString texto = QStringLiteral("Erro ao Abrir o Arquivo \"") + caminho + QStringLiteral("\"\r\n\r\n") +
+                          QStringLiteral("Erro Nº: (") + QString::number(resultado) + QStringLiteral(")\r\n") +
+                          RazaoFalhaAbertura(resultado);
+    platform::MsgBox(texto, platform::vbCritical, ObtemTexto(19));
+}
+
 int AbreArquivoAssociado(const QString& caminho)
 {
     int resultado = 0;
@@ -285,12 +293,8 @@ int AbreArquivoAssociado(const QString& caminho)
             else
                 resultado = platform::fileOpener().Open(caminho);
         }
-        if (resultado <= 32) {
-            const QString texto = QStringLiteral("Erro ao Abrir o Arquivo \"") + caminho + QStringLiteral("\"\r\n\r\n") +
-                                  QStringLiteral("Erro Nº: (") + QString::number(resultado) + QStringLiteral(")\r\n") +
-                                  RazaoFalhaAbertura(resultado);
-            platform::MsgBox(texto, platform::vbCritical, ObtemTexto(19));
-        }
+        if (resultado <= 32)
+            MostraFalhaAbertura(caminho, resultado);
     } catch (const platform::Error& e) {
         platform::MsgBox(QStringLiteral("Erro ") + QString::number(e.number()) + QStringLiteral("\r\n") + e.description(),
                          platform::vbCritical, ObtemTexto(19));

@@ -98,4 +98,8 @@ int AbreArquivoAssociado(const QString& caminho);
 // The reason shown for an opener result of 32 or less.
 QString RazaoFalhaAbertura(int resultado);
 
+// The box AbreArquivoAssociado shows when opening `caminho` failed with
+// `resultado` (for callers that refuse a file before handing it on).
+void MostraFalhaAbertura(const QString& caminho, int resultado);
+
 }  // namespace Modulo

@@ -1,5 +1,6 @@
 #include "listcontrols/thpictures.h"
 
+#include "core/pictures.h"
 #include "listcontrols/thgeometry.h"
 
 #include <QPainter>
@@ -47,7 +48,18 @@ QPixmap Seta(bool destacada)
 
 QCursor CursorMao()
 {
-    return QCursor(Qt::PointingHandCursor);
+    // The program's hand picture (hot spot at the finger's tip) when the
+    // program carries its pictures; the system's pointing hand otherwise.
+    static const QCursor cursor = [] {
+        const QString nome = QStringLiteral("CURSORMAO"), tipo = QStringLiteral("G");
+        if (Modulo::RecursoImagemExiste(nome, tipo)) {
+            const QPixmap p = Modulo::CarregaImagemRecurso(nome, tipo);
+            if (!p.isNull())
+                return QCursor(p, 5, 0);
+        }
+        return QCursor(Qt::PointingHandCursor);
+    }();
+    return cursor;
 }
 
 }  // namespace THImagens

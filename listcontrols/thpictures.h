@@ -12,8 +12,9 @@ namespace THImagens {
 // The drop-down arrow img1 (destacada false) and its highlighted twin img2.
 QPixmap Seta(bool destacada);
 
-// The custom pointer of mouse-pointer value 99: a pointing hand with its hot
-// spot at the tip of the finger.
+// The custom pointer of mouse-pointer value 99: the hand picture CURSORMAO
+// (hot spot at the tip of the finger) when the program carries its pictures,
+// else the system's pointing hand.
 QCursor CursorMao();
 
 }  // namespace THImagens

@@ -167,8 +167,8 @@ void InterpretadorScript::executaLinha(const platform::dao::DatabasePtr& banco, 
                                                  "\"%1\" não nomeia um programa.")
                                       .arg(linha),
                                   kFonte);
-        const QString programa =
-            ProgramaPermitido(partes.first(), Modulo::gCaminhoDados, Modulo::ObtemCaminhoApp(true));
+        const QString programa = ProgramaPermitido(
+            partes.first(), Modulo::gCaminhoDados, mPastaPrograma.isEmpty() ? Modulo::ObtemCaminhoApp(true) : mPastaPrograma);
         Modulo::ExecutaAguardando(programa, partes.mid(1), 1);
         return;
     } else if (tipo == QLatin1String("R:")) {
@@ -183,11 +183,27 @@ void InterpretadorScript::executaLinha(const platform::dao::DatabasePtr& banco, 
         return;
     sql.replace(kQuebra, QStringLiteral("\r\n"));
     try {
+        if (EhInstrucaoTransacao(sql))
+            throw platform::Error(platform::dao::JetError::NotAllowedHere,
+                                  QStringLiteral("Statement not allowed here. (Transactions belong to the update run.)"),
+                                  kFonte);
         banco->SetUntrusted(true);
         banco->Execute(sql, platform::dao::dbFailOnError);
-    } catch (const platform::Error&) {
+    } catch (const platform::Error& e) {
         // A statement that fails changes nothing; the script goes on.
+        if (mRelator)
+            mRelator(sql, e);
     }
+}
+
+bool EhInstrucaoTransacao(const QString& sql)
+{
+    static const QRegularExpression primeira(QStringLiteral("^[\\s(]*([A-Za-z]+)"));
+    const QString palavra = primeira.match(sql).captured(1).toUpper();
+    for (const char* p : {"BEGIN", "COMMIT", "END", "ROLLBACK", "SAVEPOINT", "RELEASE"})
+        if (palavra == QLatin1String(p))
+            return true;
+    return false;
 }
 
 }  // namespace Atualizacao

@@ -19,8 +19,11 @@
 //
 // Statements run one by one, each all or nothing, under the database layer's
 // authorizer for untrusted SQL (ATTACH, DETACH, PRAGMA, VACUUM and extension
-// loading are refused); a statement that fails is skipped without a message
-// and the script goes on.
+// loading are refused); transaction statements (BEGIN, COMMIT, END,
+// ROLLBACK, SAVEPOINT, RELEASE) are refused too, since the update run holds
+// the one transaction of the whole update.  A statement that fails or is
+// refused is skipped without a message and the script goes on; the run
+// learns of it through the failure hook (DefineRelatorFalhas).
 //
 // Commands: "S:" takes a program and its arguments in the form of a command
 // line (blanks separate; double quotes group; "\" is a path separator).  The
@@ -35,10 +38,23 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace Atualizacao {
 
 class InterpretadorScript {
 public:
+    // Called with the statement and its error for every statement that fails
+    // or is refused.  The hook may raise: the error then leaves
+    // ExecutaComandoScript (the update run ends on a failure of the
+    // database itself).
+    using RelatorFalha = std::function<void(const QString& sql, const platform::Error& erro)>;
+    void DefineRelatorFalhas(RelatorFalha relator) { mRelator = std::move(relator); }
+
+    // The program folder that "S:" commands may start programs from (default:
+    // the running program's folder).
+    void DefinePastaPrograma(const QString& pasta) { mPastaPrograma = pasta; }
+
     // Runs one line of a script.  A line holding line feeds (a script with
     // bare LF line ends) runs as the lines they separate.
     void ExecutaComandoScript(const platform::dao::DatabasePtr& sBanco, const QString& sLinha);
@@ -50,7 +66,13 @@ public:
 private:
     void executaLinha(const platform::dao::DatabasePtr& banco, const QString& linha);
     QString mModeloScript;
+    RelatorFalha mRelator;
+    QString mPastaPrograma;
 };
+
+// Whether a statement is a transaction statement (its first word BEGIN,
+// COMMIT, END, ROLLBACK, SAVEPOINT or RELEASE, in any letter case).
+bool EhInstrucaoTransacao(const QString& sql);
 
 // The lines of a script text, split at CR LF or at a bare LF; a CR left at
 // the end of a line is dropped.

@@ -178,23 +178,7 @@ QString ObtemNomeArquivoTemporario(const QString& Pasta)
 
 bool EhProgramaDoSistema(const QString& Caminho)
 {
-    // The identity of an executable: ELF magic, word size, byte order,
-    // version and machine, compared with this very program's.
-    auto cabecalho = [](const QString& caminho) {
-        QFile f(caminho);
-        return f.open(QIODevice::ReadOnly) ? f.read(20) : QByteArray();
-    };
-    const QByteArray proprio = cabecalho(QStringLiteral("/proc/self/exe"));
-    const QByteArray outro = cabecalho(Caminho);
-    if (outro.size() < 20 || !outro.startsWith("\x7f" "ELF"))
-        return false;
-    if (proprio.size() < 20 || !proprio.startsWith("\x7f" "ELF"))
-        return true;  // cannot compare: accept any ELF program
-    // e_type (bytes 16-17): ET_EXEC 2 or ET_DYN 3, in the file's byte order.
-    const int tipo = outro.at(5) == 1 ? static_cast<unsigned char>(outro.at(16))
-                                      : static_cast<unsigned char>(outro.at(17));
-    return outro.mid(4, 3) == proprio.mid(4, 3) && outro.mid(18, 2) == proprio.mid(18, 2)
-        && (tipo == 2 || tipo == 3);
+    return platform::isProgramForThisSystem(Caminho);
 }
 
 int Form_Load(const QString& comando, const Ambiente& ambiente)

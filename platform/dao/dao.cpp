@@ -45,6 +45,37 @@ int untrustedAuthorizer(void*, int action, const char*, const char* arg2, const 
     }
 }
 
+// Reads the schema: SQLITE_ROW for a readable database.
+int readSchema(sqlite3* db)
+{
+    sqlite3_stmt* st = nullptr;
+    int rc = sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_master", -1, &st, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_step(st);
+    sqlite3_finalize(st);
+    return rc;
+}
+
+// A program killed in the middle of a transaction leaves a hot journal
+// beside the file, and a read-only connection cannot roll it back: the
+// database would stay unreadable until someone opened it for writing.  A
+// short writable connection rolls it back (SQLite does that on its first
+// read) and the read-only open is tried again.  False when the file cannot
+// be opened for writing.
+bool rollBackHotJournal(const QString& path)
+{
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
+                                   nullptr);
+    bool ok = rc == SQLITE_OK;
+    if (ok) {
+        sqlite3_busy_timeout(db, kBusyTimeoutMs);
+        ok = readSchema(db) == SQLITE_ROW;
+    }
+    sqlite3_close_v2(db);
+    return ok;
+}
+
 // CommitTrans and Rollback end one level of the workspace's transaction.
 void leaveTransaction(int& depth)
 {
@@ -104,11 +135,10 @@ void Database::open()
         sqlite3_db_config(db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
         jet::RegisterFunctions(db);
         // Reading the schema tells a database from any other file.
-        sqlite3_stmt* st = nullptr;
-        rc = sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_master", -1, &st, nullptr);
-        if (rc == SQLITE_OK)
-            rc = sqlite3_step(st);
-        sqlite3_finalize(st);
+        rc = readSchema(db);
+        if (rc != SQLITE_ROW && m_readOnly && (sqlite3_extended_errcode(db) & 0xff) == SQLITE_READONLY
+            && rollBackHotJournal(m_path))
+            rc = readSchema(db);
         if (rc != SQLITE_ROW)
             throw detail::MakeError(sqlite3_extended_errcode(db), QString::fromUtf8(sqlite3_errmsg(db)),
                                     Context::Open, m_path);

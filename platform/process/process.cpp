@@ -164,4 +164,24 @@ bool waitForChild(qint64 pid, int timeoutMs, int* status)
     }
 }
 
+bool isProgramForThisSystem(const QString& path)
+{
+    // The identity of an executable: ELF magic, word size, byte order,
+    // version and machine, compared with this very program's.
+    auto header = [](const QString& file) {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.read(20) : QByteArray();
+    };
+    const QByteArray own = header(QStringLiteral("/proc/self/exe"));
+    const QByteArray other = header(path);
+    if (other.size() < 20 || !other.startsWith("\x7f" "ELF"))
+        return false;
+    if (own.size() < 20 || !own.startsWith("\x7f" "ELF"))
+        return true;  // cannot compare: accept any ELF program
+    // e_type (bytes 16-17): ET_EXEC 2 or ET_DYN 3, in the file's byte order.
+    const int type = other.at(5) == 1 ? static_cast<unsigned char>(other.at(16))
+                                      : static_cast<unsigned char>(other.at(17));
+    return other.mid(4, 3) == own.mid(4, 3) && other.mid(18, 2) == own.mid(18, 2) && (type == 2 || type == 3);
+}
+
 }  // namespace platform

@@ -37,6 +37,11 @@ struct SpawnResult {
 // program for this system) gives error != 0 and no process.
 SpawnResult spawnProgram(const QString& program, const QStringList& arguments);
 
+// Whether the file is a program for this system: a non-empty ELF executable
+// or shared object of this machine's word size, byte order and architecture
+// (compared with the running program's own header).
+bool isProgramForThisSystem(const QString& path);
+
 // For a child started by spawnProgram: waits at most `timeoutMs` for it to
 // end.  True when it ended (it is then collected and *status holds the
 // waitpid status), false while it still runs.

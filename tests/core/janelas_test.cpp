@@ -225,6 +225,11 @@ TEST(ImagemDados, ReadsPicturesByContentInsideTheDataFolder)
     tqtest::writeFile(dados.file(QStringLiteral("Figuras/b.bmp")), Imagem("BMP"));
     tqtest::writeFile(dados.file(QStringLiteral("Figuras/c.png")), Imagem("PNG"));
     tqtest::writeFile(dados.file(QStringLiteral("Figuras/cut.jpg")), jpeg.left(jpeg.size() / 3));
+    // Cut inside the coded data, which Qt would decode with a grey rest.
+    const QByteArray grande = Imagem("JPEG", 300, 200);
+    tqtest::writeFile(dados.file(QStringLiteral("Figuras/cut-late.jpg")), grande.left(grande.size() - 40));
+    const QByteArray png = Imagem("PNG", 300, 200);
+    tqtest::writeFile(dados.file(QStringLiteral("Figuras/cut.png")), png.left(png.size() - 20));
     tqtest::writeFile(dados.file(QStringLiteral("Figuras/text.jpg")), "not a picture at all");
     tqtest::writeFile(dados.file(QStringLiteral("Figuras/empty.jpg")), "");
     tqtest::writeFile(dados.file(QStringLiteral("Figuras/x.xpm")), Imagem("XPM"));
@@ -247,6 +252,8 @@ TEST(ImagemDados, ReadsPicturesByContentInsideTheDataFolder)
         {"Figuras/b.bmp", {6, 4}},
         {"Figuras/c.png", {6, 4}},
         {"Figuras/cut.jpg", {}},
+        {"Figuras/cut-late.jpg", {}},
+        {"Figuras/cut.png", {}},
         {"Figuras/text.jpg", {}},
         {"Figuras/empty.jpg", {}},
         {"Figuras/x.xpm", {}},

@@ -304,7 +304,7 @@ TEST_F(Checker, TheProgramWritesItsResultFile)
     if (!web.start(tree.path()))
         GTEST_SKIP() << web.reason().toStdString();
     catalogue(QStringLiteral("http://") + web.hostPort() + QStringLiteral("/pasta"), QStringLiteral("141"));
-    ASSERT_TRUE(QFile::copy(tqtest::builtProgram(QStringLiteral("VerifAtualizDazadizeTQ_V")),
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TQ_CHECKER),
                             program + QStringLiteral("VerifAtualizDazadizeTQ_V")));
     QProcess p;
     QProcessEnvironment e = QProcessEnvironment::systemEnvironment();

@@ -338,6 +338,8 @@ public:
         for (int f = 0; f < m_families; ++f)
             WriteFamily(f);
         WriteSupersessionSpecials();
+        WriteOutputCases(m_options, m_sink, m_summary, m_files);
+        WriteAssemblyViewSection();
         WriteComparisonSpecials();
     }
 
@@ -725,6 +727,8 @@ private:
 
         if (f == 0)
             ShowcaseNotes(st, base, assemblies, kits, model, componentNotes, kitNotes, kitNoteAssembly, assemblyNotes);
+        if (f == 0)
+            DetailWindowCases(st, alternatives, assemblies, kits, componentNotes, kitNotes, kitNoteAssembly);
 
         // Supersession inside the family: the first replaced item's original is
         // superseded by its replacement.
@@ -915,6 +919,20 @@ private:
             SummariseShowcase(st, base, alternatives, kitsOfItem, assemblies);
     }
 
+    // --- sections written after the families ----------------------------
+    void WriteAssemblyViewSection()
+    {
+        CodeCounters k{m_nextAssembly, m_nextComponent, m_nextKit, m_nextFigure, m_nextHotSpot, m_nextSuggestion, m_nextObservation};
+        WriteAssemblyViewCases(m_options, m_sink, m_summary, m_files, k);
+        m_nextAssembly = k.assembly;
+        m_nextComponent = k.component;
+        m_nextKit = k.kit;
+        m_nextFigure = k.figure;
+        m_nextHotSpot = k.hotSpot;
+        m_nextSuggestion = k.suggestion;
+        m_nextObservation = k.observation;
+    }
+
     // --- comparison and buying suggestion (comparisondemo.cpp) -------------
     void WriteComparisonSpecials()
     {
@@ -1031,6 +1049,97 @@ private:
             AddPdf(QStringLiteral("VISTA_EXPLODIDA.pdf"), kits[0].text.i, {LongNote(1, model).i});
             AddPdf(QStringLiteral("FOTOS_JOGO.pdf"), kits[0].text.e, {LongNote(1, model).e});
         }
+    }
+
+    // --- detail window cases of family 0 ------------------------------------
+    // Kit notes of three scopes on the kits of one item, two vehicles that
+    // tie on their description, and a noted optional alternative; see the
+    // Summary's block of the same name.
+    template <typename CN, typename KN>
+    void DetailWindowCases(const Structure& st, const std::vector<std::vector<qlonglong>>& alternatives,
+                           const std::vector<Assembly>& assemblies, const std::vector<Kit>& kits, CN& componentNotes,
+                           KN& kitNotes, std::vector<qlonglong>& kitNoteAssembly)
+    {
+        const qlonglong showcase = assemblies[0].code;
+        const qlonglong other = assemblies.size() > 1 ? assemblies[1].code : showcase + 1;
+
+        // The first item served by three kits, and those kits in order.
+        std::vector<const Kit*> three;
+        for (int i = 0; i < int(st.items.size()) && three.size() < 3; ++i) {
+            three.clear();
+            for (const Kit& k : kits)
+                if (std::find(k.items.begin(), k.items.end(), i) != k.items.end())
+                    three.push_back(&k);
+            if (three.size() >= 3)
+                m_summary.kitNotesItem = st.items[std::size_t(i)].item;
+        }
+        if (three.size() >= 3) {
+            // Only these notes on the second and third kit.
+            for (std::size_t n = kitNotes.size(); n-- > 0;)
+                if (kitNotes[n].first == three[1]->code || kitNotes[n].first == three[2]->code) {
+                    kitNotes.erase(kitNotes.begin() + std::ptrdiff_t(n));
+                    kitNoteAssembly.erase(kitNoteAssembly.begin() + std::ptrdiff_t(n));
+                }
+            bool thisAssembly = false;
+            for (std::size_t n = 0; n < kitNotes.size(); ++n)
+                thisAssembly |= kitNotes[n].first == three[0]->code && kitNoteAssembly[n] == showcase;
+            const std::vector<Tri> quick = ShortNotes();
+            if (!thisAssembly) {
+                Note n;
+                n.quick = quick[5];
+                kitNotes.push_back({three[0]->code, n});
+                kitNoteAssembly.push_back(showcase);
+            }
+            Note elsewhere;
+            elsewhere.quick = quick[6];
+            kitNotes.push_back({three[1]->code, elsewhere});
+            kitNoteAssembly.push_back(other);
+            Note everywhere;
+            everywhere.quick = quick[7];
+            everywhere.memo = LongNote(1, QStringLiteral("TQ"));
+            const QString guide = QStringLiteral(" GUIA.pdf ");
+            everywhere.anexos = {guide, guide, guide};
+            kitNotes.push_back({three[2]->code, everywhere});
+            kitNoteAssembly.push_back(0);
+            AddPdf(QStringLiteral("GUIA.pdf"), T3("Guia de aplicação", "Guía de aplicación", "Application guide").p,
+                   LongNote(1, QStringLiteral("TQ")).p.split(QStringLiteral("\r\n")));
+            m_summary.kitNoteThisAssembly = three[0]->code;
+            m_summary.kitNoteOtherAssembly = three[1]->code;
+            m_summary.kitNoteEveryAssembly = three[2]->code;
+            m_summary.guideAttachment = guide;
+        }
+
+        // Two vehicles of the showcase assembly alike but for their makers;
+        // the first inserted has the maker that sorts last.
+        const int makers = int(m_vocab.manufacturers.size());
+        if (makers >= 2) {
+            int a = 0, b = 1;
+            if (QString::compare(m_vocab.manufacturers[0], m_vocab.manufacturers[1], Qt::CaseInsensitive) < 0)
+                std::swap(a, b);
+            const Tri text = T3("CAMINHÃO GÊMEO 1720 4X2", "CAMIÓN GEMELO 1720 4X2", "TWIN TRUCK 1720 4X2");
+            const int codes[2] = {m_vehicleCount + 1, m_vehicleCount + 2};
+            const int maker[2] = {a, b};
+            for (int k = 0; k < 2; ++k) {
+                Insert(tbl::VEICULO, {codes[k], maker[k] + 1, text.p, text.e, text.i, SearchForm(text.p), SearchForm(text.e),
+                                      SearchForm(text.i)});
+                Insert(tbl::VEICULO_PECA, {codes[k], showcase});
+            }
+            m_summary.twinVehicleA = codes[0];
+            m_summary.twinVehicleB = codes[1];
+            m_summary.twinVehicleDescription = text.p;
+        }
+
+        // A note on the first optional alternative, for the showcase assembly.
+        for (int i = 0; i < int(st.items.size()); ++i)
+            if (!alternatives[std::size_t(i)].empty()) {
+                Note n;
+                n.quick = T3("Alternativa aprovada para serviço severo", "Alternativa aprobada para servicio severo",
+                             "Alternative approved for severe duty");
+                componentNotes.push_back({alternatives[std::size_t(i)][0], showcase, QString(), n});
+                m_summary.notedAlternativeItem = st.items[std::size_t(i)].item;
+                m_summary.notedAlternative = alternatives[std::size_t(i)][0];
+                break;
+            }
     }
 
     void ShowcaseChain(const Structure& st, const std::vector<qlonglong>& base, std::vector<std::vector<qlonglong>>& substitute,

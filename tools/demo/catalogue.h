@@ -30,6 +30,9 @@ public:
 };
 
 struct DrawingJob {
+    // File format of the drawing; Corrupt writes the start of a JPEG file
+    // followed by bytes that are no picture.
+    enum Format { Jpeg, Gif, Bmp, Png, Corrupt } format = Jpeg;
     QString file;
     std::vector<DrawnItem> items;
     PageLayout layout;
@@ -57,10 +60,24 @@ struct FilePlan {
     std::vector<DocumentJob> documents;
 };
 
+// Codes the catalogue builder hands out; a section written after the
+// families takes its codes from here and leaves each counter past them.
+struct CodeCounters {
+    qlonglong assembly = 0, component = 0, kit = 0, figure = 0, hotSpot = 0, suggestion = 0, observation = 0;
+};
+
+// The assembly view's special assemblies (assemblycases.cpp): written after
+// the families, in every edition and at every scale.
+void WriteAssemblyViewCases(const Options& options, RowSink& sink, Summary& summary, FilePlan& files, CodeCounters& codes);
+
 // Writes every row through `sink`, fills the content fields of `summary`
 // (codes of the special cases; not the paths and counts) and lists the files
 // to write in `files`.
 void BuildCatalogue(const Options& options, RowSink& sink, Summary& summary, FilePlan& files);
+
+// The rows of the report output's cases (outputcases.cpp), written after the
+// families with codes of their own.
+void WriteOutputCases(const Options& options, RowSink& sink, Summary& summary, FilePlan& files);
 
 // Day number of a date in the Jet date type (days since 30 December 1899).
 double JetDayNumber(int year, int month, int day);

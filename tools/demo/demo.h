@@ -21,6 +21,7 @@
 // leaves an existing data folder untouched: the folder is written beside the
 // target and moved into place only when complete.
 
+#include <QList>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -152,6 +153,40 @@ struct Summary {
     long vehicleWithManyAssemblies = 0;
     long manufacturerOfVehicle = 0;
 
+    // Detail window cases.  The item of the showcase assembly served by
+    // three repair kits, whose kits have a note for this assembly, a note for
+    // another assembly only, and a note for every assembly (Null) carrying
+    // the attachment " GUIA.pdf " (stored with its blanks); two vehicles of
+    // the showcase assembly with the same description and different makers
+    // (the first one's maker sorts after the second one's); an optional
+    // alternative (flag 1) of the showcase assembly with the notes flag and a
+    // note of its own.
+    QString kitNotesItem;               // item number in the showcase assembly
+    long kitNoteThisAssembly = 0;
+    long kitNoteOtherAssembly = 0;
+    long kitNoteEveryAssembly = 0;
+    QString guideAttachment;            // " GUIA.pdf "
+    long twinVehicleA = 0, twinVehicleB = 0;
+    QString twinVehicleDescription;     // in Portuguese
+    QString notedAlternativeItem;
+    long notedAlternative = 0;          // its CodigoComponente
+    // Report output (outputcases.cpp): an assembly whose figure has 23 parts
+    // (with 500+ component rows at --scale 100), and one whose figure lists
+    // no part; the figure of one part is assemblyOnePage, an assembly no
+    // vehicle uses assemblyWithoutVehicles.
+    long outputAssembly23 = 0;
+    QString outputAssembly23Number;
+    int outputAssembly23Rows = 0;           // its component rows
+    long outputAssemblyNoParts = 0;
+    QString outputItemWithKitsAndOptional;  // in kits 12, 15, 40; a regular and an "op" row
+    QString outputKitListFirstItem;         // in kit 40 only, named first
+    std::vector<long> outputKits;           // 12, 15, 40
+    QString outputItemWithoutComponent;     // drawn in part 1, no component row
+    long outputMemoComponent = 0;           // its note's memo has line breaks
+    QString outputMemoItem;
+    QString outputItemNotDrawn;             // in no part of the figure
+    QString outputLongMaker;                // the vehicle's maker, over 20 characters
+
     // --- Comparison and buying suggestion (the comparison screens, the
     // suggestion panel, the cart list).  A pair of assemblies of one type
     // (no figure) whose components show every case of the comparison table;
@@ -200,6 +235,41 @@ struct Summary {
     // Version record.
     QString updateUrl;
     int version = 0;
+
+    // --- Assembly view: drawing formats, special items, a large figure -----
+    // (tools/demo/assemblycases.cpp)
+    // An assembly whose figure starts with NumeroParte 0 rows and whose pages
+    // are drawn as GIF, BMP, JPEG stored under a name in other letter case, a
+    // corrupt file and PNG (the NumeroParte of each).
+    long casesAssembly = 0;
+    long casesFigure = 0;              // its CodigoFigura
+    int casesPageGif = -1;
+    int casesPageBmp = -1;
+    int casesPageOtherCase = -1;
+    int casesPageCorrupt = -1;
+    int casesPagePng = -1;
+    QString casesStoredOtherCase;      // ArquivoFigura as stored
+    QString itemAllFlags;              // suggestion, optionals, kits, note; quantity "2"
+    QString itemAsRequired;            // quantity "A/R"
+    QString itemThreeComponents;       // three regular components
+    QList<long> componentsOfThreeItem;
+    QString itemLowerCase;             // an item with a lower-case letter
+    QString itemApostrophe;            // an item with an apostrophe, in a kit
+    QString itemNullQuantity;          // QuantidadeComponente Null
+    QString itemKitFlagWithoutKits;    // kit flag set, no kit rows
+    QString itemNotApplicable;         // drawn, not in the component list
+    long componentOnTwoPages = 0;      // at two items, drawn on pages 0 and 2
+    QStringList itemsOfComponentOnTwoPages;
+    long long nullItemHotSpot = 0;     // the FIGURADETALHADA1 row whose ItemComponente is Null
+    long kitWithGeneralNote = 0;       // kit note with a Null assembly
+    long kitWithAssemblyNote = 0;      // kit note for the cases assembly only
+    // A figure of 31 pages with more than 999 labels, whose hot-spot codes
+    // are above 32,767 and alike in their low 16 bits.
+    long bigFigureAssembly = 0;
+    int bigFigurePages = 0;
+    int bigFigureLabels = 0;
+    long long bigFigureFirstHotSpot = 0;
+    long bigFigureKit = 0;             // one item on every page
 
     // A short human-readable account (the tqdemo program prints it).
     QString Text() const;

@@ -96,7 +96,31 @@ bool inside(const QRect& r)
 
 QSize CalloutSize(const QString& text)
 {
-    return {int(std::ceil(text.size() * 6.6)) + 2, 13};
+    // Advance widths of the label font in thousandths of its size (the
+    // metrics Liberation Sans shares with the common sans-serif faces).
+    auto advance = [](QChar c) {
+        static const int upper[26] = {667, 667, 722, 722, 667, 611, 778, 722, 278, 500, 667, 556, 833,
+                                      722, 778, 667, 778, 722, 667, 611, 722, 667, 944, 667, 667, 611};
+        static const int lower[26] = {556, 556, 500, 556, 556, 278, 556, 556, 222, 222, 500, 222, 833,
+                                      556, 556, 556, 556, 333, 500, 278, 556, 500, 722, 500, 500, 500};
+        const char16_t u = c.unicode();
+        if (u >= u'0' && u <= u'9')
+            return 556;
+        if (u >= u'A' && u <= u'Z')
+            return upper[u - u'A'];
+        if (u >= u'a' && u <= u'z')
+            return lower[u - u'a'];
+        switch (u) {
+        case u'.': case u' ': case u'/': return 278;
+        case u'-': return 333;
+        case u'\'': return 191;
+        default: return 556;
+        }
+    };
+    int units = 0;
+    for (QChar c : text)
+        units += advance(c);
+    return {std::max(1, int(std::lround(units * kLabelPixelSize / 1000.0))), kLabelHeight};
 }
 
 PageLayout LayoutPage(const std::vector<DrawnItem>& items, Rng rng)
@@ -592,9 +616,8 @@ QImage RenderPage(const PageLayout& layout, const std::vector<DrawnItem>& items,
         p.restore();
     }
 
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(11);
-    p.setFont(font);
+    // Leader lines end at the edge of the label box; the box stays empty,
+    // since the catalogue writes the item number there itself.
     for (const Callout& c : layout.callouts) {
         const QRectF r(c.label);
         const QPointF target(std::clamp(c.anchor.x(), r.left(), r.right()), std::clamp(c.anchor.y(), r.top() - 1, r.bottom() + 1));
@@ -602,8 +625,6 @@ QImage RenderPage(const PageLayout& layout, const std::vector<DrawnItem>& items,
         p.drawLine(c.anchor, target);
         p.setBrush(Qt::black);
         p.drawEllipse(c.anchor, 1.3, 1.3);
-        p.setPen(Qt::black);
-        p.drawText(c.label, Qt::AlignLeft | Qt::AlignTop, items[std::size_t(c.item)].label);
     }
 
     // Title block.

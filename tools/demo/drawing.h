@@ -5,11 +5,12 @@
 // finds a free place for the callout (the item number) of every drawn item;
 // it needs no fonts, so the catalogue rows can be written without drawing.
 // RenderPage draws the layout as a technical line drawing: oblique parts with
-// white faces and black outlines, dash-dot centre lines, leader lines and the
-// item numbers at exactly the label positions that FIGURADETALHADA1 stores
-// (PosicaoLeft/PosicaoTop are the pixel offsets of the number's top-left
-// corner from the drawing's top-left corner; the catalogue shows the drawing
-// unscaled and lays a transparent label with the same text over it).
+// white faces and black outlines, dash-dot centre lines and leader lines that
+// end at the label boxes.  The drawings carry no item numbers: the catalogue
+// shows the drawing unscaled and writes each number in a transparent label at
+// the position FIGURADETALHADA1 stores (PosicaoLeft/PosicaoTop, the pixel
+// offsets of the box's top-left corner from the drawing's top-left corner),
+// on screen and in print.
 
 #include "rng.h"
 #include "vocabulary.h"
@@ -55,7 +56,13 @@ struct PageLayout {
     std::vector<QLineF> axes;
 };
 
-// Approximate size of a callout text in the label font (11 px Liberation Sans).
+// The label font of the catalogue's figure: Liberation Sans, 11 pixels, a
+// line 12 pixels high.
+inline constexpr int kLabelPixelSize = 11;
+inline constexpr int kLabelHeight = 12;
+
+// Size of a callout text in the label font, from the font's advance widths:
+// the box the catalogue's label fills.
 QSize CalloutSize(const QString& text);
 
 PageLayout LayoutPage(const std::vector<DrawnItem>& items, Rng rng);

@@ -75,7 +75,7 @@ void writeFiles(const QString& folder, const FilePlan& plan, Summary& summary)
 
     parallelFor(int(plan.drawings.size()), [&](int i) {
         const DrawingJob& d = plan.drawings[std::size_t(i)];
-        SaveJpeg(RenderPage(d.layout, d.items, d.drawingNumber, d.caption), figures + d.file, 92);
+        SaveDrawing(RenderPage(d.layout, d.items, d.drawingNumber, d.caption), figures + d.file, d.format);
     });
     parallelFor(int(plan.photos.size()), [&](int i) {
         const PhotoJob& p = plan.photos[std::size_t(i)];
@@ -278,6 +278,15 @@ QString Summary::Text() const
                  .arg(attachmentFiles);
     lines << QStringLiteral("  showcase assembly: code %1, number %2, %3 figure pages").arg(showcaseAssembly).arg(showcaseNumber).arg(showcasePages);
     lines << QStringLiteral("  supersession: components %1 -> %2 -> %3; repair kits %4 <-> %5").arg(chainA).arg(chainB).arg(chainC).arg(cycleX).arg(cycleY);
+    lines << QStringLiteral("  assembly view cases: assembly %1 (figure from part 0; GIF, BMP, JPEG named \"%2\", corrupt, PNG pages; items %3)")
+                 .arg(casesAssembly)
+                 .arg(casesStoredOtherCase)
+                 .arg(QStringList{itemAllFlags, itemThreeComponents, itemLowerCase, itemApostrophe, itemNullQuantity}.join(QStringLiteral(", ")));
+    lines << QStringLiteral("  large figure: assembly %1, %2 pages, %3 labels, hot spots from %4")
+                 .arg(bigFigureAssembly)
+                 .arg(bigFigurePages)
+                 .arg(bigFigureLabels)
+                 .arg(bigFigureFirstHotSpot);
     lines << QStringLiteral("  update address %1, version %2").arg(updateUrl).arg(version);
     return lines.join(QLatin1Char('\n'));
 }

@@ -1,8 +1,12 @@
 #include "pictures.h"
 
+#include "catalogue.h"
+#include "resources/generator/gifwriter.h"
+
 #include "platform/base/atomicfile.h"
 #include "platform/base/error.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFont>
 #include <QLinearGradient>
@@ -166,6 +170,42 @@ QImage RenderPhoto(int style, Rng rng)
 void SaveJpeg(const QImage& image, const QString& path, int quality)
 {
     if (!image.save(path, "JPEG", quality))
+        cannotWrite(path);
+}
+
+void SaveDrawing(const QImage& image, const QString& path, int format)
+{
+    QByteArray bytes;
+    switch (format) {
+    case DrawingJob::Gif:
+        // The drawings are black and grey on white: 256 greys keep them.
+        bytes = resources::encodeGif(image.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32));
+        break;
+    case DrawingJob::Bmp:
+    case DrawingJob::Png: {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, format == DrawingJob::Bmp ? "BMP" : "PNG"))
+            cannotWrite(path);
+        break;
+    }
+    case DrawingJob::Corrupt: {
+        // A JPEG start of image and its first header, then bytes that are no
+        // JPEG segment: readers give up on it.
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "JPEG", 92))
+            cannotWrite(path);
+        bytes.truncate(20);
+        for (int k = 0; k < 4096; ++k)
+            bytes.append(char((k * 37 + 11) & 0x7F));
+        break;
+    }
+    default:
+        SaveJpeg(image, path, 92);
+        return;
+    }
+    if (platform::WriteFileAtomically(path, bytes) != 0)
         cannotWrite(path);
 }
 

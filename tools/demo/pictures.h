@@ -23,6 +23,10 @@ QImage RenderPhoto(int style, Rng rng);
 // Writes `image` as a JPEG file; raises platform::Error when it cannot.
 void SaveJpeg(const QImage& image, const QString& path, int quality = 90);
 
+// Writes a drawing in the format of its job (JPEG at quality 92, GIF, BMP,
+// PNG, or a corrupt file); raises platform::Error when it cannot.
+void SaveDrawing(const QImage& image, const QString& path, int format);
+
 // A PDF document of a few pages: a title, paragraphs and an optional table
 // (rows of cells separated by "|").  Raises platform::Error when the file
 // cannot be written.  The creation date inside the file is fixed, so the same

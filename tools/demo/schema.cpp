@@ -145,12 +145,14 @@ std::vector<TableSpec> CatalogueSchema(bool withTipoPeca, bool withAttachments)
                     .index(QStringLiteral("Sugestao"), QStringLiteral("CodigoSugestao, ItemComponente"))
                     .done());
 
+    // ItemComponente may be Null here: a hot spot the catalogue left without
+    // its item (the figure skips it).
     s.push_back(Builder(tbl::FIGURADETALHADA1)
                     .col(QStringLiteral("CodigoFiguraDetalhada"), kCodeKey)
                     .col(QStringLiteral("CodigoPeca"), kCodeKey)
                     .col(QStringLiteral("NumeroParte"), QStringLiteral("SHORT NOT NULL"))
                     .col(QStringLiteral("ArquivoFigura"), kFileName)
-                    .col(QStringLiteral("ItemComponente"), kItem + QStringLiteral(" NOT NULL"))
+                    .col(QStringLiteral("ItemComponente"), kItem)
                     .col(QStringLiteral("ItemComponenteResumido"), kItem)
                     .col(QStringLiteral("PosicaoLeft"), QStringLiteral("SHORT"))
                     .col(QStringLiteral("PosicaoTop"), QStringLiteral("SHORT"))

@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 using namespace platform::dao;
 
@@ -216,6 +217,34 @@ TEST_F(DaoTest, AnOpenWriteTransactionMakesOtherWritersFailQuickly)
     EXPECT_EQ(d2->OpenRecordset(QStringLiteral("SELECT * FROM T"))->RecordCount(), 5);
     ws1->CommitTrans();
     d2->Execute(QStringLiteral("UPDATE T SET Nome = Nome"));
+}
+
+TEST_F(DaoTest, AReadOnlyOpenRollsBackTheHotJournalOfAKilledWriter)
+{
+    // A writer whose transaction outgrew its cache has written into the file
+    // and synced its journal: a copy of both, taken then, is what a kill leaves.
+    db->Close();
+    sqlite3* w = nullptr;
+    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &w), SQLITE_OK);
+    sqlite3_exec(w, "PRAGMA cache_size = 2; PRAGMA synchronous = FULL; BEGIN; DELETE FROM T", nullptr, nullptr, nullptr);
+    for (int i = 0; i < 200; ++i)
+        sqlite3_exec(w, QStringLiteral("INSERT INTO T (Codigo, Nome) VALUES (%1, '%2')")
+                            .arg(100 + i)
+                            .arg(QString(300, QLatin1Char('x')))
+                            .toUtf8()
+                            .constData(),
+                     nullptr, nullptr, nullptr);
+    const QString copia = dir.file(QStringLiteral("morto.mdb"));
+    ASSERT_TRUE(QFile::copy(path, copia));
+    ASSERT_TRUE(QFile::copy(path + QStringLiteral("-journal"), copia + QStringLiteral("-journal")));
+    sqlite3_exec(w, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(w);
+    ASSERT_NE(tqtest::readFile(copia), tqtest::readFile(path)) << "the copy holds the writer's pages";
+
+    auto ws = DBEngine::CreateWorkspace(QStringLiteral("gWS"));
+    auto ro = ws->OpenDatabase(copia, false, true);
+    EXPECT_EQ(ro->OpenRecordset(QStringLiteral("SELECT * FROM T"))->RecordCount(), 5);
+    EXPECT_FALSE(QFile::exists(copia + QStringLiteral("-journal")));
 }
 
 TEST_F(DaoTest, TableDefsListUserTables)

@@ -22,6 +22,10 @@ A reply may hold:
   stall_after           send that many body bytes, then wait stall_seconds
   stall_seconds         (default 60)
   redirect              answer 302 with this Location
+  no_content_length     send no Content-Length: the body ends when the
+                        connection closes
+  endless               a body without Content-Length that never ends (the
+                        pattern, until the client goes away)
 """
 
 import json
@@ -83,10 +87,19 @@ class Handler(BaseHTTPRequestHandler):
         self.send_response(status, reply.get("reason"))
         for name, value in reply.get("headers", {}).items():
             self.send_header(name, value)
-        self.send_header("Content-Length", str(reply.get("content_length", len(body))))
+        if not reply.get("no_content_length") and not reply.get("endless"):
+            self.send_header("Content-Length", str(reply.get("content_length", len(body))))
         self.send_header("Connection", "close")
         self.end_headers()
         if self.command == "HEAD":
+            return
+        if reply.get("endless"):
+            chunk = pattern(65536)
+            try:
+                while True:
+                    self.wfile.write(chunk)
+            except OSError:
+                pass
             return
         if "close_after" in reply:
             self.wfile.write(body[: int(reply["close_after"])])

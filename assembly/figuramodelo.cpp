@@ -1,0 +1,170 @@
+#include "assembly/figuramodelo.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
+namespace Conjunto {
+
+using platform::dao::IsNull;
+
+namespace {
+
+bool MesmaParte(const QVariant& a, const QVariant& b)
+{
+    if (IsNull(a) || IsNull(b))
+        return IsNull(a) && IsNull(b);
+    return a.toLongLong() == b.toLongLong();
+}
+
+QString Texto(const QVariant& v) { return IsNull(v) ? QString() : v.toString(); }
+
+}  // namespace
+
+QString ItemFigura::Tag() const
+{
+    QString tag = QStringLiteral("%1").arg(pagina, 2, 10, QLatin1Char('0'));
+    for (std::size_t k = 0; k < jogos.size(); ++k) {
+        if (k > 0)
+            tag += QLatin1Char('|');
+        tag += QString::number(jogos[k]);
+    }
+    return tag;
+}
+
+bool ItemFigura::PertenceAoJogo(std::int64_t jogo) const
+{
+    return std::find(jogos.begin(), jogos.end(), jogo) != jogos.end();
+}
+
+void FiguraModelo::Limpa()
+{
+    m_itens.assign(1, ItemFigura{});
+    m_partes.clear();
+    m_resumidos.clear();
+}
+
+void FiguraModelo::Carrega(const std::vector<LinhaFigura>& linhas)
+{
+    Limpa();
+    bool primeira = true;
+    QVariant parteAnterior;
+    std::int64_t pontoAnterior = 0;
+    for (const LinhaFigura& l : linhas) {
+        if (IsNull(l.ItemComponente))
+            continue;
+        const bool novaParte = primeira || !MesmaParte(l.NumeroParte, parteAnterior);
+        if (novaParte || l.CodigoFiguraDetalhada != pontoAnterior) {
+            if (novaParte) {
+                ParteFigura p;
+                p.primeiro = UltimoItem() + 1;
+                p.ultimo = p.primeiro - 1;
+                p.arquivo = Texto(l.ArquivoFigura);
+                p.descricao = Texto(l.DescricaoParte);
+                p.numeroParte = l.NumeroParte;
+                m_partes.push_back(p);
+                parteAnterior = l.NumeroParte;
+                primeira = false;
+            }
+            pontoAnterior = l.CodigoFiguraDetalhada;
+            ItemFigura item;
+            item.textoCompleto = l.ItemComponente.toString();
+            if (!IsNull(l.ItemComponenteResumido))
+                item.textoResumido = l.ItemComponenteResumido.toString();
+            item.left = l.PosicaoLeft;
+            item.top = l.PosicaoTop;
+            item.pagina = QuantidadePartes() - 1;
+            if (IsNull(l.ItemAplicavel))
+                item.estilo = kEstiloNaoAplicavel;
+            m_itens.push_back(std::move(item));
+            const int indice = UltimoItem();
+            m_itens.back().legenda = ObtemLegendaItem(indice, l.ItemComponente.toString(), l.ItemComponenteResumido);
+            m_partes.back().ultimo = indice;
+        }
+        if (!IsNull(l.CodigoJogoReparo))
+            m_itens.back().jogos.push_back(l.CodigoJogoReparo.toLongLong());
+    }
+}
+
+std::vector<LinhaFigura> FiguraModelo::LeLinhas(platform::dao::Recordset& rs)
+{
+    // Columns in the order of the figure query.
+    std::vector<LinhaFigura> out;
+    while (!rs.EOF_()) {
+        LinhaFigura l;
+        l.NumeroParte = rs.Value(0);
+        l.CodigoFiguraDetalhada = rs.Value(1).toLongLong();
+        l.ArquivoFigura = rs.Value(2);
+        l.ItemComponente = rs.Value(3);
+        l.ItemComponenteResumido = rs.Value(4);
+        l.PosicaoLeft = rs.Value(5).toInt();
+        l.PosicaoTop = rs.Value(6).toInt();
+        l.DescricaoParte = rs.Value(7);
+        l.CodigoJogoReparo = rs.Value(8);
+        l.ItemAplicavel = rs.Value(9);
+        out.push_back(std::move(l));
+        rs.MoveNext();
+    }
+    return out;
+}
+
+int FiguraModelo::RegistraItemResumido(int indice, const QString& texto, const QString& resumido)
+{
+    m_resumidos.push_back({indice, texto, resumido});
+    return int(m_resumidos.size()) - 1;
+}
+
+QString FiguraModelo::ObtemLegendaItem(int indice, const QString& texto, const QVariant& resumido)
+{
+    if (IsNull(resumido))
+        return texto;
+    return m_resumidos[std::size_t(RegistraItemResumido(indice, texto, resumido.toString()))].TextoResumido;
+}
+
+QString FiguraModelo::ObtemTextoItem(int indice, bool resumido) const
+{
+    for (const ItemResumido& r : m_resumidos)
+        if (r.Indice == indice)
+            return resumido ? r.TextoResumido : r.TextoCompleto;
+    if (indice < 1 || indice > UltimoItem())
+        return {};
+    return m_itens[std::size_t(indice)].legenda;
+}
+
+QString FiguraModelo::NomesArquivos() const
+{
+    QStringList nomes;
+    for (const ParteFigura& p : m_partes)
+        nomes << p.arquivo;
+    return nomes.join(QLatin1Char('|'));
+}
+
+int FiguraModelo::ParteSeguinte(int atual) const
+{
+    const int n = QuantidadePartes();
+    if (n == 0 || atual < 0 || atual >= n)
+        return atual;
+    return atual + 1 >= n ? 0 : atual + 1;
+}
+
+int FiguraModelo::ParteAnterior(int atual) const
+{
+    const int n = QuantidadePartes();
+    if (n == 0 || atual < 0 || atual >= n)
+        return atual;
+    return atual == 0 ? n - 1 : atual - 1;
+}
+
+QRect RetanguloMiniatura(int pagina, int partes)
+{
+    constexpr int kEsquerda = 16, kTopo = 560, kLargura = 17, kAltura = 11, kPasso = 23, kLimite = 30;
+    if (partes <= kLimite)
+        return QRect(kEsquerda + kPasso * pagina, kTopo, kLargura, kAltura);
+    // The row of 30 spans 16 to 700; more pages share that span.
+    const double passo = double(kPasso * (kLimite - 1) + kLargura) / partes;
+    const int largura = std::max(3, std::min(kLargura, int(std::floor(passo)) - 2));
+    return QRect(kEsquerda + int(std::lround(passo * pagina)), kTopo, largura, kAltura);
+}
+
+}  // namespace Conjunto

@@ -1,0 +1,370 @@
+// Screen 4: entering and leaving the figure, building it, and its pages.
+
+#include "assembly/vistaconjunto.h"
+
+#include "assembly/consultas.h"
+#include "assembly/estilos.h"
+#include "assembly/rotuloitem.h"
+#include "assembly/utilcontroles.h"
+
+#include "core/database.h"
+#include "core/errorbox.h"
+#include "core/globals.h"
+#include "core/imagemdados.h"
+#include "core/itemtexts.h"
+#include "core/texts.h"
+#include "listcontrols/thcombo.h"
+#include "platform/base/doevents.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QTimer>
+
+namespace Conjunto {
+
+using platform::dao::RecordsetPtr;
+
+namespace {
+
+constexpr int kNenhumaParte = 255;
+constexpr int kMiniaturasDesenho = 30;
+const QSize kDesenhoVazio(700, 415);
+
+// A thumbnail drawn for pages past the window's thirty: a white button with
+// a blue border and the page number, in the picture set's style.
+QPixmap DesenhaMiniatura(int numero, QSize tamanho)
+{
+    QPixmap px(tamanho);
+    px.fill(QColor(0xF3, 0xF9, 0xFE));
+    QPainter p(&px);
+    const QColor marca(0x37, 0x45, 0x91);
+    p.setPen(QPen(marca, 1));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(0.5, 0.5, tamanho.width() - 1, tamanho.height() - 1));
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(9);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(marca);
+    p.drawText(QRect(QPoint(0, 0), tamanho), Qt::AlignCenter, QString::number(numero));
+    return px;
+}
+
+}  // namespace
+
+RotuloItem* VistaConjunto::lblItem(int indice) const
+{
+    return indice >= 1 && indice < int(m_rotulos.size()) ? m_rotulos[std::size_t(indice)] : nullptr;
+}
+
+QLabel* VistaConjunto::Miniatura(int pagina) const
+{
+    if (pagina < 0)
+        return nullptr;
+    if (pagina < int(c.imgParteFigura.size()))
+        return c.imgParteFigura[std::size_t(pagina)];
+    const std::size_t k = std::size_t(pagina) - c.imgParteFigura.size();
+    return k < m_miniaturasExtras.size() ? m_miniaturasExtras[k].data() : nullptr;
+}
+
+bool VistaConjunto::MiniaturaEmoldurada(int pagina) const
+{
+    return pagina >= 0 && pagina < int(m_emoldurada.size()) && m_emoldurada[std::size_t(pagina)];
+}
+
+QString VistaConjunto::ObtemTextoItem(int sIndice, bool sResumido) const { return m_figura.ObtemTextoItem(sIndice, sResumido); }
+
+int VistaConjunto::ParteSeguinte() const { return m_figura.ParteSeguinte(m.mParteFiguraAtual); }
+int VistaConjunto::ParteAnterior() const { return m_figura.ParteAnterior(m.mParteFiguraAtual); }
+
+// ---------------------------------------------------------------------------
+// Entry and exit
+
+void VistaConjunto::MostraFigura(int sTelaOrigem)
+{
+    switch (sTelaOrigem) {
+    case 3:
+        m.mHistoricoTelas += QLatin1Char('4');
+        m_janela.EscondeListaPecas();
+        break;
+    case 5:
+        m.mHistoricoTelas = m.mHistoricoTelas.left(m.mHistoricoTelas.size() - 1) + QLatin1Char('4');
+        EscondeComponentes();
+        break;
+    case 8:
+        m.mHistoricoTelas = m.mHistoricoTelas.left(m.mHistoricoTelas.size() - 1) + QLatin1Char('4');
+        m_janela.EscondeComparacao();
+        break;
+    default: break;
+    }
+    m_janela.CarregaImagensTela(QStringLiteral("C"), 4);
+    if ((!m.mTabelaCarregada && !m.mFiguraCarregada) || m.mCodigoPecaComparacao >= 1)
+        m_janela.MostraSubTitulo(Modulo::ObtemTituloItem(QStringLiteral("PCA"), long(m.mCodigoPeca)), true);
+
+    if (m.mFiguraCarregada) {
+        CarregaComboJogosReparo(QString());
+        if (RecordsetPtr rs = RsCombo())
+            rs->FindFirst(CriterioJogo(m.mJogoReparoFigura));
+        c.cboTHCombo2->AtualizaCombo();
+    } else {
+        m_janela.PosicionaBotaoTabela(m.mCodigoPecaComparacao >= 1 ? 18 : 23);
+        CarregaComboJogosReparo(QString());
+        c.cboTHCombo2->SetTag(Modulo::ObtemTexto(9).toUpper());
+        if (!m.mTabelaCarregada)
+            ConfiguraComboJogosReparo();
+        c.cboTHCombo2->AtualizaCombo();
+        CarregaFigura();
+        AbreComponentesFigura();
+        DestacaPartesFigura({}, false);
+        m.mFiguraCarregada = true;
+    }
+    c.cboTHCombo2->VisiblePctTexto(CodigoJogoReparoAtual() == 0, c.cboTHCombo2->Tag(), 1);
+    m.mItemSobMouse = -1;
+    LocalizaItensFigura();
+    c.pctTela4->setVisible(true);
+    c.pctTela4->update();
+    const RecordsetPtr rs = RsCombo();
+    c.cboTHCombo2->setVisible(rs && rs->RecordCount() > 1);
+    c.cboTHCombo2->raise();
+    m_janela.AjustaBotoesNavegacao(4);
+}
+
+void VistaConjunto::EscondeFigura()
+{
+    m_janela.AjustaBotoesNavegacao(200);
+    c.cboTHCombo2->setVisible(false);
+    c.pctTela4->setVisible(false);
+    c.lblDescricaoParteFigura->clear();
+    DefineTag(c.lblDescricaoParteFigura, QString());
+    m.mManterSelecaoFigura = false;
+    LimpaDestaqueFigura();
+    if (RecordsetPtr rs = RsCombo())
+        rs->Close();
+    c.dtcTHCombo2->SetRecordset(nullptr);
+    CarregaImagemFigura(QString());
+    m_janela.CarregaImagensTela(QStringLiteral("D"), 4);
+}
+
+void VistaConjunto::FechaFigura()
+{
+    m_janela.AjustaBotoesNavegacao(200);
+    c.cboTHCombo2->setVisible(false);
+    c.pctTela4->setVisible(false);
+    c.cboTHCombo2->Descarrega();
+    try {
+        if (RecordsetPtr rs = RsCombo())
+            rs->Close();
+    } catch (...) {
+    }
+    c.dtcTHCombo2->SetRecordset(nullptr);
+    c.lblDescricaoParteFigura->clear();
+    DefineTag(c.lblDescricaoParteFigura, QString());
+    m.mManterSelecaoFigura = false;
+    LimpaDestaqueFigura();
+    DescarregaItensFigura();
+    m.mFiguraCarregada = false;
+    CarregaImagemFigura(QString());
+    m_janela.CarregaImagensTela(QStringLiteral("D"), 4);
+}
+
+void VistaConjunto::DescarregaItensFigura()
+{
+    c.tmrFigura->stop();
+    for (std::size_t i = 1; i < m_rotulos.size(); ++i)
+        delete m_rotulos[i];
+    m_rotulos.assign(1, nullptr);
+    m_marcas.clear();
+    if (m_figura.TemPartes()) {
+        CarregaImagemFigura(QString());
+        for (int i = 0; i < m_figura.QuantidadePartes(); ++i)
+            if (QLabel* mini = Miniatura(i))
+                mini->setVisible(false);
+        c.imgQuadradoParteAtual->setVisible(false);
+        c.imgQuadradoParteSelecionada->setVisible(false);
+    }
+    // Thumbnails back to their design places, none framed.
+    for (const QPointer<QLabel>& extra : m_miniaturasExtras)
+        delete extra.data();
+    m_miniaturasExtras.clear();
+    for (std::size_t i = 0; i < c.imgParteFigura.size(); ++i) {
+        QLabel* mini = c.imgParteFigura[i];
+        mini->setFrameStyle(QFrame::NoFrame);
+        mini->setGeometry(m_posicaoMiniatura[i]);
+    }
+    m_emoldurada.assign(c.imgParteFigura.size(), false);
+    m_figura.Limpa();
+    try {
+        if (mRsItensFigura)
+            mRsItensFigura->Close();
+    } catch (...) {
+    }
+    mRsItensFigura.reset();
+    m_achado = false;
+}
+
+// ---------------------------------------------------------------------------
+// Building the figure
+
+void VistaConjunto::CarregaFigura()
+{
+    c.lblProximaPaginaF_Pop->setText(Modulo::ObtemTexto(117));
+    c.lblProximaPaginaF_Pop->adjustSize();
+    c.lblOpTp->setText(Modulo::ObtemTexto(119));
+    c.lblOpTp->adjustSize();
+    c.lblObsTp->setText(Modulo::ObtemTexto(118));
+    c.lblObsTp->adjustSize();
+    c.lblInstrucoesF->setText(Modulo::ObtemTexto(120));
+
+    {
+        RecordsetPtr rs = Modulo::AbreConsulta(ConsultaFigura(m.mCodigoPeca, Modulo::gIdioma), nullptr,
+                                               platform::dao::dbOpenForwardOnly);
+        m_figura.Carrega(FiguraModelo::LeLinhas(*rs));
+        rs->Close();
+    }
+    m.mParteFiguraAtual = kNenhumaParte;
+    m_arquivoAtual.clear();
+
+    const QPoint origem = c.imgFiguraDetalhada->pos();
+    m_rotulos.assign(1, nullptr);
+    m_rotulos.reserve(std::size_t(m_figura.UltimoItem()) + 1);
+    for (int i = 1; i <= m_figura.UltimoItem(); ++i) {
+        const ItemFigura& item = m_figura.Item(i);
+        auto* rotulo = new RotuloItem(i, item.legenda, c.pctTela4, this);
+        rotulo->setVisible(false);
+        rotulo->move(origem + QPoint(item.left, item.top));
+        rotulo->EstiloItem = item.estilo;
+        m_rotulos.push_back(rotulo);
+        if (item.estilo == kEstiloNaoAplicavel)
+            RestauraEstiloItem(i);
+    }
+
+    // Thumbnails: every page of a figure of two pages or more.
+    const int partes = m_figura.QuantidadePartes();
+    for (int i = int(c.imgParteFigura.size()); i < partes; ++i) {
+        auto* mini = new QLabel(c.pctTela4);
+        mini->setProperty("IndiceParte", i);
+        mini->setMouseTracking(true);
+        mini->installEventFilter(this);
+        m_miniaturasExtras.emplace_back(mini);
+    }
+    m_emoldurada.assign(std::size_t(std::max<int>(partes, int(c.imgParteFigura.size()))), false);
+    PosicionaMiniaturas();
+    for (int i = 0; i < partes; ++i) {
+        QLabel* mini = Miniatura(i);
+        DefineTag(mini, m_figura.Parte(i).descricao);
+        mini->setVisible(partes >= 2);
+    }
+    c.imgFiguraDetalhada->lower();
+    c.lblInstrucoesF->setVisible(true);
+}
+
+void VistaConjunto::PosicionaMiniaturas()
+{
+    const int partes = m_figura.QuantidadePartes();
+    for (int i = 0; i < partes; ++i) {
+        QLabel* mini = Miniatura(i);
+        if (partes <= kMiniaturasDesenho) {
+            mini->setGeometry(m_posicaoMiniatura[std::size_t(i)]);
+            continue;
+        }
+        const QRect r = RetanguloMiniatura(i, partes);
+        if (i >= int(c.imgParteFigura.size()))
+            mini->setPixmap(DesenhaMiniatura(i + 1, r.size()));
+        mini->setGeometry(QRect(r.topLeft(), i < int(c.imgParteFigura.size()) ? m_posicaoMiniatura[std::size_t(i)].size() : r.size()));
+    }
+}
+
+void VistaConjunto::AbreComponentesFigura()
+{
+    mRsItensFigura = Modulo::AbreConsulta(
+        ConsultaComponentesFigura(m.mCodigoPeca, Modulo::gEdicao != QLatin1String("M"), Modulo::gIdioma), nullptr,
+        platform::dao::dbOpenSnapshot);
+    m_achado = false;
+}
+
+void VistaConjunto::CarregaImagemFigura(const QString& sArquivo)
+{
+    QImage imagem;
+    if (!sArquivo.trimmed().isEmpty())
+        imagem = Modulo::CarregaImagemDados(QStringLiteral("Figuras\\") + sArquivo);
+    if (imagem.isNull()) {
+        c.imgFiguraDetalhada->clear();
+        c.imgFiguraDetalhada->resize(kDesenhoVazio);
+        m_arquivoAtual.clear();
+        return;
+    }
+    c.imgFiguraDetalhada->setPixmap(QPixmap::fromImage(imagem));
+    c.imgFiguraDetalhada->resize(imagem.size());
+    m_arquivoAtual = sArquivo;
+}
+
+// ---------------------------------------------------------------------------
+// Pages
+
+void VistaConjunto::MostraParteFigura(int sParte, bool sLimpar)
+{
+    if (!m_figura.TemPartes() || sParte < 0 || sParte >= m_figura.QuantidadePartes())
+        return;
+    if (sLimpar) {
+        m.mManterSelecaoFigura = false;
+        LimpaSelecaoItem(false);
+        c.lblInstrucoesF->setVisible(true);
+    }
+    for (int i = 0; i < m_figura.QuantidadePartes(); ++i)
+        Miniatura(i)->setCursor(i == sParte ? Qt::ArrowCursor : Qt::PointingHandCursor);
+    c.imgQuadradoParteSelecionada->setVisible(false);
+    c.imgQuadradoParteAtual->setVisible(false);
+    QLabel* mini = Miniatura(sParte);
+    const int d = RecuoQuadroMiniatura(MiniaturaEmoldurada(sParte));
+    c.imgQuadradoParteAtual->move(mini->x() - d, mini->y() - d);
+    c.imgQuadradoParteAtual->setVisible(!Miniatura(0)->isHidden());
+    c.imgQuadradoParteAtual->stackUnder(mini);
+
+    const int atual = m.mParteFiguraAtual;
+    if (atual != kNenhumaParte && atual >= 0 && atual < m_figura.QuantidadePartes()) {
+        const ParteFigura& p = m_figura.Parte(atual);
+        for (int i = p.primeiro; i <= p.ultimo; ++i)
+            m_rotulos[std::size_t(i)]->setVisible(false);
+        CarregaImagemFigura(QString());
+    }
+    const ParteFigura& nova = m_figura.Parte(sParte);
+    for (int i = nova.primeiro; i <= nova.ultimo; ++i)
+        m_rotulos[std::size_t(i)]->setVisible(true);
+    CarregaImagemFigura(nova.arquivo);
+    DefineTag(c.lblDescricaoParteFigura, nova.descricao);
+    DefineCorTexto(c.lblDescricaoParteFigura, 0xA5743A);
+    c.lblDescricaoParteFigura->setText(nova.descricao);
+    c.lblDescricaoParteFigura->adjustSize();
+    m.mParteFiguraAtual = sParte;
+}
+
+void VistaConjunto::imgParteFigura_Click(int Index)
+{
+    if (Index == m.mParteFiguraAtual || Index < 0 || Index >= m_figura.QuantidadePartes())
+        return;
+    Ampulheta ampulheta;
+    LimpaDestaqueFigura();
+    platform::DoEvents();
+    m_janela.DefineChaveDestaque(QStringLiteral("FORM"));
+    MostraParteFigura(Index, true);
+}
+
+void VistaConjunto::imgParteFigura_MouseMove(int Index)
+{
+    if (Index < 0 || Index >= m_figura.QuantidadePartes())
+        return;
+    const QString chave = QStringLiteral("PARTEFIGURA") + QString::number(Index);
+    if (m_janela.ChaveDestaque() == chave)
+        return;
+    c.imgQuadradoParteSelecionada->setVisible(false);
+    QLabel* mini = Miniatura(Index);
+    const int d = RecuoQuadroMiniatura(MiniaturaEmoldurada(Index));
+    c.imgQuadradoParteSelecionada->move(mini->x() - d, mini->y() - d);
+    c.imgQuadradoParteSelecionada->stackUnder(mini);
+    m_janela.DestacaControle(chave);
+    c.lblDescricaoParteFigura->setText(m_figura.Parte(Index).descricao);
+    c.lblDescricaoParteFigura->adjustSize();
+}
+
+}  // namespace Conjunto

@@ -1,0 +1,33 @@
+#pragma once
+// Small helpers of the assembly view's control code: a control's free text
+// (the design's Tag, kept in the dynamic property "Tag"), the hourglass
+// pointer for the length of a block, and a control's own visibility flag.
+
+#include <QGuiApplication>
+#include <QString>
+#include <QVariant>
+#include <QWidget>
+
+namespace Conjunto {
+
+inline QString Tag(const QObject* o) { return o ? o->property("Tag").toString() : QString(); }
+inline void DefineTag(QObject* o, const QString& tag)
+{
+    if (o)
+        o->setProperty("Tag", tag);
+}
+
+// Visible as the design reads it: the control's own flag, whether or not its
+// container is shown.
+inline bool Visivel(const QWidget* w) { return w && !w->isHidden(); }
+
+// The hourglass pointer until the end of the block.
+class Ampulheta {
+public:
+    Ampulheta() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Ampulheta() { QGuiApplication::restoreOverrideCursor(); }
+    Ampulheta(const Ampulheta&) = delete;
+    Ampulheta& operator=(const Ampulheta&) = delete;
+};
+
+}  // namespace Conjunto

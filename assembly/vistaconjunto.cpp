@@ -1,0 +1,104 @@
+// The view's construction and the signals it connects.
+
+#include "assembly/vistaconjunto.h"
+
+#include "assembly/rotuloitem.h"
+
+#include "core/errorbox.h"
+#include "listcontrols/thcombo.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTimer>
+
+namespace Conjunto {
+
+VistaConjunto::VistaConjunto(const ControlesFigura& figura, const ControlesTabela& tabela, const MembrosTQ1& membros,
+                             JanelaConjunto& janela, QObject* parent)
+    : QObject(parent), c(figura), t(tabela), m(membros), m_janela(janela), m_tela(figura.pctTela4)
+{
+    for (std::size_t i = 0; i < c.imgParteFigura.size(); ++i) {
+        QLabel* mini = c.imgParteFigura[i];
+        m_posicaoMiniatura.push_back(mini->geometry());
+        mini->setProperty("IndiceParte", int(i));
+        mini->setMouseTracking(true);
+        mini->installEventFilter(this);
+    }
+    m_emoldurada.assign(c.imgParteFigura.size(), false);
+    LigaSinais();
+}
+
+VistaConjunto::~VistaConjunto()
+{
+    // The labels are children of the figure screen: when the window went
+    // first, they went with it.
+    if (m_tela)
+        for (std::size_t i = 1; i < m_rotulos.size(); ++i)
+            delete m_rotulos[i];
+    for (const QPointer<QLabel>& extra : m_miniaturasExtras)
+        delete extra.data();
+    DescarregaLinhasJogos();
+}
+
+void VistaConjunto::LigaSinais()
+{
+    c.tmrFigura->setInterval(100);
+    connect(c.tmrFigura, &QTimer::timeout, this, [this] { Modulo::Guarda([this] { tmrFigura_Timer(); }); });
+    connect(c.cboTHCombo2, &THCombo::Click, this, [this] { Modulo::Guarda([this] { cboTHCombo2_Click(); }); });
+    connect(c.cboTHCombo2, &THCombo::ImageClick, this, [this](int coluna, const platform::dao::Bookmark&, int botao) {
+        Modulo::Guarda([&] { cboTHCombo2_ImageClick(coluna, botao); });
+    });
+    connect(c.cboTHCombo2, &THCombo::MouseMove, this,
+            [this](int, int, float, float) { Modulo::Guarda([this] { cboTHCombo2_MouseMove(); }); });
+    connect(t.txtItem, &QLineEdit::textChanged, this, [this] { Modulo::Guarda([this] { txtItem_Change(); }); });
+    connect(t.txtNumeroEmpresaT, &QLineEdit::textChanged, this, [this] { Modulo::Guarda([this] { txtNumeroEmpresaT_Change(); }); });
+    connect(t.txtComponente, &QLineEdit::textChanged, this, [this] { Modulo::Guarda([this] { txtComponente_Change(); }); });
+    connect(t.txtNumeroFabricanteT, &QLineEdit::textChanged, this,
+            [this] { Modulo::Guarda([this] { txtNumeroFabricanteT_Change(); }); });
+    for (QLineEdit* caixa : {t.txtItem, t.txtNumeroEmpresaT, t.txtComponente})
+        caixa->installEventFilter(this);
+}
+
+bool VistaConjunto::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (evento->type() == QEvent::FocusIn) {
+        const QString coluna = objeto == t.txtItem ? QStringLiteral("1")
+                               : objeto == t.txtNumeroEmpresaT ? QStringLiteral("4")
+                               : objeto == t.txtComponente ? QStringLiteral("3")
+                                                           : QString();
+        if (!coluna.isEmpty())
+            Modulo::Guarda([&] { OrdenaTabelaPorColuna(coluna); });
+        return false;
+    }
+    const QVariant indice = objeto->property("IndiceParte");
+    if (!indice.isValid())
+        return false;
+    if (evento->type() == QEvent::MouseMove) {
+        Modulo::Guarda([&] { imgParteFigura_MouseMove(indice.toInt()); });
+    } else if (evento->type() == QEvent::MouseButtonRelease) {
+        auto* e = static_cast<QMouseEvent*>(evento);
+        auto* w = static_cast<QWidget*>(objeto);
+        if (e->button() == Qt::LeftButton && w->rect().contains(e->position().toPoint()))
+            Modulo::Guarda([&] { imgParteFigura_Click(indice.toInt()); });
+    }
+    return false;
+}
+
+void VistaConjunto::RotuloMouseMove(int indice)
+{
+    Modulo::Guarda([&] { lblItem_MouseMove(indice); });
+}
+
+void VistaConjunto::RotuloMouseUp(int indice, int botao)
+{
+    Modulo::Guarda([&] { lblItem_MouseUp(indice, botao); });
+}
+
+int VistaConjunto::TelaAtual() const
+{
+    return m.mHistoricoTelas.isEmpty() ? -1 : m.mHistoricoTelas.right(1).toInt();
+}
+
+}  // namespace Conjunto

@@ -1,0 +1,47 @@
+#include "output/report/arquivos.h"
+
+namespace saida {
+
+QString MontaNomeArquivo(const QString& sTipo, const QString& sEdicao, const QDateTime& sMomento)
+{
+    QString nome = QStringLiteral("CAT_TQ");
+    if (sEdicao == QLatin1String("D"))
+        nome += QStringLiteral("SD");
+    return nome + QLatin1Char('_') + sMomento.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")) + QLatin1Char('.') +
+           sTipo.toLower();
+}
+
+QString NumeraNomeArquivo(const QString& sNome, int sNumero)
+{
+    if (sNumero == 1)
+        return sNome;
+    const QString marca = QStringLiteral("__") + QString::number(sNumero);
+    const int ponto = sNome.lastIndexOf(QLatin1Char('.'));
+    if (ponto < 0)
+        return sNome + marca;
+    return sNome.left(ponto) + marca + sNome.mid(ponto);
+}
+
+QString FiltroArquivo(const QString& sTipo)
+{
+    if (sTipo == QLatin1String("TXT"))
+        return QStringLiteral("TXT (*.txt)|*.txt");
+    if (sTipo == QLatin1String("JPG"))
+        return QStringLiteral("JPEG (*.jpg;*.jpeg)|*.jpg;*.jpeg");
+    if (sTipo == QLatin1String("ZIP"))
+        return QStringLiteral("ZIP (*.zip)|*.zip");
+    return {};
+}
+
+QString NomesArquivos(const QString& sArquivos, const QString& sSeparador)
+{
+    QStringList nomes;
+    for (const QString& caminho : sArquivos.split(sSeparador)) {
+        const int barra = caminho.lastIndexOf(QLatin1Char('/'));
+        if (barra >= 0)
+            nomes << caminho.mid(barra + 1);
+    }
+    return nomes.join(sSeparador);
+}
+
+}  // namespace saida

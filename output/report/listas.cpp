@@ -1,0 +1,126 @@
+// The cart list and comparison printouts (portrait, one job each).
+#include "output/report/saida.h"
+
+#include "output/report/cursor.h"
+
+#include "core/database.h"
+#include "core/errorbox.h"
+#include "core/searchtext.h"
+#include "core/texts.h"
+#include "platform/base/error.h"
+
+namespace saida {
+
+namespace {
+
+QString Texto(const platform::dao::RecordsetPtr& rs, const QString& campo)
+{
+    const QVariant v = rs->Value(campo);
+    return platform::dao::IsNull(v) ? QString() : v.toString();
+}
+
+}  // namespace
+
+void Saida::ImprimeLista(const platform::dao::RecordsetPtr& lista)
+{
+    bool ok = false;
+    IniciaSaida(1, ok);
+    if (!ok)
+        return;
+    Ampulheta ampulheta;
+    Superficie& d = *mDispositivoSaida;
+    platform::dao::RecordsetPtr copia;
+    try {
+        copia = lista->Clone();
+        // A clone has no current row yet.
+        const bool vazia = copia->RecordCount() == 0;
+        if (!vazia)
+            copia->MoveFirst();
+        bool primeira = true;
+        for (; !vazia && !copia->EOF_(); copia->MoveNext()) {
+            if (d.CurrentY() > U(3400) || primeira) {
+                primeira = false;
+                ImprimeCabecalho(Modulo::ObtemTexto(29), QString(), 700);
+                d.SetFontSize(10);
+                Desce(100);
+                d.SetFontBold(true);
+                d.SetFontItalic(true);
+                Coluna(0, Modulo::ObtemTexto(5), false);
+                Coluna(400, Modulo::ObtemTexto(28), false);
+                Coluna(1500, Modulo::ObtemTexto(25), false);
+                Coluna(1700, Modulo::ObtemTexto(31), true);
+                d.SetFontBold(false);
+                d.SetFontItalic(false);
+            }
+            Desce(20);
+            Coluna(0, Texto(copia, QStringLiteral("NumeroEmpresa")), false);
+            Coluna(400, Texto(copia, QStringLiteral("Descricao")), false);
+            Coluna(1500, TextoNumero(copia->Value(QStringLiteral("Quantidade"))), false);
+            Coluna(1700, Texto(copia, QStringLiteral("DescricaoTipo")), false);
+            Coluna(2250, Texto(copia, QStringLiteral("Opcional")) == QLatin1String(" ") ? QStringLiteral("op") : QString(), true);
+        }
+        Modulo::FechaConsulta(copia);
+        FinalizaSaida();
+    } catch (const platform::Error& e) {
+        Modulo::FechaConsulta(copia);
+        AbortaSaida();
+        ampulheta.Desliga();
+        MostraFalha(e.number(), e.description());
+    }
+}
+
+void Saida::ImprimeComparacao(const DadosComparacao& dados)
+{
+    bool ok = false;
+    IniciaSaida(1, ok);
+    if (!ok)
+        return;
+    Ampulheta ampulheta;
+    Superficie& d = *mDispositivoSaida;
+    platform::dao::RecordsetPtr copia;
+    try {
+        if (!dados.Linhas)
+            throw platform::Error(91, QStringLiteral("Object variable not set"), QStringLiteral("ImprimeComparacao"));
+        copia = dados.Linhas->Clone();
+        // A clone has no current row yet.
+        const bool vazia = copia->RecordCount() == 0;
+        if (!vazia)
+            copia->MoveFirst();
+        const QString subtitulo = dados.Filtro == QLatin1String("0")   ? Modulo::ObtemTexto(64)
+                                  : dados.Filtro == QLatin1String("1") ? Modulo::ObtemTexto(65)
+                                                                       : Modulo::ObtemTexto(66);
+        bool primeira = true;
+        for (; !vazia && !copia->EOF_(); copia->MoveNext()) {
+            if (d.CurrentY() > U(3400) || primeira) {
+                primeira = false;
+                ImprimeCabecalho(Modulo::ObtemTexto(54) + QStringLiteral(" - ") + dados.SubTitulo, subtitulo, -1);
+                d.SetFontSize(10);
+                Desce(100);
+                d.SetFontBold(true);
+                d.SetFontItalic(true);
+                Coluna(0, Modulo::ObtemTexto(5), false);
+                Coluna(400, Modulo::ObtemTexto(28), false);
+                Coluna(1500, Modulo::ObtemTexto(25) + QStringLiteral(" ") + dados.NumeroPeca1, false);
+                Coluna(2020, Modulo::ObtemTexto(25) + QStringLiteral(" ") + dados.NumeroPeca2, true);
+                d.SetFontBold(false);
+                d.SetFontItalic(false);
+            }
+            Desce(20);
+            Coluna(0, Texto(copia, QStringLiteral("NumeroEmpresaComponente")), false);
+            Coluna(400, Texto(copia, QStringLiteral("DescricaoComponente")), false);
+            if (Texto(copia, QStringLiteral("ImagensGrid")).startsWith(QLatin1Char(' ')))
+                Coluna(1380, QStringLiteral("op"), false);
+            Coluna(1500, Modulo::ValorSeNulo(copia->Value(QStringLiteral("QuantidadeComponente1")), QStringLiteral("-")).toString(), false);
+            Coluna(2020, Modulo::ValorSeNulo(copia->Value(QStringLiteral("QuantidadeComponente2")), QStringLiteral("-")).toString(), true);
+        }
+        Modulo::FechaConsulta(copia);
+        FinalizaSaida();
+    } catch (const platform::Error& e) {
+        Modulo::FechaConsulta(copia);
+        AbortaSaida();
+        ampulheta.Desliga();
+        MostraFalha(e.number(), e.description());
+    }
+}
+
+}  // namespace saida

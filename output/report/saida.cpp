@@ -1,0 +1,333 @@
+// The page model: setup of the printer or the page canvas, pages, the end of
+// the document, JPEG page files and the progress label.
+#include "output/report/saida.h"
+
+#include "output/report/compactacao.h"
+#include "output/report/cursor.h"
+#include "output/report/superficieimpressora.h"
+
+#include "core/errorbox.h"
+#include "core/files.h"
+#include "core/globals.h"
+#include "core/texts.h"
+#include "output/jpegencoder.h"
+#include "platform/base/error.h"
+#include "platform/desktop/printdialog.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QPrinter>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+namespace saida {
+
+Saida::Saida(Ambiente& ambiente) : m_ambiente(ambiente) {}
+
+Saida::~Saida()
+{
+    // A job still open when the window goes is dropped.
+    if (m_trabalhoAberto && m_impressora && m_superficie)
+        m_superficie->KillDoc();
+}
+
+SuperficieTela& Saida::Tela()
+{
+    if (!m_tela)
+        m_tela = std::make_unique<SuperficieTela>();
+    return *m_tela;
+}
+
+QString Saida::MontaNomeArquivo(const QString& sTipo) const
+{
+    return saida::MontaNomeArquivo(sTipo, Modulo::gEdicao, m_ambiente.Agora());
+}
+
+void Saida::ConfiguraDialogoArquivo(const QString& sTipo)
+{
+    m_dialogo.titulo = Modulo::ObtemTexto(19) + QStringLiteral(" - ") + Modulo::ObtemTexto(20);
+    m_dialogo.pastaInicial = Modulo::ObtemPastaDesktop(false);
+    m_dialogo.filtro = FiltroArquivo(sTipo);
+}
+
+void Saida::EncerraTrabalhoAnterior()
+{
+    if (!m_trabalhoAberto)
+        return;
+    m_trabalhoAberto = false;
+    if (m_impressora && m_superficie) {
+        try {
+            m_superficie->EndDoc();
+        } catch (const platform::Error&) {
+            // The earlier job is over either way; the new one starts clean.
+        }
+    }
+}
+
+void Saida::LimpaEstadoPaginas()
+{
+    mCabecalhoPagina.clear();
+    m_paginaIniciada = false;
+    m_trabalhoAberto = true;
+    mDispositivoSaida->SetFontName(NomeFonte);
+}
+
+void Saida::ConfiguraSuperficie(bool comoImpressora)
+{
+    m_impressora = comoImpressora;
+    if (comoImpressora) {
+        mDispositivoSaida = m_superficie.get();
+        mMargemEsquerda = 200;
+        mMargemSuperior = 150;
+        mEscalaSaida = 4.0 / mDispositivoSaida->TwipsPerPixelX();
+    } else {
+        mDispositivoSaida = m_superficie ? m_superficie.get() : &Tela();
+        mMargemEsquerda = 20;
+        mMargemSuperior = 8;
+        mEscalaSaida = 0.25;
+        m_contadorPaginas = 1;
+        if (mDispositivoSaida == m_tela.get())
+            m_tela->Limpa();
+    }
+    LimpaEstadoPaginas();
+}
+
+void Saida::IniciaSaidaEm(std::unique_ptr<Superficie> superficie, bool comoImpressora)
+{
+    EncerraTrabalhoAnterior();
+    m_superficie = std::move(superficie);
+    if (!comoImpressora && m_arquivoBase.isEmpty())
+        m_arquivoBase = Modulo::ObtemPastaSistema(QStringLiteral("TEMP"), true) + MontaNomeArquivo(QStringLiteral("JPG"));
+    ConfiguraSuperficie(comoImpressora);
+}
+
+QString Saida::NomeTemporarioPaginas(const QString& nome) const
+{
+    // The part after the last "/", trimmed; a name without it is the
+    // default name of an archive.  Its ".zip" is dropped.
+    const int barra = nome.lastIndexOf(QLatin1Char('/'));
+    QString base = barra >= 0 ? nome.mid(barra + 1).trimmed() : QString();
+    if (base.isEmpty())
+        base = MontaNomeArquivo(QStringLiteral("ZIP"));
+    if (base.right(4).compare(QLatin1String(".zip"), Qt::CaseInsensitive) == 0)
+        base.chop(4);
+    return Modulo::ObtemPastaSistema(QStringLiteral("TEMP"), true) + base + QStringLiteral(".jpg");
+}
+
+void Saida::IniciaSaida(int sOrientacao, bool& sOk)
+{
+    sOk = false;
+    Ampulheta ampulheta;
+    try {
+        EncerraTrabalhoAnterior();
+        if (mModoSaida == QLatin1String("P")) {
+            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            printer->setDocName(Modulo::ObtemTexto(19));
+            if (!platform::printDialogs().Show(*printer))
+                return;  // cancelled: no message
+            ampulheta.Reativa();
+            // A printer that cannot turn keeps its orientation.
+            printer->setPageOrientation(sOrientacao == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+            if (FabricaSuperficieImpressora)
+                m_superficie = FabricaSuperficieImpressora(printer->resolution());
+            else
+                m_superficie = std::make_unique<SuperficieImpressora>(std::move(printer));
+            ConfiguraSuperficie(true);
+        } else {
+            const QString tipo = UnicoArquivoCompactado ? QStringLiteral("ZIP") : QStringLiteral("JPG");
+            QString nome;
+            if (mModoSaida == QLatin1String("G")) {
+                ConfiguraDialogoArquivo(tipo);
+                PedidoArquivo pedido = m_dialogo;
+                pedido.nome = MontaNomeArquivo(tipo);
+                const std::optional<QString> aceito = m_ambiente.PerguntaArquivo(pedido);
+                if (!aceito)
+                    return;
+                nome = *aceito;
+            } else {
+                nome = Modulo::ObtemPastaSistema(QStringLiteral("TEMP"), true) + MontaNomeArquivo(tipo);
+            }
+            m_arquivoAceito = nome;
+            if (UnicoArquivoCompactado) {
+                m_arquivoCompactado = nome;
+                m_arquivoBase = NomeTemporarioPaginas(nome);
+            } else {
+                m_arquivoCompactado.clear();
+                m_arquivoBase = nome;
+            }
+            m_superficie = FabricaSuperficieTela ? FabricaSuperficieTela() : nullptr;
+            ConfiguraSuperficie(false);
+        }
+        sOk = true;
+    } catch (const platform::Error& e) {
+        ampulheta.Desliga();
+        MostraFalha(e.number(), e.description());
+    } catch (const std::exception& e) {
+        ampulheta.Desliga();
+        MostraFalha(Modulo::kErroInterno, QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void Saida::NovaPagina()
+{
+    if (m_impressora) {
+        mDispositivoSaida->NewPage();
+        return;
+    }
+    SalvaPaginaJpg(NumeraNomeArquivo(m_arquivoBase, m_contadorPaginas));
+    ++m_contadorPaginas;
+    if (mDispositivoSaida == m_tela.get())
+        m_tela->Limpa();
+    else
+        mDispositivoSaida->NewPage();
+}
+
+long Saida::NumeroPagina() const
+{
+    return m_impressora ? mDispositivoSaida->Page() : m_contadorPaginas;
+}
+
+void Saida::FinalizaSaida()
+{
+    m_trabalhoAberto = false;
+    if (m_impressora) {
+        mDispositivoSaida->EndDoc();
+        return;
+    }
+    SalvaPaginaJpg(NumeraNomeArquivo(m_arquivoBase, m_contadorPaginas));
+    if (mDispositivoSaida == m_tela.get())
+        m_tela->Limpa();
+    else
+        mDispositivoSaida->EndDoc();
+}
+
+void Saida::AbortaSaida()
+{
+    if (!m_trabalhoAberto)
+        return;
+    m_trabalhoAberto = false;
+    if (m_impressora) {
+        mDispositivoSaida->KillDoc();
+        return;
+    }
+    if (!m_arquivoCompactado.isEmpty())
+        for (const QString& pagina : PaginasGravadas())
+            QFile::remove(pagina);
+    if (mDispositivoSaida == m_tela.get())
+        m_tela->Limpa();
+}
+
+QStringList Saida::PaginasGravadas() const
+{
+    QStringList paginas;
+    for (int k = 1; k <= m_contadorPaginas; ++k) {
+        const QString caminho = NumeraNomeArquivo(m_arquivoBase, k);
+        if (Modulo::ArquivoExiste(caminho))
+            paginas << caminho;
+    }
+    return paginas;
+}
+
+namespace {
+
+long numeroDoErrno(int e)
+{
+    switch (e) {
+    case ENOENT:
+    case ENOTDIR: return platform::errors::PathNotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS: return platform::errors::PermissionDenied;
+    case ENOSPC:
+    case EDQUOT: return 61;
+    default: return platform::errors::DeviceIOError;
+    }
+}
+
+}  // namespace
+
+void Saida::SalvaPaginaJpg(const QString& sArquivo)
+{
+    const QString origem = QStringLiteral("SalvaPaginaJpg");
+    QImage pagina;
+    if (mDispositivoSaida == m_tela.get() && m_tela)
+        pagina = m_tela->Imagem();
+    else {
+        // A test surface draws no pixels: its pages are written white.
+        pagina = QImage(SuperficieTela::kLargura, SuperficieTela::kAltura, QImage::Format_Grayscale8);
+        pagina.fill(Qt::white);
+    }
+
+    QElapsedTimer relogio;
+    relogio.start();
+    cJpeg jpeg;
+    jpeg.SetSamplingFrequencies(1, 1, 0, 0, 0, 0);
+    jpeg.SetQuality(85);
+    if (jpeg.SampleHDC(pagina, SuperficieTela::kLargura, SuperficieTela::kAltura, 0, 0) != 0)
+        throw platform::Error(7, QStringLiteral("Out of memory"), origem);
+    m_tempos.codificacao += relogio.nsecsElapsed() / 1e9;
+    relogio.restart();
+
+    // The encoder never replaces a file: the page is written under a fresh
+    // name beside its path and renamed over it, so an older page is replaced
+    // at once and a failed write keeps it.
+    const QFileInfo destino(sArquivo);
+    const QString pasta = destino.absolutePath();
+    if (!QFileInfo(pasta).isDir())
+        throw platform::Error(platform::errors::PathNotFound, QStringLiteral("Path not found: %1").arg(pasta), origem);
+    QString temporario;
+    for (int n = 0;; ++n) {
+        temporario = pasta + QStringLiteral("/.") + destino.fileName() + QStringLiteral(".%1.%2.tmp").arg(::getpid()).arg(n);
+        const int r = jpeg.SaveFile(temporario);
+        if (r == 0)
+            break;
+        if (r != 2 || n > 1000)
+            throw platform::Error(52, QStringLiteral("Bad file name or number: %1").arg(sArquivo), origem);
+    }
+    const QByteArray de = QFile::encodeName(temporario);
+    if (std::rename(de.constData(), QFile::encodeName(destino.absoluteFilePath()).constData()) != 0) {
+        const int e = errno;
+        QFile::remove(temporario);
+        throw platform::Error(numeroDoErrno(e), QStringLiteral("Cannot write \"%1\": %2").arg(sArquivo, QString::fromLocal8Bit(std::strerror(e))),
+                              origem);
+    }
+    m_tempos.gravacao += relogio.nsecsElapsed() / 1e9;
+}
+
+void Saida::AtualizaStatusGeracao(int sTotal, int sFeitos)
+{
+    if (mModoSaida == QLatin1String("P"))
+        return;
+    double fracao = sTotal < 1 ? 1.0 : double(sFeitos) / double(sTotal);
+    if (fracao > 1)
+        fracao = 1;
+    QLocale local;
+    local.setNumberOptions(QLocale::OmitGroupSeparator);
+    m_ambiente.MostraStatus(PrefixoStatus + local.toString(fracao * 100.0, 'f', 2) + QStringLiteral(" %"));
+}
+
+void Saida::MostraFalha(long numero, const QString& descricao) const { Modulo::MostraErro(numero, descricao); }
+
+void Saida::Coluna(double x, const QString& texto, bool fimLinha)
+{
+    mDispositivoSaida->SetCurrentX(U(mMargemEsquerda + x));
+    mDispositivoSaida->Print(texto, fimLinha);
+}
+
+void Saida::Desce(double unidades) { mDispositivoSaida->SetCurrentY(mDispositivoSaida->CurrentY() + U(unidades)); }
+
+QString TextoNumero(const QVariant& valor)
+{
+    if (platform::dao::IsNull(valor))
+        return {};
+    const QString texto = valor.toString();
+    return texto.startsWith(QLatin1Char('-')) ? texto : QStringLiteral(" ") + texto;
+}
+
+}  // namespace saida

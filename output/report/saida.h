@@ -1,0 +1,228 @@
+#pragma once
+// saida - report output: the page model, the report pages and the figure and
+// table output run of the detail window, without widgets.
+//
+// The detail window owns one Saida (its output state) and drives it:
+//
+//   request 5, the action button   GeraFiguraTabela(EscolhaSaida)
+//   cart list, Print                ImprimeLista(cart recordset)
+//   request 6                       ImprimeComparacao(DadosComparacao)
+//
+// Every output is one job: IniciaSaida sets up a surface (the printer picked
+// in the print dialog for mode "P"; the 840 x 630 page canvas for modes "G"
+// and "E", whose pages become greyscale JPEG files), the layouts draw through
+// the surface's members (superficie.h), the page header alone starts new
+// pages (NovaPagina), and FinalizaSaida ends the document.
+//
+// Units: layouts place everything in layout units; the surface receives
+// them multiplied by mEscalaSaida.  On paper a layout unit is 4 twips (1/360
+// inch): mEscalaSaida = dpi / 360, margins 200 and 150.  On the canvas it is
+// 0.25 pixel: mEscalaSaida = 0.25, margins 20 and 8; a page is 3360 x 2520
+// units.
+//
+// Errors: the report pages (figure, table, kit and note sections) show their
+// own errors in the error box and return, and the run goes on; the run, the
+// cart list and the comparison printouts show the error box and stop, and
+// the printer job they opened is dropped, never half printed.  Message boxes
+// go through platform/desktop/messagebox.h, the print dialog through
+// platform/desktop/printdialog.h; the save dialog, the mail program, the
+// progress label and the clock through Ambiente.
+
+#include "output/report/arquivos.h"
+#include "output/report/superficie.h"
+#include "platform/dao/dao.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace saida {
+
+class SuperficieTela;
+
+// What the output needs of its window and of the desktop beyond the print
+// dialog.  The detail window implements it over its controls; tests and
+// tools implement it in a few lines.
+class Ambiente {
+public:
+    virtual ~Ambiente() = default;
+    // The save dialog (see PedidoArquivo): the path the user accepted, or
+    // nothing when the user cancelled.
+    virtual std::optional<QString> PerguntaArquivo(const PedidoArquivo& pedido) = 0;
+    // Opens a new e-mail with the files attached in this order; raises
+    // platform::Error when the mail program is missing or fails.
+    virtual void EnviaEmail(const QStringList& arquivos) = 0;
+    // The caption of the progress label of the file modes, repainted at once.
+    virtual void MostraStatus(const QString& texto) { (void)texto; }
+    // The present moment (file names).
+    virtual QDateTime Agora() const { return QDateTime::currentDateTime(); }
+};
+
+// One part (page) of an assembly's figure on the output options screen.
+struct ParteFigura {
+    int NumeroParte = 0;
+    QString DescricaoParte;  // a Null description is empty
+    bool Selecionada = false;
+};
+
+// The choices of the output options screen when the action button is
+// pressed: the state the part chooser of the detail window keeps.
+struct EscolhaSaida {
+    long CodigoPeca = 0;                 // pctTela(5).Tag
+    bool Figura = true;                  // imgChkFigura.Tag = "1"
+    bool Tabela = true;                  // imgChkTabela.Tag = "1"
+    std::vector<ParteFigura> Partes;     // in part-chooser order
+    bool UnicoArquivoCompactado = false; // chkGerarUnicoArquivoCompactado ticked
+};
+
+// The parts of an assembly's figure, ordered by NumeroParte, none selected
+// (the query of the output options screen, on the catalogue database).
+std::vector<ParteFigura> ObtemPartesFigura(long sCodigoPeca);
+
+// The screen's preset for request 5: the parts of the figure; the figure
+// ticked unless sOpcoes is exactly "T", the table unless it is exactly "F";
+// the part at position sParteFigura selected, every part for 255.
+EscolhaSaida PreparaEscolha(long sCodigoPeca, const QString& sOpcoes, int sParteFigura);
+
+// What the comparison printout reads of the main window's comparison screen.
+struct DadosComparacao {
+    platform::dao::RecordsetPtr Linhas;  // the grid's recordset (cloned here)
+    QString Filtro;                      // pctExibirComparacao.Tag
+    QString SubTitulo;                   // lblSubTitulo caption
+    QString NumeroPeca1;                 // lblNumeroEmpresaPeca(0) caption
+    QString NumeroPeca2;                 // lblNumeroEmpresaPeca(1) caption
+};
+
+class Saida {
+public:
+    explicit Saida(Ambiente& ambiente);
+    ~Saida();
+    Saida(const Saida&) = delete;
+    Saida& operator=(const Saida&) = delete;
+
+    // --- what the window sets -------------------------------------------
+    QString mModoSaida = QStringLiteral("P");  // "P" print, "G" file, "E" e-mail
+    QString NomeFonte = QStringLiteral("Liberation Sans");  // pctTela(5)'s font face
+    long CodigoPecaSaida = 0;          // pctTela(5).Tag: the assembly of the title line
+    bool UnicoArquivoCompactado = false;  // the compressed-file box is ticked
+    QString TextoDataEmissao;          // gTextoDataEmissao, in every page header
+    QString PrefixoStatus;             // lblStatusGerandoArquivo.Tag
+
+    // Makes the surface of mode "P" after the print dialog, from the
+    // printer's resolution, in place of the printer (tests record with it).
+    std::function<std::unique_ptr<Superficie>(int dpi)> FabricaSuperficieImpressora;
+    // The same for the page canvas of the file modes (the pages are then
+    // written as white pages; the benchmark records the run with it).
+    std::function<std::unique_ptr<Superficie>()> FabricaSuperficieTela;
+
+    // --- the output state (read it; the routines below write it) -------
+    Superficie* mDispositivoSaida = nullptr;
+    double mEscalaSaida = 1.0;
+    int mMargemEsquerda = 0;
+    int mMargemSuperior = 0;
+    QString mCabecalhoPagina;          // "" until the first page header
+    QString ArquivoBase() const { return m_arquivoBase; }          // the canvas Tag: page 1's path
+    int ContadorPaginas() const { return m_contadorPaginas; }      // pages of the canvas
+    QString ArquivoCompactado() const { return m_arquivoCompactado; }  // the box's Tag
+    QString ArquivoAceito() const { return m_arquivoAceito; }      // path accepted in the save dialog
+
+    // --- the page model ---------------------------------------------------
+    // Sets up the surface of mModoSaida (orientation 1 portrait, 2
+    // landscape).  sOk is false when a dialog was cancelled (nothing shown)
+    // or an error was shown in the error box.  An earlier job still open is
+    // ended first.
+    void IniciaSaida(int sOrientacao, bool& sOk);
+    // The same setup on a given surface, as the printer (scale from its
+    // resolution, margins 200 and 150) or as the page canvas; for tests and
+    // the benchmark.
+    void IniciaSaidaEm(std::unique_ptr<Superficie> superficie, bool comoImpressora);
+    void NovaPagina();
+    long NumeroPagina() const;
+    void FinalizaSaida();
+    // Drops the job after a failure: the printer prints nothing; in the file
+    // modes the pages already written stay (the temporary pages of a
+    // compressed file are removed).
+    void AbortaSaida();
+    // The canvas as a greyscale JPEG file (quality 85) at sArquivo, written
+    // under a fresh name beside it and renamed over it.
+    void SalvaPaginaJpg(const QString& sArquivo);
+    void AtualizaStatusGeracao(int sTotal, int sFeitos);
+    // The canvas of the file modes (made on first use, then reused).
+    SuperficieTela& Tela();
+
+    // --- files --------------------------------------------------------------
+    QString MontaNomeArquivo(const QString& sTipo) const;
+    // Prepares the save dialog's request for files of sTipo: title, first
+    // folder and the type's filter (the filter follows every call's type).
+    void ConfiguraDialogoArquivo(const QString& sTipo);
+    const PedidoArquivo& DialogoArquivo() const { return m_dialogo; }
+
+    // --- report pages ---------------------------------------------------
+    void ImprimeCabecalho(const QString& sTitulo, const QString& sSubTitulo, int sLinha);
+    void ImprimeFigura(long sCodigoPeca, int sNumeroParte);
+    void ImprimeTabela(long sCodigoPeca, int sNumeroParte, QString& ListaJogos, QString& ListaObs, bool& sImpresso);
+    QString ObtemReferenciasCruzadas(const QString& sNumeroEmpresa, long sCodigoFabricante) const;
+    void ImprimeJogosReparo(long sCodigoPeca, const QString& ListaJogos);
+    void ImprimeObservacoes(long sCodigoPeca, const QString& ListaObs);
+    // The cart list (its recordset is cloned) and the comparison, portrait.
+    void ImprimeLista(const platform::dao::RecordsetPtr& lista);
+    void ImprimeComparacao(const DadosComparacao& dados);
+
+    // --- the run ----------------------------------------------------------
+    // The figure and table output run of the output options screen.  True
+    // when it completed (the window then closes); false when it stopped
+    // (nothing chosen, a cancelled dialog, an error shown).
+    bool GeraFiguraTabela(const EscolhaSaida& escolha);
+
+    // Time spent, for the benchmark: in the database queries of the report
+    // pages, in the JPEG encoder and in writing page files.
+    struct Tempos {
+        double consultas = 0;
+        double codificacao = 0;
+        double gravacao = 0;
+    };
+    const Tempos& TemposGastos() const { return m_tempos; }
+
+private:
+    void LimpaEstadoPaginas();
+    void ConfiguraSuperficie(bool comoImpressora);
+    void EncerraTrabalhoAnterior();
+    QStringList PaginasGravadas() const;
+    void Compacta();
+    void Envia();
+    void MostraFalha(long numero, const QString& descricao) const;
+    QString NomeTemporarioPaginas(const QString& base) const;
+
+    // Layout helpers (layout units).
+    double U(double unidades) const { return unidades * mEscalaSaida; }
+    void Coluna(double x, const QString& texto, bool fimLinha);
+    void Desce(double unidades);
+    // Opens a forward-only recordset on the catalogue, timing it.
+    platform::dao::RecordsetPtr Consulta(const QString& sql);
+    QVariant Valor(const QString& sql, const QVariant& padrao);
+    QString Lista(const QString& sql, const QString& separador);
+
+    Ambiente& m_ambiente;
+    std::unique_ptr<Superficie> m_superficie;  // the printer or a test surface
+    std::unique_ptr<SuperficieTela> m_tela;
+    bool m_impressora = true;
+    bool m_paginaIniciada = false;
+    bool m_trabalhoAberto = false;
+    QString m_arquivoBase;
+    int m_contadorPaginas = 1;
+    QString m_arquivoCompactado;
+    QString m_arquivoAceito;
+    PedidoArquivo m_dialogo;
+    Tempos m_tempos;
+};
+
+// A number as the run time prints it: a blank in the sign position of a
+// positive number ("12" gives " 12", "-3" stays "-3").
+QString TextoNumero(const QVariant& valor);
+
+}  // namespace saida

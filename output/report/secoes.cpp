@@ -1,0 +1,145 @@
+// The repair-kit and note sections after the last table page.
+#include "output/report/saida.h"
+
+#include "core/database.h"
+#include "core/globals.h"
+#include "core/itemtexts.h"
+#include "core/texts.h"
+#include "platform/base/error.h"
+
+#include <QElapsedTimer>
+#include <QRegularExpression>
+
+#include <functional>
+
+namespace saida {
+
+namespace {
+
+// The note text's lines: a memo may hold CR LF, LF or CR line breaks.
+QStringList LinhasTexto(const QString& texto)
+{
+    static const QRegularExpression quebra(QStringLiteral("\r\n|\n|\r"));
+    return texto.split(quebra);
+}
+
+}  // namespace
+
+void Saida::ImprimeJogosReparo(long sCodigoPeca, const QString& ListaJogos)
+{
+    Superficie& d = *mDispositivoSaida;
+    if (ListaJogos.trimmed().isEmpty())
+        return;
+    platform::dao::RecordsetPtr rs;
+    try {
+        // The list goes into the statement as it is: only digits and commas.
+        static const QRegularExpression codigos(QStringLiteral("^\\s*\\d+(\\s*,\\s*\\d+)*\\s*$"));
+        if (!codigos.match(ListaJogos).hasMatch())
+            throw platform::Error(platform::errors::TypeMismatch, QStringLiteral("Type mismatch: %1").arg(ListaJogos),
+                                  QStringLiteral("ImprimeJogosReparo"));
+        QString sql = QStringLiteral("SELECT DISTINCT ") + QStringLiteral("PECA_COMPONENTE_JOGOREPARO.CodigoJogoReparo,") +
+                      QStringLiteral("JOGOREPARO.DescricaoJogoReparo<I> AS DescricaoJogoReparo,") +
+                      QStringLiteral("Format(JOGOREPARO.NumeroEmpresaJogoReparo, '0000 000 000') AS NumeroEmpresaJogoReparo ") +
+                      QStringLiteral("FROM ") + QStringLiteral("PECA_COMPONENTE_JOGOREPARO ") +
+                      QStringLiteral("INNER JOIN JOGOREPARO ON PECA_COMPONENTE_JOGOREPARO.CodigoJogoReparo = JOGOREPARO.CodigoJogoReparo ") +
+                      QStringLiteral("WHERE ") + QStringLiteral("PECA_COMPONENTE_JOGOREPARO.CodigoPeca = ") +
+                      QString::number(sCodigoPeca) + QStringLiteral(" ") + QStringLiteral("AND ") +
+                      QStringLiteral("PECA_COMPONENTE_JOGOREPARO.CodigoJogoReparo IN (") + ListaJogos + QStringLiteral(") ") +
+                      QStringLiteral("ORDER BY ") + QStringLiteral("PECA_COMPONENTE_JOGOREPARO.CodigoJogoReparo");
+        sql.replace(QStringLiteral("<I>"), Modulo::gIdioma);
+        rs = Consulta(sql);
+        bool primeira = true;
+        for (; !rs->EOF_(); rs->MoveNext()) {
+            if (d.CurrentY() > U(2400) || primeira) {
+                primeira = false;
+                if (d.CurrentY() > U(2300))
+                    ImprimeCabecalho(Modulo::ObtemTexto(23), QStringLiteral("<mInf>"), -1);
+                d.SetFontSize(10);
+                Desce(100);
+                d.SetFontBold(true);
+                d.SetFontItalic(true);
+                Coluna(0, Modulo::ObtemTexto(4), false);
+                Coluna(1250, Modulo::ObtemTexto(5), true);
+                d.SetFontBold(false);
+                d.SetFontItalic(false);
+            }
+            Desce(20);
+            Coluna(0, TextoNumero(rs->Value(QStringLiteral("CodigoJogoReparo"))), false);
+            Coluna(150, rs->Value(QStringLiteral("DescricaoJogoReparo")).toString(), false);
+            Coluna(1250, rs->Value(QStringLiteral("NumeroEmpresaJogoReparo")).toString(), true);
+        }
+        Modulo::FechaConsulta(rs);
+    } catch (const platform::Error& e) {
+        Modulo::FechaConsulta(rs);
+        d.SetFontBold(false);
+        d.SetFontItalic(false);
+        MostraFalha(e.number(), e.description());
+    }
+}
+
+void Saida::ImprimeObservacoes(long sCodigoPeca, const QString& ListaObs)
+{
+    Superficie& d = *mDispositivoSaida;
+    if (ListaObs.trimmed().isEmpty())
+        return;
+    try {
+        bool primeira = true;
+        const auto titulos = [&] {
+            d.SetFontSize(10);
+            Desce(100);
+            d.SetFontBold(true);
+            d.SetFontItalic(true);
+            Coluna(0, Modulo::ObtemTexto(24), false);
+            Coluna(320, Modulo::ObtemTexto(5), false);
+            Coluna(720, Modulo::ObtemTexto(8), true);
+            d.SetFontBold(false);
+            d.SetFontItalic(false);
+        };
+        for (const QString& entrada : ListaObs.split(QLatin1Char('|'))) {
+            const QStringList campos = entrada.split(QLatin1Char('$'));
+            if (campos.size() < 3)
+                throw platform::Error(9, QStringLiteral("Subscript out of range"), QStringLiteral("ImprimeObservacoes"));
+            bool ok = false;
+            const long codigo = campos[0].trimmed().toLong(&ok);
+            if (!ok)
+                throw platform::Error(platform::errors::TypeMismatch, QStringLiteral("Type mismatch"),
+                                      QStringLiteral("ImprimeObservacoes"));
+            const QString item = campos[1];
+            const QString numero = campos[2];
+
+            if (d.CurrentY() > U(2400) || primeira) {
+                primeira = false;
+                if (d.CurrentY() > U(2300))
+                    ImprimeCabecalho(Modulo::ObtemTexto(23), QStringLiteral("<mInf>"), -1);
+                titulos();
+            }
+            Desce(20);
+            QString anexos;
+            QElapsedTimer relogio;
+            relogio.start();
+            const QString nota = Modulo::ObtemObservacoes(QStringLiteral("COM"), codigo, sCodigoPeca, item, false,
+                                                          QStringLiteral(" / "), QString(), anexos);
+            m_tempos.consultas += relogio.nsecsElapsed() / 1e9;
+            Coluna(0, item, false);
+            Coluna(320, numero, false);
+            // A memo's further lines stand under its first one; a line that
+            // would start past the page's end goes to a new page under the
+            // repeated header and headings.
+            const QStringList linhas = LinhasTexto(nota);
+            for (int k = 0; k < linhas.size(); ++k) {
+                if (k > 0 && d.CurrentY() > U(2400)) {
+                    ImprimeCabecalho(Modulo::ObtemTexto(23), QStringLiteral("<mInf>"), -1);
+                    titulos();
+                    Desce(20);
+                }
+                Coluna(720, linhas[k], true);
+            }
+        }
+    } catch (const platform::Error& e) {
+        d.SetFontBold(false);
+        d.SetFontItalic(false);
+        MostraFalha(e.number(), e.description());
+    }
+}
+
+}  // namespace saida

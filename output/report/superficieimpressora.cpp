@@ -1,0 +1,99 @@
+#include "output/report/superficieimpressora.h"
+
+#include "platform/base/error.h"
+
+#include <QFile>
+#include <QPainter>
+
+namespace saida {
+
+SuperficieImpressora::SuperficieImpressora(std::unique_ptr<QPrinter> printer) : m_printer(std::move(printer)) {}
+
+SuperficieImpressora::~SuperficieImpressora()
+{
+    // A job that nobody ended is dropped, never half sent.
+    if (m_painter && !m_finished)
+        KillDoc();
+}
+
+double SuperficieImpressora::TwipsPerPixelX() const
+{
+    const int dpi = m_printer->resolution();
+    return dpi > 0 ? 1440.0 / dpi : 15.0;
+}
+
+QPainter& SuperficieImpressora::Pintor()
+{
+    if (!m_painter) {
+        if (m_finished)
+            throw platform::Error(kErroImpressora, QStringLiteral("Printer error: the document has already ended"),
+                                  QStringLiteral("Printer"));
+        auto painter = std::make_unique<QPainter>();
+        if (!painter->begin(m_printer.get()))
+            throw platform::Error(kErroImpressora, QStringLiteral("Printer error: the printer cannot start the document"),
+                                  QStringLiteral("Printer"));
+        painter->setRenderHint(QPainter::TextAntialiasing, true);
+        painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
+        m_painter = std::move(painter);
+        // Pages asked for before anything was drawn stay blank sheets.
+        for (int p = 1; p < m_page; ++p)
+            m_printer->newPage();
+    }
+    return *m_painter;
+}
+
+void SuperficieImpressora::DrawText(double x, double y, const QString& text, const QFont& font, const QColor& color)
+{
+    QPainter& p = Pintor();
+    p.setFont(font);
+    p.setPen(color);
+    p.drawText(QPointF(x, y + Metrics().ascent()), text);
+}
+
+void SuperficieImpressora::PaintPicture(const QImage& picture, double x, double y, double width, double height)
+{
+    if (picture.isNull() || width <= 0 || height <= 0)
+        return;
+    Pintor().drawImage(QRectF(x, y, width, height), picture);
+}
+
+void SuperficieImpressora::NewPage()
+{
+    if (m_painter && !m_printer->newPage())
+        throw platform::Error(kErroImpressora, QStringLiteral("Printer error: the printer refused a new page"),
+                              QStringLiteral("Printer"));
+    ++m_page;
+    Home();
+}
+
+void SuperficieImpressora::EndDoc()
+{
+    if (m_finished)
+        return;
+    m_finished = true;
+    if (m_painter) {
+        const bool ok = m_painter->end();
+        m_painter.reset();
+        if (!ok || m_printer->printerState() == QPrinter::Error)
+            throw platform::Error(kErroImpressora, QStringLiteral("Printer error: the document could not be sent"),
+                                  QStringLiteral("Printer"));
+    }
+}
+
+void SuperficieImpressora::KillDoc()
+{
+    if (m_finished)
+        return;
+    m_finished = true;
+    if (!m_painter)
+        return;
+    const bool aborted = m_printer->abort();
+    m_painter->end();
+    m_painter.reset();
+    // A PDF file is written as the job goes: without the engine's cancel,
+    // the half document is removed.
+    if (!aborted && m_printer->outputFormat() == QPrinter::PdfFormat && !m_printer->outputFileName().isEmpty())
+        QFile::remove(m_printer->outputFileName());
+}
+
+}  // namespace saida

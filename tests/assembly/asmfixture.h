@@ -1,0 +1,68 @@
+#pragma once
+// The assembly view on the demo catalogue, offscreen, in the stand-in frame.
+//
+// The demo folders are written once per build (the first test process that
+// needs one writes it under a lock into <build>/tests/asmdata-<edition>,
+// again whenever the test program is newer) and then opened read-only by
+// every test; the auxiliary database is a fresh one in the test's own
+// temporary folder.  Message boxes, popup menus and beeps are recorded.
+
+#include "molduraconjunto.h"
+
+#include "assembly/rotuloitem.h"
+#include "assembly/vistaconjunto.h"
+#include "tools/demo/demo.h"
+
+#include "support/fakedesktop.h"
+#include "support/fakemessagebox.h"
+#include "support/testutil.h"
+
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace asmtest {
+
+// The shared demo folder of an edition (with drawings in edition V).
+QString PastaDemo(const QString& edicao);
+// What that folder holds (the generator's summary, computed without writing).
+const demo::Summary& Resumo(const QString& edicao);
+
+class TelaConjunto : public ::testing::Test {
+protected:
+    // Opens the edition's demo catalogue (or `pasta`) and builds the frame.
+    void Abre(const QString& edicao = QStringLiteral("V"), const QString& idioma = QStringLiteral("P"), const QString& pasta = {});
+    void TearDown() override;
+
+    asmdemo::MolduraConjunto& F() { return *m_f; }
+    Conjunto::VistaConjunto& V() { return m_f->Vista(); }
+    const Conjunto::ControlesFigura& C() { return m_f->figura; }
+    const Conjunto::ControlesTabela& T() { return m_f->tabela; }
+
+    // The label of the n-th hot spot (0-based) of an item, -1 when none.
+    int Rotulo(const QString& item, int n = 0);
+    Conjunto::RotuloItem* L(int indice) { return V().lblItem(indice); }
+    // Moves the pointer onto a label (showing its page first).
+    void Passa(int indice);
+    // Chooses a kit in the combo as the user does (the all row with 0).
+    void EscolheJogo(std::int64_t jogo);
+    // The labels of the page shown, their indexes.
+    std::vector<int> RotulosVisiveis();
+    // One value of a catalogue query.
+    QVariant Valor(const QString& sql);
+    // Waits for the blink timer's next tick.
+    void EsperaTique();
+
+    demo::Summary s;
+    tqtest::FakeMessageBoxes caixas;
+    tqtest::FakePopupMenus menus;
+    tqtest::FakeBeeper bipes;
+
+private:
+    std::unique_ptr<tqtest::TempDir> m_aux;
+    std::unique_ptr<asmdemo::MolduraConjunto> m_f;
+};
+
+}  // namespace asmtest

@@ -1,0 +1,63 @@
+#pragma once
+// Fixtures of the report output tests: demo data folders made once per test
+// program (edition V with its drawings, edition M without files), opened as
+// the run's catalogue, and a recording Ambiente.
+
+#include "output/report/saida.h"
+#include "output/report/superficiegravacao.h"
+#include "support/fakemessagebox.h"
+#include "support/fakeprintdialog.h"
+#include "support/qstringprinter.h"
+#include "support/testutil.h"
+#include "tools/demo/demo.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace reporttest {
+
+// The demo folders: made on first use, kept until the program ends.
+const demo::Summary& Catalogo(const QString& edicao);
+
+// Opens the folder's catalogue as gDbDazadize with gEdicao, gIdioma "P" and
+// gCaminhoDados set; closes it and restores them at the end.
+class CatalogoAberto {
+public:
+    explicit CatalogoAberto(const QString& edicao, const QString& idioma = QStringLiteral("P"));
+    ~CatalogoAberto();
+    const demo::Summary& s;
+
+private:
+    QString m_edicao, m_idioma, m_dados;
+};
+
+class AmbienteTeste final : public saida::Ambiente {
+public:
+    std::optional<QString> PerguntaArquivo(const saida::PedidoArquivo& pedido) override
+    {
+        pedidos.push_back(pedido);
+        return resposta;
+    }
+    void EnviaEmail(const QStringList& arquivos) override { emails.push_back(arquivos); }
+    void MostraStatus(const QString& texto) override { status << texto; }
+    QDateTime Agora() const override { return agora; }
+
+    std::optional<QString> resposta;
+    std::vector<saida::PedidoArquivo> pedidos;
+    std::vector<QStringList> emails;
+    QStringList status;
+    QDateTime agora{QDate(2024, 5, 1), QTime(14, 3, 9)};
+};
+
+// A Saida on a recording surface of `dpi`, set up as the printer (or as the
+// page canvas), the header's date text fixed.
+struct SaidaGravada {
+    explicit SaidaGravada(int dpi = 600, bool impressora = true, long codigoPeca = 0);
+    saida::SuperficieGravacao& g() { return *gravacao; }
+    AmbienteTeste ambiente;
+    saida::Saida saida{ambiente};
+    saida::SuperficieGravacao* gravacao = nullptr;
+};
+
+}  // namespace reporttest

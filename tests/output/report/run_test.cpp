@@ -1,0 +1,321 @@
+// The figure and table run, end to end: page order and progress steps,
+// printing to PDF (pdfinfo, pdftotext as oracles), JPEG pages (djpeg), the
+// ZIP file (unzip -t) and the e-mail through a stand-in xdg-email, run
+// through the built tqsaida program.
+#include "reportfixture.h"
+
+#include "output/report/arquivos.h"
+#include "output/report/compactacao.h"
+#include "output/report/figuras.h"
+#include "core/globals.h"
+#include "core/texts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+
+using namespace reporttest;
+using saida::Operacao;
+
+namespace {
+
+struct Resultado {
+    int codigo = -1;
+    QString saida;
+};
+
+Resultado Executa(const QString& programa, const QStringList& argumentos, const QProcessEnvironment& ambiente = QProcessEnvironment::systemEnvironment())
+{
+    QProcess p;
+    p.setProcessEnvironment(ambiente);
+    p.start(programa, argumentos);
+    p.waitForFinished(120000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2, QString::fromUtf8(p.readAllStandardOutput())};
+}
+
+Resultado Saida(const QStringList& argumentos, const QProcessEnvironment& ambiente = QProcessEnvironment::systemEnvironment())
+{
+    return Executa(tqtest::builtProgram(QStringLiteral("tqsaida")), argumentos, ambiente);
+}
+
+QString TextoPdf(const QString& pdf, int pagina = 0)
+{
+    QStringList a{QStringLiteral("-layout")};
+    if (pagina)
+        a << QStringLiteral("-f") << QString::number(pagina) << QStringLiteral("-l") << QString::number(pagina);
+    return Executa(QStringLiteral("pdftotext"), a << pdf << QStringLiteral("-")).saida;
+}
+
+QString InfoPdf(const QString& pdf) { return Executa(QStringLiteral("pdfinfo"), {pdf}).saida; }
+
+int PaginasPdf(const QString& pdf)
+{
+    const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(InfoPdf(pdf));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+}  // namespace
+
+TEST(ReportRun, PageOrderAndNothingChosen)
+{
+    CatalogoAberto cat(QStringLiteral("V"));
+    tqtest::FakeMessageBoxes caixas;
+    tqtest::FakePrintDialogs dialogos(QString(), 600);
+    AmbienteTeste ambiente;
+    saida::Saida s(ambiente);
+    s.TextoDataEmissao = QStringLiteral("15-MAR-2024 R2");
+    saida::SuperficieGravacao* g = nullptr;
+    s.FabricaSuperficieImpressora = [&](int dpi) {
+        auto r = std::make_unique<saida::SuperficieGravacao>(dpi);
+        g = r.get();
+        return r;
+    };
+
+    // Neither option, or no part: text 16 and no dialog.
+    saida::EscolhaSaida e = saida::PreparaEscolha(cat.s.outputAssembly23, QStringLiteral("*"), 0);
+    e.Figura = e.Tabela = false;
+    EXPECT_FALSE(s.GeraFiguraTabela(e));
+    e = saida::PreparaEscolha(cat.s.outputAssemblyNoParts, QStringLiteral("*"), 255);
+    EXPECT_TRUE(e.Partes.empty());
+    EXPECT_FALSE(s.GeraFiguraTabela(e));
+    ASSERT_EQ(caixas.shown.size(), 2u);
+    EXPECT_EQ(caixas.last().text, Modulo::ObtemTexto(16) + QStringLiteral("."));
+    EXPECT_EQ(dialogos.shown, 0);
+
+    // Both options, parts 1 and 2 of 23: figure 1, table 1, figure 2, table 2.
+    e = saida::PreparaEscolha(cat.s.outputAssembly23, QStringLiteral("*"), 0);
+    ASSERT_EQ(e.Partes.size(), 23u);
+    EXPECT_TRUE(e.Partes[6].DescricaoParte.isEmpty());  // a Null description
+    e.Partes[1].Selecionada = true;
+    EXPECT_TRUE(s.GeraFiguraTabela(e));
+    ASSERT_NE(g, nullptr);
+    QStringList titulos;
+    for (int p = 1; p <= g->Paginas(); ++p)
+        titulos << g->Textos(p).at(1)->texto;
+    EXPECT_EQ(titulos, (QStringList{QStringLiteral("Figura"), QStringLiteral("Tabela"), QStringLiteral("Figura"),
+                                    QStringLiteral("Tabela")}));
+    EXPECT_EQ(g->Operacoes().back().tipo, Operacao::FimDocumento);
+    EXPECT_EQ(caixas.shown.size(), 2u);
+
+    // Table only, every part: the parts' tables, the undrawn items, then the
+    // kit and note sections.
+    e = saida::PreparaEscolha(cat.s.outputAssembly23, QStringLiteral("T"), 255);
+    EXPECT_TRUE(s.GeraFiguraTabela(e));
+    EXPECT_NE(g->Procura(Modulo::ObtemTexto(4)), nullptr);
+    EXPECT_NE(g->Procura(Modulo::ObtemTexto(8)), nullptr);
+    EXPECT_EQ(g->Procura(QStringLiteral("Figura")), nullptr);
+}
+
+TEST(ReportRun, ProgressStepsAndJpegPages)
+{
+    CatalogoAberto cat(QStringLiteral("V"));
+    tqtest::FakeMessageBoxes caixas;
+    tqtest::TempDir pasta;
+    AmbienteTeste ambiente;
+    ambiente.resposta = pasta.file(QStringLiteral("pecas.jpg"));
+    saida::Saida s(ambiente);
+    s.mModoSaida = QStringLiteral("G");
+    // Figure only, parts 1 and 3 of a four-part figure or more: three steps.
+    saida::EscolhaSaida e = saida::PreparaEscolha(cat.s.showcaseAssembly, QStringLiteral("F"), 0);
+    ASSERT_GE(e.Partes.size(), 4u);
+    e.Partes[2].Selecionada = true;
+    EXPECT_TRUE(s.GeraFiguraTabela(e));
+    EXPECT_EQ(ambiente.status, (QStringList{QStringLiteral("Gerando... 0.00 %"), QStringLiteral("Gerando... 33.33 %"),
+                                            QStringLiteral("Gerando... 66.67 %"), QStringLiteral("Gerando... 100.00 %"),
+                                            QString()}));
+    ASSERT_EQ(ambiente.pedidos.size(), 1u);
+    EXPECT_EQ(ambiente.pedidos[0].nome, QStringLiteral("CAT_TQ_2024-05-01_14-03-09.jpg"));
+    EXPECT_EQ(ambiente.pedidos[0].filtro, QStringLiteral("JPEG (*.jpg;*.jpeg)|*.jpg;*.jpeg"));
+    ASSERT_EQ(caixas.shown.size(), 1u);
+    EXPECT_EQ(caixas.last().icon(), platform::vbInformation);
+    EXPECT_TRUE(caixas.last().text.contains(pasta.file(QStringLiteral("pecas.jpg"))));
+    EXPECT_EQ(s.ContadorPaginas(), 2);
+    for (const QString& nome : {QStringLiteral("pecas.jpg"), QStringLiteral("pecas__2.jpg")}) {
+        SCOPED_TRACE(nome.toStdString());
+        QProcess djpeg;
+        djpeg.start(QStringLiteral("djpeg"), {QStringLiteral("-pnm"), pasta.file(nome)});
+        ASSERT_TRUE(djpeg.waitForFinished(30000));
+        EXPECT_EQ(djpeg.exitCode(), 0);
+        EXPECT_TRUE(djpeg.readAllStandardOutput().startsWith("P5\n840 630\n255\n"));  // greyscale
+    }
+    EXPECT_FALSE(QFileInfo::exists(pasta.file(QStringLiteral("pecas__3.jpg"))));
+    // A second run replaces the pages; a read-only page is replaced too.
+    tqtest::writeFile(pasta.file(QStringLiteral("pecas.jpg")), "older");
+    QFile(pasta.file(QStringLiteral("pecas.jpg"))).setPermissions(QFileDevice::ReadOwner);
+    e.Partes[2].Selecionada = false;
+    EXPECT_TRUE(s.GeraFiguraTabela(e));
+    EXPECT_TRUE(tqtest::readFile(pasta.file(QStringLiteral("pecas.jpg"))).startsWith("\xFF\xD8"));
+    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files | QDir::Hidden).size(), 2u);  // no temporary file left
+}
+
+TEST(ReportFiles, NamesAndNumberedPages)
+{
+    const QDateTime t(QDate(2024, 5, 1), QTime(14, 3, 9));
+    EXPECT_EQ(saida::MontaNomeArquivo(QStringLiteral("JPG"), QStringLiteral("V"), t), QStringLiteral("CAT_TQ_2024-05-01_14-03-09.jpg"));
+    EXPECT_EQ(saida::MontaNomeArquivo(QStringLiteral("ZIP"), QStringLiteral("D"), t), QStringLiteral("CAT_TQSD_2024-05-01_14-03-09.zip"));
+    struct Caso { QString nome; int n; QString esperado; };
+    for (const Caso& c : {Caso{QStringLiteral("/o/B.jpg"), 1, QStringLiteral("/o/B.jpg")},
+                          Caso{QStringLiteral("/o/B.jpg"), 12, QStringLiteral("/o/B__12.jpg")},
+                          Caso{QStringLiteral("/o/a.b/report"), 2, QStringLiteral("/o/a__2.b/report")},
+                          Caso{QStringLiteral("/o/report"), 2, QStringLiteral("/o/report__2")}})
+        EXPECT_EQ(saida::NumeraNomeArquivo(c.nome, c.n), c.esperado);
+    EXPECT_EQ(saida::NomesArquivos(QStringLiteral("/t/a.jpg|/t/b.jpg|semBarra"), QStringLiteral("|")), QStringLiteral("a.jpg|b.jpg"));
+}
+
+TEST(ReportFiles, ZipIsCompleteOrNotThere)
+{
+    tqtest::TempDir pasta;
+    QStringList paginas;
+    for (const char* n : {"P.jpg", "P__2.jpg", "P__10.jpg"}) {
+        paginas << pasta.file(QLatin1String(n));
+        tqtest::writeFile(paginas.back(), QByteArray(1000, n[3]));
+    }
+    const QString zip = pasta.file(QStringLiteral("P.zip"));
+    tqtest::writeFile(zip, "older");
+    saida::CompactaArquivos(zip, paginas);
+    EXPECT_EQ(Executa(QStringLiteral("unzip"), {QStringLiteral("-tq"), zip}).codigo, 0);
+    const QString lista = Executa(QStringLiteral("unzip"), {QStringLiteral("-Z1"), zip}).saida;
+    EXPECT_EQ(lista, QStringLiteral("P.jpg\nP__2.jpg\nP__10.jpg\n"));
+    // A missing page: error 53, the old archive kept, nothing left behind.
+    tqtest::writeFile(zip, "older");
+    EXPECT_EQ(tqtest::errorNumberOf([&] { saida::CompactaArquivos(zip, {pasta.file(QStringLiteral("nada.jpg"))}); }), 53);
+    EXPECT_EQ(tqtest::readFile(zip), QByteArray("older"));
+    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files | QDir::Hidden).size(), 4u);
+}
+
+class ReportProgram : public ::testing::Test {
+protected:
+    void SetUp() override { dados = Catalogo(QStringLiteral("V")).dataFolder; }
+    QString dados;
+    tqtest::TempDir pasta;
+};
+
+TEST_F(ReportProgram, PrintsToPdfAt300And600Dpi)
+{
+    const auto& s = Catalogo(QStringLiteral("V"));
+    for (int dpi : {300, 600}) {
+        SCOPED_TRACE(dpi);
+        const QString pdf = pasta.file(QStringLiteral("f%1.pdf").arg(dpi));
+        const Resultado r = Saida({dados, QString::number(s.outputAssembly23), QStringLiteral("P"), QStringLiteral("FT"),
+                                   QStringLiteral("0"), pdf, QStringLiteral("--dpi"), QString::number(dpi)});
+        EXPECT_EQ(r.codigo, 0) << r.saida.toStdString();
+        EXPECT_TRUE(r.saida.isEmpty()) << r.saida.toStdString();
+        // Figure and table of part 1; the kit and note sections follow the
+        // table on its page.
+        EXPECT_EQ(PaginasPdf(pdf), 2);
+        EXPECT_TRUE(InfoPdf(pdf).contains(QStringLiteral("842 x 595 pts (A4)")));  // landscape
+        const QString p1 = TextoPdf(pdf, 1), p2 = TextoPdf(pdf, 2), p3 = p2;
+        const QString cabecalho = QRegularExpression::escape(Modulo::ObtemTexto(19, QStringLiteral("P"), QStringLiteral("V"))) +
+                                  QStringLiteral("\\s+3\\.2\\s+15-MAR-2024 R2");
+        EXPECT_TRUE(QRegularExpression(cabecalho).match(p1).hasMatch()) << p1.left(300).toStdString();
+        EXPECT_TRUE(p1.contains(QStringLiteral("Figura")));
+        EXPECT_TRUE(p1.contains(QStringLiteral("Transmissão: TRANSMISSÃO NV-2400")));
+        EXPECT_TRUE(p1.contains(s.outputItemWithoutComponent));
+        EXPECT_TRUE(p2.contains(QStringLiteral("Tabela")));
+        EXPECT_TRUE(p2.contains(QStringLiteral("Jogos de Reparo")));
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("(?m)^\\s*2\\s*$")).match(p2).hasMatch());  // page number
+        EXPECT_TRUE(p3.contains(QStringLiteral("Jogo de Reparo")));
+        EXPECT_TRUE(p3.contains(QStringLiteral("Observação")));
+        EXPECT_TRUE(p3.contains(QStringLiteral("Aplicar vedante na rosca.")));
+    }
+}
+
+TEST_F(ReportProgram, CancelledDialogPrintsNothing)
+{
+    CatalogoAberto cat(QStringLiteral("V"));
+    tqtest::FakeMessageBoxes caixas;
+    tqtest::FakePrintDialogs dialogos(pasta.file(QStringLiteral("x.pdf")));
+    dialogos.cancel = true;
+    AmbienteTeste ambiente;
+    saida::Saida s(ambiente);
+    EXPECT_FALSE(s.GeraFiguraTabela(saida::PreparaEscolha(cat.s.outputAssembly23, QStringLiteral("*"), 255)));
+    EXPECT_EQ(dialogos.shown, 1);
+    EXPECT_TRUE(caixas.shown.empty());
+    EXPECT_FALSE(QFileInfo::exists(pasta.file(QStringLiteral("x.pdf"))));
+}
+
+TEST_F(ReportProgram, GenerateFilesAndZip)
+{
+    const auto& s = Catalogo(QStringLiteral("V"));
+    const QString zip = pasta.file(QStringLiteral("Pecas.ZIP"));
+    const Resultado r = Saida({dados, QString::number(s.outputAssembly23), QStringLiteral("G"), QStringLiteral("F"),
+                               QStringLiteral("255"), zip, QStringLiteral("--zip")});
+    EXPECT_EQ(r.codigo, 0);
+    // Text 32 names the archive, which exists and holds the 23 pages in order.
+    EXPECT_TRUE(r.saida.contains(QStringLiteral("\"") + zip + QStringLiteral("\""))) << r.saida.toStdString();
+    EXPECT_EQ(Executa(QStringLiteral("unzip"), {QStringLiteral("-tq"), zip}).codigo, 0);
+    const QStringList nomes = Executa(QStringLiteral("unzip"), {QStringLiteral("-Z1"), zip}).saida.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(nomes.size(), 23);
+    EXPECT_EQ(nomes[0], QStringLiteral("Pecas.jpg"));
+    EXPECT_EQ(nomes[11], QStringLiteral("Pecas__12.jpg"));
+    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Pecas.ZIP")});
+}
+
+TEST_F(ReportProgram, MailsThePagesInOrderThroughXdgEmail)
+{
+    const auto& s = Catalogo(QStringLiteral("V"));
+    // A stand-in xdg-email that writes its arguments, one a line.
+    const QString bin = pasta.file(QStringLiteral("bin"));
+    QDir().mkpath(bin);
+    const QString registro = pasta.file(QStringLiteral("args.txt"));
+    tqtest::writeFile(bin + QStringLiteral("/xdg-email"),
+                      QStringLiteral("#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > '%1'\nexit ${XDG_FAKE_EXIT:-0}\n").arg(registro).toUtf8());
+    QFile(bin + QStringLiteral("/xdg-email")).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::WriteOwner);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("PATH"), bin + QStringLiteral(":/usr/bin:/bin"));
+
+    // The 23 figure pages, attached in page order.
+    Resultado r = Saida({dados, QString::number(s.outputAssembly23), QStringLiteral("E"), QStringLiteral("F"), QStringLiteral("255"),
+                         QStringLiteral("-")}, env);
+    EXPECT_EQ(r.codigo, 0) << r.saida.toStdString();
+    QStringList args = QString::fromUtf8(tqtest::readFile(registro)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(args.size(), 46);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("/CAT_TQ_\\d{4}-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d\\.jpg$")).match(args[1]).hasMatch());
+    for (int k = 0; k < 23; ++k) {
+        EXPECT_EQ(args[2 * k], QStringLiteral("--attach"));
+        EXPECT_EQ(args[2 * k + 1], saida::NumeraNomeArquivo(args[1], k + 1));
+        EXPECT_TRUE(QFileInfo::exists(args[2 * k + 1]));
+    }
+
+    // With the box ticked the archive alone; a failing or missing mail
+    // program is reported and the run does not complete.
+    r = Saida({dados, QString::number(s.outputAssembly23), QStringLiteral("E"), QStringLiteral("F"), QStringLiteral("0"),
+               QStringLiteral("-"), QStringLiteral("--zip")}, env);
+    EXPECT_EQ(r.codigo, 0);
+    args = QString::fromUtf8(tqtest::readFile(registro)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(args.size(), 2);
+    EXPECT_TRUE(args[1].endsWith(QStringLiteral(".zip")));
+    EXPECT_EQ(Executa(QStringLiteral("unzip"), {QStringLiteral("-tq"), args[1]}).codigo, 0);
+
+    env.insert(QStringLiteral("XDG_FAKE_EXIT"), QStringLiteral("3"));
+    r = Saida({dados, QString::number(s.outputAssembly23), QStringLiteral("E"), QStringLiteral("F"), QStringLiteral("0"), QStringLiteral("-")}, env);
+    EXPECT_EQ(r.codigo, 1);
+    EXPECT_TRUE(r.saida.startsWith(QStringLiteral("Erro Nº: 57\n"))) << r.saida.toStdString();
+    env.insert(QStringLiteral("PATH"), pasta.file(QStringLiteral("vazio")));
+    r = Saida({dados, QString::number(s.outputAssembly23), QStringLiteral("E"), QStringLiteral("F"), QStringLiteral("0"), QStringLiteral("-")}, env);
+    EXPECT_EQ(r.codigo, 1);
+    EXPECT_TRUE(r.saida.startsWith(QStringLiteral("Erro Nº: 53\n"))) << r.saida.toStdString();
+}
+
+TEST(ReportFiles, BadDrawingsGiveTheirErrors)
+{
+    const auto& s = Catalogo(QStringLiteral("V"));
+    tqtest::TempDir pasta;
+    QDir().mkpath(pasta.file(QStringLiteral("Figuras")));
+    const QByteArray jpeg = tqtest::readFile(s.dataFolder + QStringLiteral("Figuras/FIG_NV2400_01.jpg"));
+    tqtest::writeFile(pasta.file(QStringLiteral("Figuras/CORTADO.JPG")), jpeg.left(jpeg.size() / 2));
+    tqtest::writeFile(pasta.file(QStringLiteral("Figuras/TEXTO.jpg")), "not a picture");
+    tqtest::writeFile(pasta.file(QStringLiteral("fora.jpg")), jpeg);
+    const QString antes = Modulo::gCaminhoDados;
+    Modulo::gCaminhoDados = pasta.pathSlash();
+    struct Caso { QString nome; long erro; };
+    for (const Caso& c : {Caso{QStringLiteral("cortado.jpg"), 481}, Caso{QStringLiteral("TEXTO.jpg"), 481},
+                          Caso{QStringLiteral("NADA.jpg"), 53}, Caso{QStringLiteral("..\\fora.jpg"), 75},
+                          Caso{QStringLiteral("  "), 75}}) {
+        SCOPED_TRACE(c.nome.toStdString());
+        EXPECT_EQ(tqtest::errorNumberOf([&] { saida::CarregaDesenho(c.nome); }), c.erro);
+    }
+    Modulo::gCaminhoDados = antes;
+}

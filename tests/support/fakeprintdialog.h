@@ -1,0 +1,36 @@
+#pragma once
+// A recording print dialog for tests: installed for its lifetime, it counts
+// the dialogs the program would have shown and answers each either with a
+// cancel or with a PDF printer writing `pdfPath` (dpi and paper as set).
+//
+//   tqtest::FakePrintDialogs dialogs(dir.file("out.pdf"), 300);
+//   dialogs.cancel = true;   // the user cancels
+
+#include "platform/desktop/printdialog.h"
+
+namespace tqtest {
+
+class FakePrintDialogs final : public platform::PdfPrintDialog {
+public:
+    explicit FakePrintDialogs(QString pdf = {}, int resolution = 600)
+        : platform::PdfPrintDialog(std::move(pdf), resolution)
+    {
+        platform::setPrintDialogs(this);
+    }
+    ~FakePrintDialogs() override { platform::setPrintDialogs(nullptr); }
+    FakePrintDialogs(const FakePrintDialogs&) = delete;
+    FakePrintDialogs& operator=(const FakePrintDialogs&) = delete;
+
+    bool Show(QPrinter& printer) override
+    {
+        ++shown;
+        if (cancel)
+            return false;
+        return platform::PdfPrintDialog::Show(printer);
+    }
+
+    int shown = 0;
+    bool cancel = false;
+};
+
+}  // namespace tqtest

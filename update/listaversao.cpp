@@ -1,0 +1,114 @@
+#include "update/listaversao.h"
+
+#include "platform/base/error.h"
+#include "update/scriptatualizacao.h"
+
+#include <limits>
+
+namespace Atualizacao {
+namespace {
+
+const QString kFonte = QStringLiteral("ListVersao");
+constexpr qint64 kMaiorTamanho = qint64(1) << 53;
+constexpr qint64 kSaturado = std::numeric_limits<qint64>::max();
+
+QString Aspas(const QString& s) { return QLatin1Char('"') + s + QLatin1Char('"'); }
+
+QString Onde(const QString& lista, int linha)
+{
+    return QStringLiteral("Lista de atualização %1, linha %2").arg(Aspas(lista)).arg(linha);
+}
+
+qint64 LeTamanho(const QString& campo, const QString& lista, int linha)
+{
+    const QString t = campo.trimmed();
+    bool digitos = !t.isEmpty();
+    for (qsizetype i = 0; i < t.size() && digitos; ++i) {
+        const QChar c = t.at(i);
+        digitos = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (i == 0 && c == QLatin1Char('+') && t.size() > 1);
+    }
+    if (!digitos)
+        throw platform::Error(platform::errors::TypeMismatch,
+                              Onde(lista, linha) + QStringLiteral(": o tamanho %1 não é um número inteiro de bytes.")
+                                  .arg(Aspas(campo)),
+                              kFonte);
+    bool ok = false;
+    const qint64 v = t.toLongLong(&ok);
+    if (!ok || v > kMaiorTamanho)
+        throw platform::Error(platform::errors::Overflow,
+                              Onde(lista, linha) + QStringLiteral(": o tamanho %1 é grande demais.").arg(Aspas(campo)),
+                              kFonte);
+    return v;
+}
+
+}  // namespace
+
+QString ChaveNome(const QString& nome) { return nome.trimmed().toUpper(); }
+
+bool PareceHtml(const QString& texto)
+{
+    // The first non-blank characters of the body, past a byte-order mark.
+    qsizetype i = 0;
+    while (i < texto.size() && (texto.at(i).isSpace() || texto.at(i) == QChar(0xFEFF)))
+        ++i;
+    if (i >= texto.size() || texto.at(i) != QLatin1Char('<'))
+        return false;
+    const QString inicio = texto.mid(i, 16).toLower();
+    for (const char* marca : {"<!doctype", "<html", "<head", "<body", "<title", "<?xml", "<!--", "<meta", "<p>", "<h1"})
+        if (inicio.startsWith(QLatin1String(marca)))
+            return true;
+    return false;
+}
+
+std::vector<LinhaLista> LeListaVersao(const QString& texto, const QString& nomeLista)
+{
+    if (PareceHtml(texto))
+        throw platform::Error(platform::errors::TypeMismatch,
+                              QStringLiteral("A lista de atualização %1 recebida é uma página HTML, não uma lista de "
+                                             "arquivos.")
+                                  .arg(Aspas(nomeLista)),
+                              kFonte);
+    std::vector<LinhaLista> linhas;
+    const QStringList partes = DivideLinhasScript(texto);
+    for (qsizetype n = 0; n < partes.size(); ++n) {
+        const QString& l = partes[n];
+        if (l.trimmed().isEmpty())
+            continue;
+        const int numero = static_cast<int>(n + 1);
+        const QStringList campos = l.split(QLatin1Char(';'));
+        if (campos.size() < 3)
+            throw platform::Error(9,
+                                  Onde(nomeLista, numero)
+                                      + QStringLiteral(": a linha %1 não tem os três campos tipo;nome;tamanho.")
+                                            .arg(Aspas(l)),
+                                  kFonte);
+        LinhaLista linha;
+        linha.Tipo = campos[0].left(3).leftJustified(3, QLatin1Char(' '));
+        linha.Nome = campos[1];
+        linha.Tamanho = LeTamanho(campos[2], nomeLista, numero);
+        linha.Linha = numero;
+        linhas.push_back(std::move(linha));
+    }
+    return linhas;
+}
+
+void ListaEntradas::Acrescenta(const std::vector<LinhaLista>& linhas)
+{
+    for (const LinhaLista& l : linhas) {
+        const QString chave = ChaveNome(l.Nome);
+        const auto achada = m_indice.constFind(chave);
+        if (achada != m_indice.constEnd()) {
+            EntradaAtualizacao& e = m_entradas[*achada];
+            e.Tipo = l.Tipo;
+            if (m_soma != kSaturado)
+                m_soma -= e.Tamanho;
+            e.Tamanho = l.Tamanho;
+        } else {
+            m_indice.insert(chave, m_entradas.size());
+            m_entradas.push_back({l.Tipo, l.Nome, l.Tamanho});
+        }
+        m_soma = m_soma > kSaturado - l.Tamanho ? kSaturado : m_soma + l.Tamanho;
+    }
+}
+
+}  // namespace Atualizacao

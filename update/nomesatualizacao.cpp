@@ -1,0 +1,206 @@
+#include "update/nomesatualizacao.h"
+
+#include "core/database.h"
+#include "core/globals.h"
+#include "platform/base/error.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <unistd.h>
+
+namespace Atualizacao {
+namespace {
+
+const QString kFonte = QStringLiteral("VerificaNomeAtualizacao");
+constexpr long kNomeInvalido = 52;   // "Bad file name or number"
+constexpr long kForaDaPasta = 75;    // "Path/File access error"
+constexpr long kProibido = platform::errors::PermissionDenied;
+
+QString ComBarra(QString p)
+{
+    if (!p.isEmpty() && !p.endsWith(QLatin1Char('/')))
+        p += QLatin1Char('/');
+    return p;
+}
+
+// The real path of a folder (links followed); the path as given when it
+// does not exist.
+QString Real(const QString& pasta)
+{
+    QString p = pasta;
+    while (p.size() > 1 && p.endsWith(QLatin1Char('/')))
+        p.chop(1);
+    const QString c = QFileInfo(p).canonicalFilePath();
+    return c.isEmpty() ? p : c;
+}
+
+bool Dentro(const QString& caminho, const QString& pasta)
+{
+    return caminho == pasta || caminho.startsWith(pasta + QLatin1Char('/'));
+}
+
+bool Existe(const QString& caminho)
+{
+    const QFileInfo fi(caminho);
+    return fi.exists() || fi.isSymLink();
+}
+
+bool Gravavel(const QString& pasta) { return ::access(QFile::encodeName(pasta).constData(), W_OK | X_OK) == 0; }
+
+[[noreturn]] void Recusa(long numero, const QString& nome, const QString& motivo)
+{
+    throw platform::Error(numero,
+                          QStringLiteral("O arquivo de atualização \"%1\" foi recusado: %2. Nada foi baixado nem "
+                                         "alterado.")
+                              .arg(nome, motivo),
+                          kFonte);
+}
+
+}  // namespace
+
+QString VerificacaoNomes::Normaliza(const QString& nome)
+{
+    QString n = nome;
+    n.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    qsizetype inicio = 0, fim = n.size();
+    while (inicio < fim && n.at(inicio) == QLatin1Char(' '))
+        ++inicio;
+    while (fim > inicio && n.at(fim - 1) == QLatin1Char(' '))
+        --fim;
+    return n.mid(inicio, fim - inicio);
+}
+
+VerificacaoNomes::VerificacaoNomes(QString pastaDados, QString pastaPrograma, QStringList outrosVivos)
+    : m_dados(ComBarra(std::move(pastaDados))), m_programa(ComBarra(std::move(pastaPrograma)))
+{
+    m_dadosReal = Real(m_dados);
+    const QString dados = m_dadosReal + QLatin1Char('/');
+    for (const QString& banco : {Modulo::NomeArquivoCatalogo(), Modulo::NomeArquivoAuxiliar(), Modulo::NomeArquivoBloqueio()})
+        for (const char* sufixo : {"", "-journal", "-wal", "-shm"})
+            m_vivos << (dados + banco + QLatin1String(sufixo)).toUpper();
+    m_vivos << (dados + QLatin1String(kRegistroAtualizacao)).toUpper();
+    const QString programa = Real(m_programa) + QLatin1Char('/');
+    m_vivos << (programa + QLatin1String(kProgramaCatalogo)).toUpper();
+    for (const QString& outro : outrosVivos) {
+        const QFileInfo fi(outro);
+        m_vivos << (Real(fi.absolutePath()) + QLatin1Char('/') + fi.fileName()).toUpper();
+    }
+    m_preparacao << (dados + QLatin1String(kPastaPreparacao)).toUpper()
+                 << (programa + QLatin1String(kPastaPreparacao)).toUpper();
+}
+
+QString VerificacaoNomes::localiza(const QString& pasta, const QString& elemento)
+{
+    if (Existe(pasta + elemento))
+        return elemento;
+    auto conteudo = m_conteudo.constFind(pasta);
+    if (conteudo == m_conteudo.constEnd()) {
+        QHash<QString, QString> nomes;
+        const QStringList lista =
+            QDir(pasta).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+        for (const QString& n : lista)
+            nomes.insert(n.toUpper(), n);  // the first in name order wins
+        conteudo = m_conteudo.insert(pasta, nomes);
+    }
+    return conteudo->value(elemento.toUpper());
+}
+
+bool VerificacaoNomes::vivo(const QString& pasta, const QString& arquivo) const
+{
+    const QString real = Real(pasta).toUpper();
+    for (const QString& p : m_preparacao)
+        if (Dentro(real, p) || real + QLatin1Char('/') + arquivo.toUpper() == p)
+            return true;
+    return m_vivos.contains(real + QLatin1Char('/') + arquivo.toUpper());
+}
+
+DestinoEntrada VerificacaoNomes::Verifica(const QString& nome, bool somenteForma)
+{
+    for (const QChar c : nome)
+        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F))
+            Recusa(kNomeInvalido, nome, QStringLiteral("o nome tem um caractere de controle"));
+    const QString n = Normaliza(nome);
+    if (n.isEmpty())
+        Recusa(kNomeInvalido, nome, QStringLiteral("o nome está vazio"));
+    if (n.startsWith(QLatin1Char('/')))
+        Recusa(kNomeInvalido, nome, QStringLiteral("o nome é um caminho absoluto"));
+    if (n.size() >= 2 && n.at(1) == QLatin1Char(':'))
+        Recusa(kNomeInvalido, nome, QStringLiteral("o nome começa com uma letra de unidade"));
+    const QStringList elementos = n.split(QLatin1Char('/'));
+    for (const QString& e : elementos) {
+        if (e.trimmed().isEmpty())
+            Recusa(kNomeInvalido, nome, QStringLiteral("o nome tem uma parte vazia"));
+        if (e == QLatin1String(".") || e == QLatin1String(".."))
+            Recusa(kNomeInvalido, nome, QStringLiteral("o nome tem uma parte \"%1\"").arg(e));
+    }
+    DestinoEntrada destino;
+    if (somenteForma)
+        return destino;
+
+    if (elementos.size() == 1 && n.compare(QLatin1String(kProgramaPendente), Qt::CaseInsensitive) == 0) {
+        // The pending program: the launcher takes it from the program folder.
+        destino.programaPendente = true;
+        destino.pasta = m_programa;
+        destino.caminho = m_programa + QLatin1String(kProgramaPendente);
+        if (!QFileInfo(m_programa).isDir() || !Gravavel(m_programa))
+            Recusa(kProibido, nome, QStringLiteral("a pasta do programa não pode ser gravada"));
+        if (QFileInfo(destino.caminho).isDir())
+            Recusa(kNomeInvalido, nome, QStringLiteral("o nome é de uma pasta"));
+        return destino;
+    }
+
+    QString atual = m_dados;
+    QString existente = m_dados;  // the deepest folder that exists
+    for (qsizetype i = 0; i + 1 < elementos.size(); ++i) {
+        const QString& e = elementos[i];
+        const QString chave = (atual + e).toUpper();
+        if (const auto planejada = m_planejadas.constFind(chave); planejada != m_planejadas.constEnd()) {
+            if (!Existe(*planejada))
+                destino.pastasNovas << *planejada;
+            atual = *planejada + QLatin1Char('/');
+            continue;
+        }
+        const QString achado = destino.pastasNovas.isEmpty() ? localiza(atual, e) : QString();
+        if (!achado.isEmpty()) {
+            if (!QFileInfo(atual + achado).isDir())
+                Recusa(kNomeInvalido, nome, QStringLiteral("\"%1\" não é uma pasta").arg(achado));
+            atual += achado + QLatin1Char('/');
+            existente = atual;
+            continue;
+        }
+        m_planejadas.insert(chave, atual + e);
+        destino.pastasNovas << atual + e;
+        atual += e + QLatin1Char('/');
+    }
+
+    const QString& ultimo = elementos.last();
+    QString arquivo = ultimo;
+    const QString chave = (atual + ultimo).toUpper();
+    if (const auto planejado = m_planejadas.constFind(chave); planejado != m_planejadas.constEnd()) {
+        arquivo = QFileInfo(*planejado).fileName();
+    } else if (destino.pastasNovas.isEmpty()) {
+        const QString achado = localiza(atual, ultimo);
+        if (!achado.isEmpty())
+            arquivo = achado;
+    }
+    m_planejadas.insert(chave, atual + arquivo);
+    destino.pasta = atual;
+    destino.caminho = atual + arquivo;
+    if (QFileInfo(destino.caminho).isDir())
+        Recusa(kNomeInvalido, nome, QStringLiteral("o nome é de uma pasta"));
+
+    // The real folder that receives the file, or the one the new folders go in.
+    const QString real = Real(existente);
+    if (!Dentro(real, m_dadosReal))
+        Recusa(kForaDaPasta, nome, QStringLiteral("o arquivo ficaria fora da pasta de dados"));
+    if (!Gravavel(existente))
+        Recusa(kProibido, nome, QStringLiteral("a pasta \"%1\" não pode ser gravada").arg(real));
+    if (vivo(destino.pastasNovas.isEmpty() ? atual : existente,
+             destino.pastasNovas.isEmpty() ? arquivo : QFileInfo(destino.pastasNovas.first()).fileName()))
+        Recusa(kProibido, nome, QStringLiteral("o arquivo está em uso pelo programa"));
+    return destino;
+}
+
+}  // namespace Atualizacao
