@@ -1,13 +1,14 @@
 #include "comparison/exportacaolista.h"
 
-#include "core/arquivosaida.h"
 #include "core/dates.h"
 #include "core/files.h"
 #include "core/globals.h"
 #include "core/texts.h"
+#include "output/report/arquivos.h"
 #include "platform/base/atomicfile.h"
 #include "platform/base/codepage.h"
 #include "platform/base/doevents.h"
+#include "platform/desktop/mail.h"
 #include "platform/desktop/messagebox.h"
 
 #include <QCoreApplication>
@@ -123,16 +124,17 @@ void GeraArquivoTextoLista(const QString& NomeArquivo, const RecordsetPtr& Lista
         Modulo::LevantaErroArquivo(erro, NomeArquivo);
 }
 
-QString GeraArquivoLista(const RecordsetPtr& Lista, Modulo::DialogoArquivo& Dialogo, QWidget* Pai,
-                         const QString& TextoDataEmissao, const QDateTime& Momento)
+QString GeraArquivoLista(const RecordsetPtr& Lista, const PerguntaArquivo& Dialogo, const QString& TextoDataEmissao,
+                         const QDateTime& Momento)
 {
     if (!Lista || Lista->EOF_()) {
         mensagemListaVazia();
         return {};
     }
-    const QString caminho = Dialogo.Mostra(Modulo::MontaNomeArquivo(QStringLiteral("TXT"), Momento), Pai);
-    if (caminho.isEmpty())
+    const std::optional<QString> aceito = Dialogo(saida::MontaNomeArquivo(QStringLiteral("TXT"), Modulo::gEdicao, Momento));
+    if (!aceito || aceito->isEmpty())
         return {};
+    const QString caminho = *aceito;
     platform::DoEvents();
     {
         Ampulheta ampulheta;
@@ -151,10 +153,10 @@ QString EnviaEmailLista(const RecordsetPtr& Lista, const QString& TextoDataEmiss
     }
     Ampulheta ampulheta;
     const QString caminho = Modulo::ObtemPastaSistema(QStringLiteral("TEMP"), true) +
-                            Modulo::MontaNomeArquivo(QStringLiteral("TXT"), Momento);
+                            saida::MontaNomeArquivo(QStringLiteral("TXT"), Modulo::gEdicao, Momento);
     GeraArquivoTextoLista(caminho, Lista, TextoDataEmissao);
     platform::DoEvents();
-    Modulo::EnviaEmail(caminho, QStringLiteral("|"));
+    platform::mailer().SendDocuments({caminho});
     return caminho;
 }
 

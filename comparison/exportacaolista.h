@@ -31,13 +31,9 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+#include <optional>
 #include <vector>
-
-class QWidget;
-
-namespace Modulo {
-class DialogoArquivo;
-}
 
 namespace Comparacao {
 
@@ -68,17 +64,23 @@ std::vector<LinhaArquivoLista> LeLinhasLista(const platform::dao::RecordsetPtr& 
 void GeraArquivoTextoLista(const QString& NomeArquivo, const platform::dao::RecordsetPtr& Lista,
                            const QString& TextoDataEmissao, const QString& Idioma = {}, const QString& Edicao = {});
 
+// The detail window's save dialog, set up for "TXT" (its title, first
+// folder and filter: saida::PedidoArquivo), asked with a proposed bare file
+// name: the path the user accepted, or nothing when the user cancelled.
+using PerguntaArquivo = std::function<std::optional<QString>(const QString& NomeProposto)>;
+
 // imgGerarArquivo_Click: an empty list shows text 16 and "." (critical,
 // titled text 19); otherwise the dialog proposes MontaNomeArquivo("TXT") (a
 // cancel ends silently), the file is written under the hourglass and text
 // 32 names it (information).  Returns the path written, "" when none.
-QString GeraArquivoLista(const platform::dao::RecordsetPtr& Lista, Modulo::DialogoArquivo& Dialogo, QWidget* Pai,
+QString GeraArquivoLista(const platform::dao::RecordsetPtr& Lista, const PerguntaArquivo& Dialogo,
                          const QString& TextoDataEmissao, const QDateTime& Momento = QDateTime::currentDateTime());
 
 // imgEnviarEmail_Click: an empty list shows text 16 and "."; otherwise the
 // file is written into the private temporary folder under
-// MontaNomeArquivo("TXT") and mailed (Modulo::EnviaEmail); it stays there.
-// Returns the path written, "" when none.
+// MontaNomeArquivo("TXT") and handed to the mail program
+// (platform/desktop/mail.h); it stays there.  Returns the path written, ""
+// when none.
 QString EnviaEmailLista(const platform::dao::RecordsetPtr& Lista, const QString& TextoDataEmissao,
                         const QDateTime& Momento = QDateTime::currentDateTime());
 

@@ -9,7 +9,7 @@
 #include "comparison/listacarrinho.h"
 
 #include "cmpfixture.h"
-#include "core/arquivosaida.h"
+#include "output/report/arquivos.h"
 #include "core/dates.h"
 #include "core/errorbox.h"
 #include "core/files.h"
@@ -166,29 +166,34 @@ TEST_F(CartExport, GenerateFileThroughTheDialog)
     Open(QStringLiteral("V"));
     tqtest::FakeSaveDialogs dialogs;
     tqtest::FakeMessageBoxes boxes;
-    Modulo::DialogoArquivo dialogo;
-    dialogo.Configura(QStringLiteral("TXT"));
+    // The detail window's dialog set up for "TXT", as the window shows it.
+    const PerguntaArquivo dialogo = [](const QString& nome) -> std::optional<QString> {
+        const QString path = platform::saveDialogs().GetSaveFileName(
+            {Modulo::ObtemTexto(19) + QStringLiteral(" - ") + Modulo::ObtemTexto(20), platform::saveDialogFolder(), nome,
+             saida::FiltroArquivo(QStringLiteral("TXT"))},
+            nullptr);
+        return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
+    };
 
     // An empty list: text 16, no dialog.
-    EXPECT_TRUE(GeraArquivoLista(List(), dialogo, nullptr, IssueDate(), kMomento).isEmpty());
+    EXPECT_TRUE(GeraArquivoLista(List(), dialogo, IssueDate(), kMomento).isEmpty());
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.last().text, QStringLiteral("Nenhum Item Selecionado."));
     EXPECT_TRUE(dialogs.requests.empty());
 
     // Cancelled: nothing written, nothing said.
     Fill();
-    EXPECT_TRUE(GeraArquivoLista(List(), dialogo, nullptr, IssueDate(), kMomento).isEmpty());
+    EXPECT_TRUE(GeraArquivoLista(List(), dialogo, IssueDate(), kMomento).isEmpty());
     ASSERT_EQ(dialogs.requests.size(), 1u);
     EXPECT_EQ(dialogs.requests[0].fileName, QStringLiteral("CAT_TQ_2024-05-01_14-03-09.txt"));
     EXPECT_EQ(dialogs.requests[0].title, QStringLiteral("Razovovu TQ - Vizureru - Gerar Arquivo"));
     EXPECT_EQ(dialogs.requests[0].filter, QStringLiteral("TXT (*.txt)|*.txt"));
-    EXPECT_EQ(dialogs.requests[0].folder, platform::saveDialogFolder());
     EXPECT_EQ(boxes.shown.size(), 1u);
 
     // Accepted: the file, then text 32 naming it.
     const QString path = m_out.file(QStringLiteral("escolhido.txt"));
     dialogs.answers.push_back(path);
-    EXPECT_EQ(GeraArquivoLista(List(), dialogo, nullptr, IssueDate(), kMomento), path);
+    EXPECT_EQ(GeraArquivoLista(List(), dialogo, IssueDate(), kMomento), path);
     EXPECT_EQ(tqtest::readFile(path), MontaArquivoTextoLista(LeLinhasLista(List()), IssueDate()));
     EXPECT_EQ(boxes.last().text, QStringLiteral("Arquivo \"%1\" gerado com sucesso.").arg(path));
     EXPECT_EQ(boxes.last().icon(), platform::vbInformation);
