@@ -179,9 +179,17 @@ void AtualizaGridComparacao(ContextoComparacao& c, const QString& CodigoComponen
         *c.tagFiltro = QString::number(Filtro);
     QString semTabela;
     QString& tabela = c.tabela ? *c.tabela : semTabela;
-    if (Recriar)
-        ConstroiTabelaComparacao(c.catalogo, c.wsAuxiliar, c.auxiliar, c.codigoPeca, c.codigoPecaComparacao, c.idioma,
-                                 tabela);
+    if (Recriar) {
+        try {
+            ConstroiTabelaComparacao(c.catalogo, c.wsAuxiliar, c.auxiliar, c.codigoPeca, c.codigoPecaComparacao,
+                                     c.idioma, tabela);
+        } catch (...) {
+            // The list keeps no rows of a table that is gone.
+            if (c.dataControl)
+                c.dataControl->SetRecordset({});
+            throw;
+        }
+    }
     if (!c.dataControl)
         return;
     if (c.analisarScroll)

@@ -115,7 +115,8 @@ struct ContextoComparacao {
 };
 
 // frmTQ1.AtualizaGridComparacao: stores the order and the filter; with
-// Recriar builds the table (ConstroiTabelaComparacao); then binds the data
+// Recriar builds the table (ConstroiTabelaComparacao; when that fails the
+// data control is left without a recordset and the error raised); then binds the data
 // control to FonteComparacao on the auxiliary database and refreshes it.
 // With a component code the row of that component becomes current and the
 // list is redrawn; without one the list is redrawn only with Atualizar.

@@ -14,7 +14,7 @@ const QString kSource = QStringLiteral("EnviaEmail");
 
 // How long SendDocuments waits for xdg-email to report.  Some mail programs
 // keep it waiting until the message window is closed: that is a success.
-constexpr int kMailWaitMs = 8000;
+constexpr int kMailWaitMs = 5000;
 
 // What xdg-email's exit codes mean.
 QString exitReason(int code)

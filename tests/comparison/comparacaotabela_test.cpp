@@ -252,6 +252,26 @@ TEST_F(ComparisonTable, AFailingInsertLeavesNoTable)
     EXPECT_TRUE(CmpTables().isEmpty()) << "the previous table dropped, the new one rolled back";
     EXPECT_FALSE(Modulo::gWsAuxiliar->InTransaction());
     EXPECT_EQ(Build(s.comparisonFirst, s.comparisonSecond), 14) << "the next build works";
+
+    // Through the list's routine: the list is left without rows.
+    DataControl dtc;
+    ContextoComparacao c;
+    c.catalogo = Modulo::gDbDazadize;
+    c.wsAuxiliar = Modulo::gWsAuxiliar;
+    c.auxiliar = Modulo::gDbAuxiliar;
+    c.idioma = QStringLiteral("P");
+    c.codigoPeca = s.comparisonFirst;
+    c.codigoPecaComparacao = s.comparisonSecond;
+    c.tabela = &m_tabela;
+    c.dataControl = &dtc;
+    AtualizaGridComparacao(c, QString(), kFiltroTodos, kOrdemNumero, false, false);
+    ASSERT_TRUE(dtc.Recordset());
+    remaining = 3;
+    sqlite3_set_authorizer(Modulo::gDbAuxiliar->nativeHandle(), RefuseInsert, &remaining);
+    EXPECT_THROW(AtualizaGridComparacao(c, QString(), kFiltroTodos, kOrdemNumero, true, false), platform::Error);
+    sqlite3_set_authorizer(Modulo::gDbAuxiliar->nativeHandle(), nullptr, nullptr);
+    EXPECT_FALSE(dtc.Recordset());
+    EXPECT_TRUE(m_tabela.isEmpty());
 }
 
 }  // namespace
