@@ -81,6 +81,9 @@ TEST_F(InsertShapes, ErrorsAreTheGeneralPathsErrors)
                   JetError::DuplicateKey);
         EXPECT_EQ(tqtest::errorNumberOf([&] { db->Execute(QStringLiteral("INSERT INTO Nada (Codigo) VALUES (1)")); }),
                   JetError::NoSuchTable);
+        // The field properties' check: a text field refuses a zero-length string.
+        EXPECT_EQ(tqtest::errorNumberOf([&] { db->Execute(QStringLiteral("INSERT INTO T (Codigo, Nome) VALUES (5, '')")); }),
+                  JetError::ZeroLength);
         EXPECT_EQ(tqtest::errorNumberOf([&] { db->Execute(QStringLiteral("INSERT INTO T (Codigo, Nome) VALUES (2, 'b'")); }),
                   tqtest::errorNumberOf([&] { dbs[1]->Execute(QStringLiteral("INSERT INTO T (Codigo, Nome) VALUES (2, 'b'")); }));
         // A table dropped and made again with other columns takes the same shape.
