@@ -477,6 +477,4 @@ private:
     // The wheel's distance not yet turned into a step (touchpads send
     // fractions of a notch).
     int m_rodaAcumulada = 0;
-    const QWheelEvent* m_ultimoEventoRoda = nullptr;
-    quint64 m_ultimoTempoRoda = 0;
 };

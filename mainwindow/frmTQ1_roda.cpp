@@ -37,11 +37,9 @@ long frmTQ1::WindowProc(QWidget* hWnd, int iMsg, QEvent* evento)
     if (iMsg != MSubclass::WM_MOUSEWHEEL || !gRodaAtiva || gAlvoRodaNome.isEmpty())
         return 0;
     auto* roda = static_cast<QWheelEvent*>(evento);
-    // However Qt delivers one turn, it counts once.
-    if (roda == m_ultimoEventoRoda && roda->timestamp() == m_ultimoTempoRoda)
-        return 0;
-    m_ultimoEventoRoda = roda;
-    m_ultimoTempoRoda = roda->timestamp();
+    // The turn is taken here: Qt hands it to no other widget, so one turn
+    // never counts twice.
+    roda->accept();
     try {
         if (!CursorSobreJanela(gAlvoRoda, roda->globalPosition().toPoint())) {
             DefineAlvoRoda(QString());

@@ -420,3 +420,58 @@ TEST_F(JanelaInicial, ReadOnlyDataFolder)
     QFile::setPermissions(pasta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EsperaFalhaLimpa(pasta);
 }
+
+TEST_F(JanelaInicial, EndToEndWithTheMouse)
+{
+    const QString pasta = CopiaCatalogo();
+    frmInicial* f = Abre(pasta);
+    ASSERT_TRUE(f->Form_Load());
+    f->show();
+    QTest::mouseMove(f->imgPortugues, QPoint(3, 3));
+    EXPECT_FALSE(f->imgPortuguesSelecionada->isHidden());
+    QTest::mouseClick(f->imgPortugues, Qt::LeftButton);
+    QPointer<frmTQ1> p;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* j = qobject_cast<frmTQ1*>(w))
+            p = j;
+    ASSERT_TRUE(p);
+    const QString carrinho = Modulo::gTabelaCarrinho;
+    ASSERT_FALSE(carrinho.isEmpty());
+
+    // The start screen.
+    EXPECT_EQ(p->mHistoricoTelas, QStringLiteral("0"));
+    EXPECT_TRUE(p->pctTela[0]->isVisible());
+    EXPECT_FALSE(p->imgPesquisa0->Picture().isNull());
+    // The presentation from the toolbar: Forward, Forward, Back, Home.
+    QTest::mouseClick(p->imgApresentacao, Qt::LeftButton);
+    EXPECT_TRUE(p->pctTela[6]->isVisible());
+    QTest::mouseClick(p->imgAvancar, Qt::LeftButton);
+    QTest::mouseClick(p->imgAvancar, Qt::LeftButton);
+    EXPECT_EQ(p->mHistoricoTelas, QStringLiteral("0666"));
+    EXPECT_FALSE(p->imgAvancar->isVisible());
+    QTest::mouseClick(p->imgVoltar, Qt::LeftButton);
+    EXPECT_EQ(p->pctTela[6]->Tag(), QStringLiteral("2"));
+    QTest::mouseClick(p->imgInicio, Qt::LeftButton);
+    EXPECT_EQ(p->mHistoricoTelas, QStringLiteral("0"));
+    EXPECT_FALSE(p->pctTela[6]->isVisible());
+    EXPECT_TRUE(p->pctTela[0]->isVisible());
+    // The pump tables and back.
+    QTest::mouseClick(p->imgBombas, Qt::LeftButton);
+    EXPECT_TRUE(p->pctTela[7]->isVisible());
+    EXPECT_FALSE(p->pctTela[7]->Picture().isNull());
+    QTest::mouseClick(p->imgVoltar, Qt::LeftButton);
+    EXPECT_EQ(p->mHistoricoTelas, QStringLiteral("0"));
+    EXPECT_FALSE(p->pctTela[7]->isVisible());
+    EXPECT_EQ(Modulo::PonteiroTela(), Modulo::vbDefault);
+
+    // Exit: the cart table goes, the closing window comes.
+    QTest::mouseClick(p->imgSair, Qt::LeftButton);
+    EXPECT_EQ(creditos, 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(p.isNull());
+    Modulo::WorkspacePtr ws = platform::dao::DBEngine::CreateWorkspace(QStringLiteral("t"));
+    Modulo::DatabasePtr db = ws->OpenDatabase(pasta + Modulo::NomeArquivoAuxiliar());
+    EXPECT_FALSE(Modulo::TabelaExiste(db, carrinho));
+    Modulo::FechaBanco(ws, db);
+    EXPECT_TRUE(caixas.shown.empty());
+}
