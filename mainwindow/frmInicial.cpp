@@ -219,9 +219,11 @@ frmTQ1* frmInicial::IniciaDazadize(const QString& Idioma)
     QPointer<frmTQ1> principal;
     try {
         AbreBancoDazadize(gWsDazadize, QStringLiteral("gWS"), gDbDazadize, true);
-        Inicio::CriaTabelaTipoPeca(gEdicao);
         AbreBancoAuxiliar(gWsAuxiliar, gDbAuxiliar);
         gTabelaCarrinho = CriaTabelaLista(gDbAuxiliar);
+        // The part-type table once the run's own databases stand, so that a
+        // start-up that fails writes nothing into the catalogue.
+        Inicio::CriaTabelaTipoPeca(gEdicao);
         gIdioma = Idioma.left(1);
         QGuiApplication::setApplicationDisplayName(ObtemTituloPrograma());
 

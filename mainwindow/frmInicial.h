@@ -5,10 +5,11 @@
 // reads the configuration and the data folder ("Caminho.txt") and shows one
 // 800 x 600 picture with three language choices.  A click on a language runs
 // the start-up sequence (IniciaDazadize): the catalogue read-only for the
-// run, the part-type table when missing, the auxiliary database and the run's
-// cart table, the detail window loaded once with the empty request, then the
-// main window frmTQ1 at the start window's place; the start window then
-// unloads.
+// run, the auxiliary database and the run's cart table, the part-type table
+// when missing (after the run's databases, so that a failed start writes
+// nothing into the catalogue), the detail window loaded once with the empty
+// request, then the main window frmTQ1 at the start window's place; the start
+// window then unloads.
 //
 // Failures end the program with a non-zero exit code after a box: the start
 // word (error -3, text 97), the load (the box of text 21, the number and the

@@ -91,10 +91,10 @@ void frmTQ1::EscondeApresentacao()
 
 void frmTQ1::ProximaPaginaApresentacao()
 {
+    // The last page has no next one (its Forward button is hidden).
     const int pagina = pctTela[6]->Tag().toInt();
     if (pagina >= 3)
         return;
-    Ampulheta ampulheta;
     EscondeApresentacao();
     MostraApresentacao(static_cast<quint8>(pagina + 1), false);
 }
@@ -134,6 +134,10 @@ void frmTQ1::EscondeBombas()
 
 void frmTQ1::imgAvancar_Click()
 {
+    // Forward's common frame: pending messages run, the hourglass, the
+    // branch of the current screen, the default pointer.
+    platform::DoEvents();
+    Ampulheta ampulheta;
     const int tela = CodigoTelaAtual();
     if (tela == 6) {
         ProximaPaginaApresentacao();

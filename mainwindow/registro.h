@@ -87,8 +87,10 @@ struct RegistroTQ1 {
     RotinaSimNao EfeitoCarrinho;
 
     // ---- Handlers of the frame's buttons that other screens own --------
-    // Forward by screen code (index 0 to 9).  Screen 6 (the presentation's
-    // next page) is the frame's own; its slot is not read.
+    // Forward by screen code (index 0 to 9), run inside Forward's common
+    // frame (pending messages run, the hourglass, the default pointer after
+    // the slot).  Screen 6 (the presentation's next page) is the frame's own;
+    // its slot is not read.
     std::array<Rotina, 10> imgAvancar_Click;
     // The Figure button of the components table.
     Rotina imgFigura_Click;

@@ -93,6 +93,7 @@ protected:
         const QString destino = m_copia.pathSlash();
         for (const QString& nome : QDir(s.dataFolder).entryList(QDir::Files))
             QFile::copy(s.dataFolder + nome, destino + nome);
+        m_listasAntes = TabelasCarrinho(destino);
         return destino;
     }
 
@@ -101,6 +102,24 @@ protected:
         frmInicial::setPastaPrograma(pastaPrograma);
         inicial = new frmInicial;
         return inicial;
+    }
+
+    // The cart tables of the auxiliary database of a folder.
+    static int TabelasCarrinho(const QString& pasta)
+    {
+        int n = -1;
+        sqlite3* db = nullptr;
+        if (sqlite3_open_v2(QString(pasta + QStringLiteral("DAZADIZEAUX.MDB")).toUtf8().constData(), &db,
+                            SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+            sqlite3_stmt* st = nullptr;
+            if (sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_master WHERE name LIKE 'Lista_%'", -1, &st,
+                                   nullptr) == SQLITE_OK &&
+                sqlite3_step(st) == SQLITE_ROW)
+                n = sqlite3_column_int(st, 0);
+            sqlite3_finalize(st);
+        }
+        sqlite3_close(db);
+        return n;
     }
 
     // The start-up sequence failed cleanly: one box, the program ends with a
@@ -116,23 +135,15 @@ protected:
         EXPECT_TRUE(Modulo::gTabelaCarrinho.isEmpty());
         for (QWidget* w : QApplication::topLevelWidgets())
             EXPECT_EQ(qobject_cast<frmTQ1*>(w), nullptr);
-        // No cart table was left in the auxiliary database.
-        sqlite3* db = nullptr;
-        if (sqlite3_open_v2(QString(pasta + QStringLiteral("DAZADIZEAUX.MDB")).toUtf8().constData(), &db,
-                            SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-            sqlite3_stmt* st = nullptr;
-            if (sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_master WHERE name LIKE 'Lista_%'", -1, &st,
-                                   nullptr) == SQLITE_OK &&
-                sqlite3_step(st) == SQLITE_ROW) {
-                EXPECT_EQ(sqlite3_column_int(st, 0), 0);
-            }
-            sqlite3_finalize(st);
+        // No cart table was left in the auxiliary database (when it is one).
+        if (const int n = TabelasCarrinho(pasta); n >= 0) {
+            EXPECT_EQ(n, m_listasAntes);
         }
-        sqlite3_close(db);
     }
 
     QPointer<frmInicial> inicial;
     QList<int> saidas;
+    int m_listasAntes = 0;
     TempDir m_copia;
 };
 
@@ -379,14 +390,24 @@ TEST_F(JanelaInicial, CatalogueLockedByAnotherProgram)
     EsperaFalhaLimpa(pasta);
 }
 
-TEST_F(JanelaInicial, NoCartTableInADamagedAuxiliaryDatabase)
+TEST_F(JanelaInicial, NoCartTableInADamagedAuxiliaryDatabaseAndNothingWrittenToTheCatalogue)
 {
     const QString pasta = CopiaCatalogo();
+    Modulo::gCaminhoDados = pasta;
+    {
+        Modulo::WorkspacePtr ws;
+        Modulo::DatabasePtr db;
+        Modulo::AbreBancoDazadize(ws, QStringLiteral("w"), db, false);
+        db->Execute(QStringLiteral("DROP TABLE TIPOPECA"));
+        Modulo::FechaBanco(ws, db);
+    }
     tqtest::writeFile(pasta + QStringLiteral("DAZADIZEAUX.MDB"), QByteArray(4096, 'y'));
     frmInicial* f = Abre(pasta);
     ASSERT_TRUE(f->Form_Load());
     EXPECT_EQ(f->IniciaDazadize(QStringLiteral("P")), nullptr);
     EsperaFalhaLimpa(pasta);
+    Modulo::AbreBancoDazadize(Modulo::gWsDazadize, QStringLiteral("gWS"), Modulo::gDbDazadize, true);
+    EXPECT_FALSE(Modulo::TabelaExiste(Modulo::gDbDazadize, QStringLiteral("TIPOPECA")));
 }
 
 TEST_F(JanelaInicial, MainWindowFailingToLoadDropsTheCartTableItMade)

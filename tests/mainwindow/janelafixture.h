@@ -171,6 +171,8 @@ protected:
         delete janela.data();
         m_registro.reset();
         frmTQ1::setEncerramento({});
+        if (Modulo::gDbAuxiliar && !Modulo::gTabelaCarrinho.isEmpty())
+            Modulo::ExcluiTabela(Modulo::gDbAuxiliar, Modulo::gTabelaCarrinho);
         Modulo::FechaBanco(Modulo::gWsAuxiliar, Modulo::gDbAuxiliar);
         Modulo::FechaBanco(Modulo::gWsDazadize, Modulo::gDbDazadize);
         Modulo::gTabelaCarrinho.clear();
