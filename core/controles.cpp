@@ -112,18 +112,22 @@ QColor corPadraoLinha() { return platform::colorFromBgr(0xC0C0C0); }
 
 // ---- Imagem -------------------------------------------------------------
 
-Imagem::Imagem(QWidget* parent, const QString& nome) : QWidget(parent)
+Imagem::Imagem(QWidget* parent, const QString& nome) : QLabel(parent)
 {
     nomeia(this, nome);
     setMouseTracking(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setScaledContents(false);
 }
 
 void Imagem::SetPicture(const QPixmap& picture)
 {
-    m_picture = picture;
-    if (!picture.isNull())
-        resize(picture.deviceIndependentSize().toSize());
-    update();
+    if (picture.isNull()) {
+        clear();
+        return;
+    }
+    setPixmap(picture);
+    resize(picture.deviceIndependentSize().toSize());
 }
 
 void Imagem::SetMousePointer(int ponteiro)
@@ -133,14 +137,6 @@ void Imagem::SetMousePointer(int ponteiro)
         unsetCursor();
     else
         setCursor(Modulo::CursorDoPonteiro(ponteiro));
-}
-
-void Imagem::paintEvent(QPaintEvent*)
-{
-    if (m_picture.isNull())
-        return;
-    QPainter p(this);
-    p.drawPixmap(0, 0, m_picture);
 }
 
 void Imagem::mousePressEvent(QMouseEvent* e)
@@ -318,6 +314,7 @@ void Rotulo::ajusta()
 
 void Rotulo::SetForeColor(long bgr)
 {
+    setProperty("ForeColor", qlonglong(bgr));
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, platform::colorFromBgr(bgr));
     setPalette(pal);

@@ -2,9 +2,10 @@
 // The controls the catalogue's windows are made of, with the behaviour of the
 // design's controls, so that a window can be written as its design says:
 //
-//   Imagem       an image (img...): draws its picture unscaled at its top-left
-//                corner and takes the picture's size when a picture is loaded
-//                (an empty picture keeps the size and shows nothing).
+//   Imagem       an image (img...): a label that draws its picture unscaled at
+//                its top-left corner and takes the picture's size when a
+//                picture is loaded through SetPicture (an empty picture keeps
+//                the size and shows nothing); QLabel's own setPixmap works too.
 //   CaixaImagem  a picture box (pct...): a container with a background colour
 //                and a picture drawn at its top-left corner; it keeps its size
 //                whatever picture it shows; it can take the focus.  Border
@@ -27,7 +28,8 @@
 // (Qt::WA_TransparentForMouseEvents) lets it through to what lies beneath.
 // Click is a left press and release inside the control; a double click gives
 // DblClick instead of a second Click.  Every control carries the design's
-// free text Tag.
+// free text Tag, kept in its dynamic property "Tag" (so that code holding a
+// plain QWidget reads and writes the same text).
 //
 // A button with a highlighted twin (BotaoImagem): two images at one place,
 // the twin above the button, hidden and transparent to the mouse, so that the
@@ -62,18 +64,18 @@ QFont FonteJanela(int pixels = 11, bool negrito = false);
 
 }  // namespace Modulo
 
-class Imagem : public QWidget {
+class Imagem : public QLabel {
     Q_OBJECT
 public:
     explicit Imagem(QWidget* parent = nullptr, const QString& nome = {});
 
-    const QPixmap& Picture() const { return m_picture; }
+    QPixmap Picture() const { return pixmap(); }
     // Loads a picture: not stretched, the control takes the picture's size;
     // a null picture empties the control and keeps its size.
     void SetPicture(const QPixmap& picture);
 
-    QString Tag() const { return m_tag; }
-    void SetTag(const QString& t) { m_tag = t; }
+    QString Tag() const { return property("Tag").toString(); }
+    void SetTag(const QString& t) { setProperty("Tag", t); }
     int MousePointer() const { return m_ponteiro; }
     void SetMousePointer(int ponteiro);
 
@@ -85,15 +87,12 @@ Q_SIGNALS:
     void MouseMove(int Button, int Shift, float X, float Y);
 
 protected:
-    void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
 
 private:
-    QPixmap m_picture;
-    QString m_tag;
     int m_ponteiro = 0;
     bool m_pressionado = false;
     bool m_duplo = false;
@@ -114,8 +113,8 @@ public:
     int BorderStyle() const { return m_borda; }
     void SetBorderStyle(int estilo);
 
-    QString Tag() const { return m_tag; }
-    void SetTag(const QString& t) { m_tag = t; }
+    QString Tag() const { return property("Tag").toString(); }
+    void SetTag(const QString& t) { setProperty("Tag", t); }
     void SetMousePointer(int ponteiro);
 
 Q_SIGNALS:
@@ -138,7 +137,6 @@ protected:
 
 private:
     QPixmap m_picture;
-    QString m_tag;
     int m_borda = 0;
     bool m_pressionado = false;
     bool m_duplo = false;
@@ -154,15 +152,15 @@ public:
     void setText(const QString& texto);
     bool AutoSize() const { return m_autoSize; }
     void SetAutoSize(bool on);
-    // Text colour &HBBGGRR.
+    // Text colour &HBBGGRR (also kept in the dynamic property "ForeColor").
     void SetForeColor(long bgr);
     long ForeColor() const;
     // Background: transparent (0) or the colour &HBBGGRR (1, opaque).
     void SetBackStyle(int estilo);
     void SetBackColor(long bgr);
 
-    QString Tag() const { return m_tag; }
-    void SetTag(const QString& t) { m_tag = t; }
+    QString Tag() const { return property("Tag").toString(); }
+    void SetTag(const QString& t) { setProperty("Tag", t); }
     void SetMousePointer(int ponteiro);
 
 Q_SIGNALS:
@@ -180,7 +178,6 @@ protected:
 
 private:
     void ajusta();
-    QString m_tag;
     bool m_autoSize = false;
     bool m_pressionado = false;
     bool m_duplo = false;
@@ -191,8 +188,8 @@ class CaixaTexto : public QLineEdit {
 public:
     explicit CaixaTexto(QWidget* parent = nullptr, const QString& nome = {});
 
-    QString Tag() const { return m_tag; }
-    void SetTag(const QString& t) { m_tag = t; }
+    QString Tag() const { return property("Tag").toString(); }
+    void SetTag(const QString& t) { setProperty("Tag", t); }
 
 Q_SIGNALS:
     void GotFocus();
@@ -207,9 +204,6 @@ protected:
     void focusOutEvent(QFocusEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
-
-private:
-    QString m_tag;
 };
 
 class Linha : public QWidget {

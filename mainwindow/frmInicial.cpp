@@ -183,7 +183,7 @@ void frmInicial::changeEvent(QEvent* e)
 {
     QWidget::changeEvent(e);
     if (e->type() == QEvent::ActivationChange && isActiveWindow() && mPrimeiraAtivacao)
-        Form_Activate();
+        QTimer::singleShot(0, this, [this] { Form_Activate(); });
 }
 
 void frmInicial::Form_Activate()

@@ -229,6 +229,9 @@ void frmTQ1::Form_Load()
         gFormRoda = this;
         SubClassing(true);
     }
+    // The automatic update check's timer runs from the window's load (its
+    // handler belongs to the program update).
+    tmrVerificarAtualizacoes->start();
     m_carregado = true;
 }
 
@@ -271,8 +274,10 @@ void frmTQ1::showEvent(QShowEvent* e)
 void frmTQ1::changeEvent(QEvent* e)
 {
     QWidget::changeEvent(e);
+    // Deferred: the first activation may change the window's frame, which
+    // is not done from inside its own activation.
     if (e->type() == QEvent::ActivationChange && isActiveWindow() && mPrimeiraAtivacao && m_carregado)
-        Modulo::Guarda([this] { Form_Activate(); });
+        QTimer::singleShot(0, this, [this] { Modulo::Guarda([this] { Form_Activate(); }); });
 }
 
 void frmTQ1::pctMinimizar_Click() { showMinimized(); }

@@ -370,6 +370,7 @@ void frmTQ1::CriaControles()
         imgOpcionalSugS[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
         imgOpcionalSugS[i]->hide();
         lblQtdSug[i] = rotulo(s, QStringLiteral("lblQtdSug"), false, i);
+        lblQtdSug[i]->setFont(Modulo::FonteJanela(10));
         shpQtdSug[i] = registra(new Forma(s), QStringLiteral("shpQtdSug"), i);
         txtQtdSug[i] = registra(new CaixaTexto(s), QStringLiteral("txtQtdSug"), i);
         txtQtdSug[i]->setFrame(false);
