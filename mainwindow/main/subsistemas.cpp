@@ -10,5 +10,5 @@ void RegistraSubsistemas()
     // Comparacao::Registra();      // comparison/: screens 8 and 9, suggestion panel, cart list
     // Saida::Registra();           // output/: printouts and the output options screen
     // Atualizacao::Registra();     // update/: update checks and the update run
-    // JanelaDetalhe::Registra();   // detailwindow/: frmTQ2 and its requests
+    // frmTQ2::Registra();          // detailwindow/: frmTQ2 as the opener of core/janeladetalhe.h
 }
