@@ -1,11 +1,46 @@
 #include "core/datapath.h"
 
+#include "core/files.h"
 #include "core/globals.h"
+#include "platform/base/codepage.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 namespace Modulo {
+
+namespace {
+QString ComBarra(QString pasta)
+{
+    if (!pasta.endsWith(QLatin1Char('/')))
+        pasta += QLatin1Char('/');
+    return pasta;
+}
+}  // namespace
+
+QString ObtemCaminhoDados(const QString& pastaPrograma)
+{
+    const QString programa = ComBarra(pastaPrograma);
+    const QString arquivo = programa + QStringLiteral("Caminho.txt");
+    if (!QFileInfo(arquivo).isFile())
+        return programa;
+    QByteArray bytes = LeArquivoBytes(arquivo);
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString pasta = utf8.decode(bytes);
+    if (utf8.hasError())
+        pasta = platform::fromWindows1252(bytes);
+    pasta.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    while (!pasta.isEmpty() && (pasta.back().isSpace() || pasta.back() == QChar(0)))
+        pasta.chop(1);
+    if (pasta.isEmpty())
+        return programa;
+    if (QDir::isRelativePath(pasta))
+        pasta = programa + pasta;
+    return ComBarra(pasta);
+}
 
 QString ResolveNomeDados(const QString& nome, const QString& pasta)
 {

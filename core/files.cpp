@@ -236,6 +236,11 @@ QString ObtemPastaDesktop(bool ComBarra)
     return ComBarra ? comBarra(valor, true) : valor;
 }
 
+void LevantaErroArquivo(int Erro, const QString& Caminho, long Padrao)
+{
+    raiseErrno(Erro, Caminho, Padrao);
+}
+
 namespace detail {
 
 QString NomeTemporario(const QString& pasta, const QDateTime& momento, const QString& serie, int numero,

@@ -92,6 +92,12 @@ QString ObtemNomeArquivoTemporario(const QString& Extensao);
 // accepted for compatibility.
 int ExecutaAguardando(const QString& Programa, const QStringList& Argumentos = {}, int Estilo = 1);
 
+// Raises the run-time error an errno value of a file operation on Caminho
+// stands for (53 or 76 for a missing file or folder, 70 for no permission, 58
+// for an existing file, otherwise Padrao), naming the path and the system's
+// reason.
+[[noreturn]] void LevantaErroArquivo(int Erro, const QString& Caminho, long Padrao = 75);
+
 namespace detail {
 // The temporary file name for a moment, serial and number (no file test).
 QString NomeTemporario(const QString& pasta, const QDateTime& momento, const QString& serie, int numero,

@@ -15,6 +15,8 @@ QString gTabelaCarrinho;
 QString gParametro;
 bool gVerificacaoAutomatica = true;
 bool gReiniciarPeloLancador = false;
+QString gTextoDataEmissao;
+bool gEdicaoNaoMaritima = true;
 
 QString NomeArquivoCatalogo() { return QStringLiteral(TQ_CATALOGUE_FILE); }
 

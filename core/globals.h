@@ -31,6 +31,12 @@ extern QString gParametro;
 extern bool gVerificacaoAutomatica;
 // Set by the update run when the program must restart through the launcher.
 extern bool gReiniciarPeloLancador;
+// The catalogue's issue date as shown and printed ("10-JAN-2007" and its
+// complement); written when the main window loads and after update checks,
+// printed by the report headers and the cart export.
+extern QString gTextoDataEmissao;
+// True unless the edition is "M"; set when the main window loads.
+extern bool gEdicaoNaoMaritima;
 
 // The catalogue file name of this build ("DAZADIZETQ_V.MDB").
 QString NomeArquivoCatalogo();

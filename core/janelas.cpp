@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QMimeDatabase>
+#include <QScreen>
 
 #include <cstdint>
 #include <limits>
@@ -22,6 +23,48 @@ namespace Modulo {
 
 int gTwipsX = 15;
 int gTwipsY = 15;
+
+namespace {
+QSize g_tamanhoTela;
+int g_alturaLegenda = -1;
+}  // namespace
+
+QSize TamanhoTela()
+{
+    if (g_tamanhoTela.isValid())
+        return g_tamanhoTela;
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        if (const QScreen* tela = QGuiApplication::primaryScreen())
+            return tela->geometry().size();
+    return QSize(1024, 768);
+}
+
+int AlturaLegenda() { return g_alturaLegenda >= 0 ? g_alturaLegenda : kAlturaLegendaPadrao; }
+void DefineTamanhoTela(QSize tamanho) { g_tamanhoTela = tamanho; }
+void DefineAlturaLegenda(int altura) { g_alturaLegenda = altura; }
+
+void DefinePonteiroTela(int ponteiro)
+{
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return;
+    if (ponteiro == vbHourglass) {
+        if (QGuiApplication::overrideCursor())
+            QGuiApplication::changeOverrideCursor(Qt::WaitCursor);
+        else
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        return;
+    }
+    while (QGuiApplication::overrideCursor())
+        QGuiApplication::restoreOverrideCursor();
+}
+
+int PonteiroTela()
+{
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return vbDefault;
+    const QCursor* c = QGuiApplication::overrideCursor();
+    return c && c->shape() == Qt::WaitCursor ? vbHourglass : vbDefault;
+}
 
 bool gRodaAtiva = false;
 QPointer<QWidget> gFormRoda;

@@ -20,6 +20,7 @@
 
 #include <QPoint>
 #include <QPointer>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
@@ -49,6 +50,25 @@ void ObtemPosicaoNoForm(const QWidget* controle, int& esquerda, int& topo);
 // property "BorderStyle".  Reports nothing.
 void AlteraBordaForm(QWidget* form, int estilo, bool recortaControles, bool caixaControle, bool botaoMaximizar,
                      bool botaoMinimizar, bool botaoBarraTarefas, bool botaoAjuda);
+
+// The screen the windows size themselves for: the primary screen's size in
+// pixels, and the height of a window caption (the system's caption metric;
+// 18 pixels, as nothing tells it on this desktop).  Tests inject both; an
+// invalid size or a negative height restores the real values.
+QSize TamanhoTela();
+int AlturaLegenda();
+void DefineTamanhoTela(QSize tamanho);
+void DefineAlturaLegenda(int altura);
+inline constexpr int kAlturaLegendaPadrao = 18;
+
+// The screen's mouse pointer (the run time's Screen.MousePointer): the
+// hourglass is the application's override cursor.  The hourglass doubles as
+// the busy flag of the user-interface thread: while it shows, the main
+// window ignores its navigation keys.  Setting 0 removes every override.
+inline constexpr int vbDefault = 0;
+inline constexpr int vbHourglass = 11;
+void DefinePonteiroTela(int ponteiro);
+int PonteiroTela();
 
 // The mouse-wheel hook is enabled for the run (NW.txt not "1").
 extern bool gRodaAtiva;

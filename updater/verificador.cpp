@@ -3,6 +3,7 @@
 #include "core/cipher.h"
 #include "core/config.h"
 #include "core/database.h"
+#include "core/datapath.h"
 #include "core/files.h"
 #include "core/globals.h"
 #include "platform/base/atomicfile.h"
@@ -130,23 +131,11 @@ Comando LeComando(const QString& linha)
 
 QString ObtemPastaDados(const QString& pastaPrograma)
 {
-    const QString programa = ComBarra(pastaPrograma);
-    const QString caminho = programa + QStringLiteral("Caminho.txt");
-    if (!Modulo::ArquivoExiste(caminho))
-        return programa;
-    QString pasta;
     try {
-        pasta = Modulo::LeArquivo(caminho);
+        return Modulo::ObtemCaminhoDados(pastaPrograma);
     } catch (const platform::Error&) {
-        return programa;
+        return ComBarra(pastaPrograma);
     }
-    pasta.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    pasta = pasta.trimmed();
-    if (pasta.isEmpty())
-        return programa;
-    if (QDir::isRelativePath(pasta))
-        pasta = programa + pasta;
-    return ComBarra(pasta);
 }
 
 void ObtemUsuarioSenhaProxy(QString& Usuario, QString& Senha)

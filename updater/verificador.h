@@ -47,8 +47,8 @@ struct Ambiente {
 QString VerificaAtualizacao(const Comando& comando, const Ambiente& ambiente);
 
 // The data folder: the program folder, or the folder that "Caminho.txt" in it
-// names ("\" taken as "/", surrounding blanks and line ends dropped, relative
-// to the program folder); always ending in "/".
+// names (Modulo::ObtemCaminhoDados, shared with the catalogue program); the
+// program folder when that file cannot be read.  Always ending in "/".
 QString ObtemPastaDados(const QString& pastaPrograma);
 
 // The proxy credentials: from the user's configuration file when it holds

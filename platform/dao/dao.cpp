@@ -5,6 +5,7 @@
 #include "platform/base/vbruntime.h"
 #include "platform/dao/daoerrors.h"
 #include "platform/dao/fieldprops.h"
+#include "platform/dao/insertcache.h"
 #include "platform/dao/jetsql.h"
 
 #include <QFileInfo>
@@ -148,6 +149,7 @@ void Database::open()
             // A catalogue may live in a shared network folder: rollback journal, never WAL.
             Exec(db, "PRAGMA journal_mode=DELETE", Context::Open);
             Exec(db, "PRAGMA synchronous=FULL", Context::Open);
+            m_inserts = std::make_unique<detail::InsertCache>(db);
         }
     } catch (...) {
         const std::lock_guard<std::mutex> lock(m_handleMutex);
@@ -176,6 +178,9 @@ void Database::SetUntrusted(bool on)
 void Database::Execute(const QString& jetSql, int /*options*/)
 {
     ensureOpen();
+    // Rows of literals go in through their shape's prepared statement.
+    if (m_inserts && !m_untrusted && m_inserts->Run(jetSql, &m_recordsAffected))
+        return;
     const jet::Translation t = jet::TranslateStatement(jetSql);
     if (t.kind == jet::StatementKind::Select)
         Throw(3065, QStringLiteral("Cannot execute a select query."));
@@ -290,6 +295,7 @@ void Database::Close()
     if (m_transDepth > 0)
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
     m_transDepth = 0;
+    m_inserts.reset();
     // close_v2 defers the close until forward-only statements still held by
     // recordsets are finalised.
     const std::lock_guard<std::mutex> lock(m_handleMutex);

@@ -146,6 +146,9 @@ QDateTime DayNumberToDate(double days);
 
 class Database;
 class Recordset;
+namespace detail {
+class InsertCache;
+}
 class Workspace;
 using DatabasePtr = std::shared_ptr<Database>;
 using RecordsetPtr = std::shared_ptr<Recordset>;
@@ -370,6 +373,7 @@ private:
     QString m_path;
     bool m_readOnly;
     sqlite3* m_db = nullptr;
+    std::unique_ptr<detail::InsertCache> m_inserts;  // INSERTs of literals, prepared once per shape
     std::mutex m_handleMutex;  // Interrupt from another thread against Close
     std::function<bool()> m_interruptCheck;
     long m_recordsAffected = 0;

@@ -17,8 +17,11 @@ void DataControl::SetDatabaseName(const QString& path)
     if (path == m_databaseName)
         return;
     m_databaseName = path;
-    if (m_ownsDatabase && m_database) {
-        m_database->Close();
+    // A database of another name, its own or one handed over, is no longer
+    // the one to read: the next Refresh opens the new name.
+    if (m_database) {
+        if (m_ownsDatabase)
+            m_database->Close();
         m_database.reset();
         m_ownsDatabase = false;
     }

@@ -148,8 +148,11 @@ void menuBar(QPainter& p, const QRectF& r, const Job& j)
     p.fillRect(r, brand());
     // A lighter edge on the right separates the toolbar from the screens.
     p.fillRect(QRectF(r.right() - 1, r.top(), 1, r.height()), lit());
-    drawBrandMark(p, QRectF(14, 18, 56, 56), j.spec.argument.isEmpty() ? QLatin1Char('V') : j.spec.argument.at(0),
-                  white(), brand());
+    // Edition D's logo box (LOGO_D) lies over the top of its bar, so that bar
+    // carries no mark of its own.
+    const QChar e = j.spec.argument.isEmpty() ? QLatin1Char('V') : j.spec.argument.at(0);
+    if (e != QLatin1Char('D'))
+        drawBrandMark(p, QRectF(14, 18, 56, 56), e, white(), brand());
 }
 
 void logo(QPainter& p, const QRectF& r, const Job& j)
@@ -467,7 +470,9 @@ void presentationPage(QPainter& p, const QRectF& r, const Job& j)
 
 void pumpTablePage(QPainter& p, const QRectF& r, const Job& j)
 {
-    pageFrame(p, r, j.caption(), QLatin1Char('V'));
+    // The main window shows its title strip (title, subtitle and rule, 63
+    // pixels) over the top of this page, so the page draws no heading of its own.
+    p.fillRect(r, paper());
     const QStringList columns = {QStringLiteral("Bomba"), QStringLiteral("Nº TQ"), QStringLiteral("Aplicação"),
                                  QStringLiteral("Vazão"), QStringLiteral("Pressão")};
     const qreal widths[] = {150, 110, 220, 80, 73};

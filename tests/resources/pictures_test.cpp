@@ -6,7 +6,9 @@
 
 #include "core/globals.h"
 #include "core/pictures.h"
+#include "mainwindow/frmTQ1.h"
 #include "resources/manifest.h"
+#include "support/gravadorimagens.h"
 #include "support/testutil.h"
 
 #include <QDirIterator>
@@ -33,11 +35,13 @@ struct Request {
     QString name;
     QString type;
     bool screenLoader = true;
+    bool resolved = false;  // recorded: type and edition rule already applied
 };
 
-// What the windows ask for, screen by screen, in edition e and language l,
-// as their picture sets list it.  Buttons with a highlighted twin are listed
-// with "+" and stand for NAME and NAME_S.
+// What the windows ask for in edition e and language l: the main window's
+// sets recorded from its own loader, the other windows' pictures as their
+// designs list them.  Buttons with a highlighted twin are listed with "+" and
+// stand for NAME and NAME_S.
 std::vector<Request> requests(QChar e, QChar l)
 {
     std::vector<Request> out;
@@ -48,88 +52,34 @@ std::vector<Request> requests(QChar e, QChar l)
         const bool twin = name.endsWith(QLatin1Char('+'));
         if (twin)
             name.chop(1);
-        out.push_back({name, type, screenLoader});
+        out.push_back({name, type, screenLoader, false});
         if (twin)
-            out.push_back({name + QStringLiteral("_S"), type, screenLoader});
+            out.push_back({name + QStringLiteral("_S"), type, screenLoader, false});
     };
-    const QString ed(e);
-    const bool V = e == QLatin1Char('V'), A = e == QLatin1Char('A'), D = e == QLatin1Char('D'),
-               M = e == QLatin1Char('M');
+    const bool D = e == QLatin1Char('D'), M = e == QLatin1Char('M');
 
     // Start window and closing window.
     add(D ? "TELAIDIOMAS_D" : "TELAIDIOMAS", G, false);
     add("FUNDOTELANORVALE800X600", G, false);
     add("FUNDOTELANORVALE1024X768", G, false);
 
-    // Main window, frame (set 100).
-    if (D) {
-        add("BARRAMENU_D", G, false);
-        add("LOGO_D", G, false);
-        add("AEMPRESA+", L);
-    } else {
-        add("TQDOBRASIL+", G);
+    // Main window: every set of the real CarregaImagensTela, recorded in
+    // load mode with every run-time condition (presentation pages, comparison).
+    {
+        static frmTQ1* janela = new frmTQ1;
+        tqtest::GravadorImagens gravador;
+        auto grava = [&](int codigo, const QString& pagina, long comparacao) {
+            for (const tqtest::PedidoImagem& p :
+                 gravador.Grava(*janela, QStringLiteral("C"), codigo, QString(e), QString(l), pagina, comparacao))
+                out.push_back({p.nome, p.tipo, !p.direto, true});
+        };
+        for (int codigo : {100, 0, 1, 2, 3, 5, 7, 8, 9})
+            grava(codigo, QStringLiteral("1"), -1);
+        grava(4, QStringLiteral("1"), -1);
+        grava(4, QStringLiteral("1"), 1);
+        for (const char* pagina : {"1", "2", "3"})
+            grava(6, QString::fromLatin1(pagina), -1);
     }
-    for (const char* b : {"INICIO+", "ATUALIZACAO+", "AJUDA+", "SAIR+"})
-        add(b, L);
-    add("CARRO+", G);
-
-    // Start screen (set 0).
-    add("ICOATUALIZAR+", G);
-    add("TELAINICIAL" + ed, G);
-    add("DAZADIZEDEPECAS" + ed, L);
-    add("PESQUISAPECAS" + ed + "+", L);
-    if (!M)
-        add("PESQUISAVEI" + ed + "+", L);
-    if (V || A) {
-        add("BOMBAS" + ed + "+", L);
-        add("FILTROS" + ed + "+", L);
-    }
-    add("ATUALIZADOEM" + ed, L);
-    add("COMPARAR" + ed + "+", L);
-
-    // Part search, vehicle search, parts list (sets 1 to 3).
-    for (const char* n : {"AVANCAR+", "VOLTAR+", "TITULOPESQUISA", "GRIDNROTQ", "GRIDDESCRICAO", "GRIDNROMONTADORA",
-                          "CHKEIXOS+", "CHKTRANSMISSOES+", "CHKJOGOSREPARO+", "CHKCOMPONENTES+", "GRIDVEICULO",
-                          "GRIDFABRICANTE", "TITULORESULTADOPESQUISA"})
-        add(n, L);
-    add("TITULOLINHA", G);
-    if (!V)
-        add("GRIDTIPO", L);
-
-    // Figure and components table (sets 4 and 5).
-    for (const char* n : {"TABELA+", "COMPARACAO+", "FIGURA+", "IMPRIMIR+", "TITULOFIGURA", "TITULOTABELA", "GRIDITEM",
-                          "GRIDQUANTIDADE", "GRIDCOMPONENTE", "TITJOGOREPAROCAIXA", "TITSUGESTAOCAIXA",
-                          "INCLUIRSELECIONADOSSUG", "SELECIONARTODOSSUG"})
-        add(n, L);
-    add("ICOOPCIONAIS+", G);
-
-    // Presentation (set 6): Spanish shows the English pages, but for edition
-    // D's own pages 1 and 3.
-    for (int page = 1; page <= 3; ++page) {
-        const bool own = D && page != 2;
-        const QString name = QStringLiteral("APRESENTACAO") + (own ? QStringLiteral("D") : QString()) + QString::number(page);
-        const QString type = (l == QLatin1Char('E') && !own) ? QStringLiteral("I") : QString(l);
-        add(name, type);
-    }
-
-    // Pump tables (set 7): the table picture is Portuguese in every language.
-    add(V ? "TITULOBOMBASMOTOR" : "TITULOBOMBASAGRICOLA", L);
-    add(V ? "TABELABOMBASMOTOR" : "TABELABOMBASAGRICOLA", QStringLiteral("P"));
-
-    // Comparison list and selection (sets 8 and 9).
-    add("TITULOCOMPARACAO", L);
-    add("TITULOCOMPARAR", L);
-    add("NUM1COMP", G);
-    add("NUM2COMP", G);
-    if (!M) {
-        add("GARFOCOMP", G);
-        add("PESQUISAVEICULOSCOMP+", L);
-    }
-    add(A ? "GRIDTRANSMISSAOEIXO" : "GRIDCONJUNTO", L);
-    add(V ? "PESQUISATRANSMISSOESCOMP+"
-          : A ? "PESQUISATRANSMISSOESEIXOSCOMP+"
-              : D ? "PESQUISACONJUNTOSCOMP+" : "PESQUISACOMP+",
-        L);
 
     // Detail window.
     add(D ? "FUNDOTELINHA_D" : "FUNDOTELINHA", G, false);
@@ -178,13 +128,14 @@ TEST(PictureSet, EveryPictureTheScreensAskForLoadsAtItsSize)
                 SCOPED_TRACE(QStringLiteral("edition %1, language %2, %3 type \"%4\"").arg(e).arg(l).arg(r.name, r.type).toStdString());
                 QPixmap picture;
                 try {
-                    picture = r.screenLoader ? Modulo::CarregaOuLiberaImagem(QStringLiteral("C"), r.name, r.type)
-                                             : Modulo::CarregaImagemRecurso(r.name, r.type);
+                    picture = (r.screenLoader && !r.resolved) ? Modulo::CarregaOuLiberaImagem(QStringLiteral("C"), r.name, r.type)
+                                                              : Modulo::CarregaImagemRecurso(r.name, r.type);
                 } catch (const std::exception& ex) {
                     ADD_FAILURE() << ex.what();
                     continue;
                 }
-                const QString name = r.screenLoader ? Modulo::NomeRecursoEdicao(r.name, Modulo::gEdicao) : r.name;
+                const QString name = (r.screenLoader && !r.resolved) ? Modulo::NomeRecursoEdicao(r.name, Modulo::gEdicao)
+                                                                     : r.name;
                 const QString type = r.type.isEmpty() ? QString(l) : r.type;
                 asked.insert(type + QLatin1Char('/') + name);
                 const resources::PictureSpec* spec = m.find(name);

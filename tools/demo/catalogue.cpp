@@ -1,5 +1,6 @@
 #include "catalogue.h"
 
+#include "comparisondemo.h"
 #include "schema.h"
 #include "searchcases.h"
 #include "vocabulary.h"
@@ -340,6 +341,7 @@ public:
         WriteSupersessionSpecials();
         WriteOutputCases(m_options, m_sink, m_summary, m_files);
         WriteAssemblyViewSection();
+        WriteComparisonSpecials();
         // Last, so that they change no code of the rows above.
         WriteSearchCasesSection();
     }
@@ -934,6 +936,19 @@ private:
         m_nextObservation = k.observation;
     }
 
+    // --- comparison and buying suggestion (comparisondemo.cpp) -------------
+    void WriteComparisonSpecials()
+    {
+        const ComparisonDemoContext context{m_options, m_vocab, m_sink,
+                                            [this] { return m_nextComponent++; },
+                                            [this] { return m_nextAssembly++; },
+                                            [this] { return m_nextKit++; },
+                                            [this] { return m_nextSuggestion++; },
+                                            [this](int prefix) { return CompanyNumber(prefix); }};
+        WriteComparisonDemo(context, m_summary);
+    }
+
+    // --- the search cases (searchcases.cpp) ---------------------------------
     void WriteSearchCasesSection()
     {
         CodeCounters k{m_nextAssembly, m_nextComponent, m_nextKit, m_nextFigure, m_nextHotSpot, m_nextSuggestion, m_nextObservation};

@@ -187,6 +187,51 @@ struct Summary {
     QString outputItemNotDrawn;             // in no part of the figure
     QString outputLongMaker;                // the vehicle's maker, over 20 characters
 
+    // --- Comparison and buying suggestion (the comparison screens, the
+    // suggestion panel, the cart list).  A pair of assemblies of one type
+    // (no figure) whose components show every case of the comparison table;
+    // each component is named by its case, with its quantity texts in the
+    // first / second assembly.
+    long comparisonFirst = 0, comparisonSecond = 0;
+    QString comparisonFirstNumber, comparisonSecondNumber;  // canonical
+    QString comparisonType;                  // their TipoPeca
+    long cmpOnlyFirst = 0;                   // "1" / -
+    long cmpOnlySecond = 0;                  // - / "4", with optional alternatives there
+    long cmpEqual = 0;                       // "2" / "2"; has cross references
+    long cmpDifferent = 0;                   // "2" / "3"
+    long cmpTwoItems = 0;                    // "1" and "2" at two items / "3"
+    long cmpLeadingZero = 0;                 // "02" / "2"
+    long cmpNonNumericFirst = 0;             // "A/R" / "1"
+    long cmpNonNumericBoth = 0;              // "A/R" / "A/R": not compared
+    long cmpOptionalOnly = 0;                // optional alternative rows only: not compared
+    long cmpHalf = 0;                        // "2.5" / "3"
+    long cmpNullFlags = 0;                   // ImagensGrid Null on both sides, "1" / "1"
+    long cmpApostrophe = 0;                  // apostrophe in P, E and I, "1" / "1"
+    long cmpLongDescription = 0;             // 60 characters in P, "1" / -
+    long cmpTenths = 0;                      // "0.1" and "0.2" / "0.3"
+    long cmpWithAlternatives = 0;            // "1" with optional alternatives / "1" without
+    long cmpOutsideCodePage = 0;             // "≤" in its descriptions, - / "1"
+    long comparisonNoRegular = 0;            // the pair's type, no regular numeric component
+    long comparisonOtherType = 0;            // another part type than the pair
+    QString comparisonOtherTypeCode;
+    // An assembly (no figure) whose items carry buying suggestions: lists of
+    // 4, 5, 8 and 9 rows (stored and Null quantities, a component suggested
+    // by two items (stored "9" and "10" in the 9-row list, Null in the 8-row
+    // one), kits of the assembly and one of none, a component with
+    // optional alternatives, a proposal "0.5"), a flagged item without
+    // suggestions and a carrier that has only optional rows.
+    long suggestionAssembly = 0;
+    QString suggestion4Item, suggestion5Item, suggestion8Item, suggestion9Item;
+    QString suggestionEmptyItem;
+    QString suggestionCarrierNoRegular;      // suggests 2 rows
+    long suggestionSharedComponent = 0;      // in the 8- and 9-row lists
+    long suggestionKitOfAssembly = 0;
+    long suggestionKitNotOfAssembly = 0;     // suggested, never offered
+    long suggestionWithAlternatives = 0;     // in the 9-row list
+    long suggestionHalf = 0;                 // proposal "0.5" in the 9-row list
+    long suggestionNullSetAssembly = 0;      // CodigoSugestao Null, its item flagged
+    QString suggestionNullSetItem;
+
     // Catalogue search, parts list and cart (searchcases.cpp): descriptions
     // that typed accents and several words must find, items without
     // assemblies, a part type whose texts hold an apostrophe, photo names.

@@ -280,6 +280,28 @@ TEST_F(DaoTest, DataControlBindsARecordset)
     EXPECT_EQ(dc.Recordset()->RecordCount(), 5);  // the old rows stay bound
 }
 
+TEST_F(DaoTest, DataControlFollowsANewDatabaseNameAfterAHandedOverDatabase)
+{
+    // A list bound to an open database (the auxiliary one) and then pointed
+    // back at a file by name reads that file.
+    const QString other = dir.file(QStringLiteral("outro.mdb"));
+    {
+        auto d = DBEngine::CreateDatabase(other);
+        d->Execute(QStringLiteral("CREATE TABLE T (Codigo LONG, Nome TEXT(20))"));
+        d->Execute(QStringLiteral("INSERT INTO T VALUES (1, 'x')"));
+        d->Close();
+    }
+    DataControl dc;
+    dc.SetDatabase(db);
+    dc.SetRecordSource(QStringLiteral("SELECT * FROM T"));
+    dc.Refresh();
+    EXPECT_EQ(dc.Recordset()->RecordCount(), 5);
+    dc.SetDatabaseName(other);
+    dc.Refresh();
+    EXPECT_EQ(dc.Recordset()->RecordCount(), 1);
+    EXPECT_TRUE(db->IsOpen()) << "a handed-over database is not closed";
+}
+
 TEST(DaoDates, DayNumbersCountFrom1899)
 {
     EXPECT_DOUBLE_EQ(DateToDayNumber(QDateTime(QDate(1899, 12, 31), QTime(0, 0))), 1.0);

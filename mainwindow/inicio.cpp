@@ -1,0 +1,93 @@
+#include "mainwindow/inicio.h"
+
+#include "core/database.h"
+#include "core/globals.h"
+#include "core/runtables.h"
+#include "platform/base/doevents.h"
+#include "platform/dao/dao.h"
+
+namespace Inicio {
+
+bool PalavraInicioValida(const QString& linhaComando)
+{
+    return linhaComando.trimmed().toUpper().left(14) == QLatin1String("CALLDAZADIZETQ");
+}
+
+int Margem(QSize tela) { return (tela.width() > 1000 && tela.height() > 700) ? 20 : 0; }
+
+bool TelaPequena(QSize tela) { return tela.width() <= 1000 || tela.height() <= 700; }
+
+QString PosicaoJanelaInicial(bool estadoNormal, QPoint canto, QSize cliente, int alturaLegenda, int twipsX, int twipsY)
+{
+    if (!estadoNormal)
+        return {};
+    return QStringLiteral("%1;%2;%3;%4")
+        .arg(static_cast<long>(canto.x()) * twipsX)
+        .arg(static_cast<long>(canto.y()) * twipsY)
+        .arg(static_cast<long>(cliente.width()) * twipsX)
+        .arg(static_cast<long>(cliente.height() + alturaLegenda) * twipsY);
+}
+
+QString ComandoCriaTipoPeca()
+{
+    return QStringLiteral("CREATE TABLE TIPOPECA(") +
+           QStringLiteral("CodigoTipoPeca     TEXT(1)  NOT NULL CONSTRAINT CodigoTipoPeca PRIMARY KEY,") +
+           QStringLiteral("DescricaoTipoPecaP TEXT(50) NOT NULL,") + QStringLiteral("DescricaoTipoPecaE TEXT(50) NOT NULL,") +
+           QStringLiteral("DescricaoTipoPecaI TEXT(50) NOT NULL )");
+}
+
+QStringList ComandosTipoPeca(const QString& edicao)
+{
+    struct Linha {
+        const char* edicao;
+        const char* codigo;
+        const char* p;
+        const char* e;
+        const char* i;
+    };
+    static const Linha linhas[] = {
+        {"V", "T", "Transmissão", "Transmisión", "Transmission"},
+        {"A", "T", "Transmissão", "Transmisión", "Transmission"},
+        {"A", "E", "Eixo", "Eje", "Axle"},
+        {"D", "B", "Bomba de Óleo", "Bomba de Aceite", "Oil Pump"},
+        {"D", "R", "Reservatório de Óleo", "Depósito de Aceite", "Oil Reservoir"},
+        {"D", "D", "Direção", "Dirección", "Power Steering Gear"},
+        {"D", "C", "Caixa Angular", "Caja Angular", "Bevel Box"},
+        {"M", "R", "Reversor Marítmo", "Reversor Marina", "Marine Gearbox"},
+    };
+    QStringList comandos;
+    for (const Linha& l : linhas) {
+        if (edicao != QLatin1String(l.edicao))
+            continue;
+        comandos << QStringLiteral("INSERT INTO TIPOPECA(CodigoTipoPeca,DescricaoTipoPecaP,DescricaoTipoPecaE,"
+                                   "DescricaoTipoPecaI) VALUES('%1','%2','%3','%4')")
+                        .arg(QString::fromUtf8(l.codigo), QString::fromUtf8(l.p), QString::fromUtf8(l.e),
+                             QString::fromUtf8(l.i));
+    }
+    return comandos;
+}
+
+void CriaTabelaTipoPeca(const QString& edicao)
+{
+    using namespace Modulo;
+    if (TabelaExiste(gDbDazadize, QStringLiteral("TIPOPECA")))
+        return;
+    WorkspacePtr ws;
+    DatabasePtr db;
+    AbreBancoDazadize(ws, QStringLiteral("sWsNotReadOnly"), db, false);
+    try {
+        // The table and its rows in one transaction: a failed row leaves no
+        // empty table for the next start to trust.
+        ExecutaComandosSQL(QStringList{ComandoCriaTipoPeca()} + ComandosTipoPeca(edicao), QString(), &db, &ws);
+    } catch (...) {
+        FechaBanco(ws, db);
+        throw;
+    }
+    platform::dao::DBEngine::Idle(platform::dao::dbRefreshCache);
+    FechaBanco(ws, db);
+    platform::DoEvents();
+    platform::dao::DBEngine::Idle(platform::dao::dbRefreshCache);
+    platform::DoEvents();
+}
+
+}  // namespace Inicio

@@ -1,0 +1,37 @@
+#pragma once
+// E-mail behind an interface: the program opens a new message of the user's
+// mail program with files attached through xdg-email (package xdg-utils),
+// tests install a fake that records the attachments (see messagebox.h for
+// the pattern).
+//
+// Contract of SendDocuments:
+//   - `paths` are the files to attach, in order; the mail program opens a
+//     new message for the user to address and send;
+//   - the real implementation starts "xdg-email --attach FILE ..." found on
+//     PATH, directly (no shell: a file name is never interpreted), and waits
+//     a few seconds for it; a mail program that is still open then counts
+//     as started;
+//   - a failure raises platform::Error: xdg-email not installed (53), it
+//     could not be started (75), or it ended with a non-zero exit code or a
+//     crash (57, the code and what it wrote on stderr in the text).
+
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+// Error numbers of SendDocuments.
+constexpr long kMailProgramMissing = 53;
+constexpr long kMailNotStarted = 75;
+constexpr long kMailFailed = 57;
+
+class Mailer {
+public:
+    virtual ~Mailer() = default;
+    virtual void SendDocuments(const QStringList& paths) = 0;
+};
+
+Mailer& mailer();
+void setMailer(Mailer* fake);
+
+}  // namespace platform

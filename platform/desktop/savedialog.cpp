@@ -1,0 +1,87 @@
+#include "platform/desktop/savedialog.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace platform {
+namespace {
+
+// The extension of a filter's first pattern ("*.jpg;*.jpeg" gives "jpg").
+QString firstExtension(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    if (parts.size() < 2)
+        return {};
+    const QString first = parts[1].split(QLatin1Char(';')).value(0).trimmed();
+    const qsizetype dot = first.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return {};
+    const QString ext = first.mid(dot + 1);
+    return ext.contains(QLatin1Char('*')) || ext.contains(QLatin1Char('?')) ? QString() : ext;
+}
+
+class QtSaveDialogs final : public SaveDialogs {
+public:
+    QString GetSaveFileName(const SaveFileRequest& request, QWidget* parent) override
+    {
+        QFileDialog dialog(parent, request.title, saveDialogFolder(request.folder));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        const QStringList filters = qtNameFilters(request.filter);
+        if (!filters.isEmpty())
+            dialog.setNameFilters(filters);
+        const QString ext = firstExtension(request.filter);
+        if (!ext.isEmpty())
+            dialog.setDefaultSuffix(ext);
+        if (!request.fileName.isEmpty())
+            dialog.selectFile(request.fileName);
+        if (dialog.exec() != QDialog::Accepted)
+            return {};
+        const QStringList chosen = dialog.selectedFiles();
+        return chosen.isEmpty() ? QString() : chosen.first();
+    }
+};
+
+SaveDialogs* g_fake = nullptr;
+
+}  // namespace
+
+SaveDialogs& saveDialogs()
+{
+    static QtSaveDialogs real;
+    return g_fake ? *g_fake : real;
+}
+
+void setSaveDialogs(SaveDialogs* fake) { g_fake = fake; }
+
+QString saveDialogFolder(const QString& folder)
+{
+    if (!folder.isEmpty() && QDir(folder).exists())
+        return folder;
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    if (!desktop.isEmpty() && QDir(desktop).exists())
+        return desktop;
+    return QDir::homePath();
+}
+
+QStringList qtNameFilters(const QString& filter)
+{
+    static const QRegularExpression trailingPatterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
+    QStringList out;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i];
+        description.remove(trailingPatterns);
+        QStringList patterns;
+        for (const QString& p : parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts))
+            patterns << p.trimmed();
+        if (patterns.isEmpty())
+            continue;
+        out << description.trimmed() + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
+    return out;
+}
+
+}  // namespace platform

@@ -1,0 +1,498 @@
+// The start window and the start-up sequence: the start word, the window's
+// size and hand-over on each screen, the part-type table, the data folder,
+// and what every failure of the sequence leaves behind.
+
+#include "janelafixture.h"
+
+#include "core/searchtext.h"
+#include "core/texts.h"
+#include "mainwindow/frmInicial.h"
+#include "mainwindow/inicio.h"
+#include "platform/base/error.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <sqlite3.h>
+#include <unistd.h>
+
+using namespace tqtest;
+
+TEST(StartWord, OnlyTheLaunchersWordStartsTheProgram)
+{
+    const struct {
+        const char* linha;
+        bool inicia;
+    } casos[] = {
+        {"CallDazadizeTQ", true},
+        {"calldazadizetq", true},
+        {"   CallDazadizeTQ   ", true},
+        {"CALLDAZADIZETQLIMITADO", true},
+        {"CallDazadizeTQ extra", true},
+        {"", false},
+        {"CallDazadizeT", false},
+        {"CallDazadize", false},
+        {"XCallDazadizeTQ", false},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.linha);
+        EXPECT_EQ(Inicio::PalavraInicioValida(QString::fromLatin1(c.linha)), c.inicia);
+    }
+}
+
+TEST(StartGeometry, MarginSmallScreensAndHandOver)
+{
+    const struct {
+        QSize tela;
+        int margem;
+        bool pequena;
+    } casos[] = {
+        {{1024, 768}, 20, false}, {{1000, 800}, 0, true}, {{1000, 700}, 0, true},
+        {{1280, 700}, 0, true},   {{1001, 701}, 20, false}, {{800, 600}, 0, true},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(QStringLiteral("%1x%2").arg(c.tela.width()).arg(c.tela.height()).toStdString());
+        EXPECT_EQ(Inicio::Margem(c.tela), c.margem);
+        EXPECT_EQ(Inicio::TelaPequena(c.tela), c.pequena);
+    }
+    // A restored window hands over its rectangle in twips, the caption
+    // counted in its height; any other state hands over nothing.
+    EXPECT_EQ(Inicio::PosicaoJanelaInicial(true, QPoint(0, 0), QSize(820, 620), 18, 15, 15), QStringLiteral("0;0;12300;9570"));
+    EXPECT_EQ(Inicio::PosicaoJanelaInicial(true, QPoint(10, 20), QSize(800, 600), 18, 15, 15),
+              QStringLiteral("150;300;12000;9270"));
+    EXPECT_EQ(Inicio::PosicaoJanelaInicial(false, QPoint(0, 0), QSize(820, 620), 18, 15, 15), QString());
+}
+
+namespace {
+
+// The start window over a data folder, as the launcher starts it.
+class JanelaInicial : public JanelaPrincipalTeste {
+protected:
+    void SetUp() override
+    {
+        JanelaPrincipalTeste::SetUp();
+        Modulo::DefineLinhaComando(QStringLiteral("CallDazadizeTQ"));
+        frmInicial::setEncerraPrograma([this](int codigo) { saidas << codigo; });
+    }
+    void TearDown() override
+    {
+        delete inicial.data();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<frmTQ1*>(w))
+                delete w;
+        frmInicial::setEncerraPrograma({});
+        frmInicial::setPastaPrograma(QString());
+        Modulo::DefineLinhaComando(QString());
+        JanelaPrincipalTeste::TearDown();
+    }
+
+    // A copy of the edition's demo folder that a test may damage.
+    QString CopiaCatalogo(const QString& edicao = QStringLiteral("V"))
+    {
+        const demo::Summary& s = CatalogoDemo(edicao);
+        const QString destino = m_copia.pathSlash();
+        for (const QString& nome : QDir(s.dataFolder).entryList(QDir::Files))
+            QFile::copy(s.dataFolder + nome, destino + nome);
+        m_listasAntes = TabelasCarrinho(destino);
+        return destino;
+    }
+
+    frmInicial* Abre(const QString& pastaPrograma)
+    {
+        frmInicial::setPastaPrograma(pastaPrograma);
+        inicial = new frmInicial;
+        return inicial;
+    }
+
+    // The cart tables of the auxiliary database of a folder.
+    static int TabelasCarrinho(const QString& pasta)
+    {
+        int n = -1;
+        sqlite3* db = nullptr;
+        if (sqlite3_open_v2(QString(pasta + QStringLiteral("DAZADIZEAUX.MDB")).toUtf8().constData(), &db,
+                            SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+            sqlite3_stmt* st = nullptr;
+            if (sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_master WHERE name LIKE 'Lista_%'", -1, &st,
+                                   nullptr) == SQLITE_OK &&
+                sqlite3_step(st) == SQLITE_ROW)
+                n = sqlite3_column_int(st, 0);
+            sqlite3_finalize(st);
+        }
+        sqlite3_close(db);
+        return n;
+    }
+
+    // The start-up sequence failed cleanly: one box, the program ends with a
+    // non-zero code, nothing stays open and no window is left.
+    void EsperaFalhaLimpa(const QString& pasta)
+    {
+        ASSERT_EQ(caixas.shown.size(), 1u);
+        // The error box: text 21 and the number, then the layer's own words.
+        EXPECT_TRUE(caixas.last().text.startsWith(Modulo::ObtemTexto(21) + QStringLiteral(": ")));
+        EXPECT_EQ(saidas, QList<int>{1});
+        EXPECT_FALSE(Modulo::gDbDazadize);
+        EXPECT_FALSE(Modulo::gDbAuxiliar);
+        EXPECT_TRUE(Modulo::gTabelaCarrinho.isEmpty());
+        for (QWidget* w : QApplication::topLevelWidgets())
+            EXPECT_EQ(qobject_cast<frmTQ1*>(w), nullptr);
+        // No cart table was left in the auxiliary database (when it is one).
+        if (const int n = TabelasCarrinho(pasta); n >= 0) {
+            EXPECT_EQ(n, m_listasAntes);
+        }
+    }
+
+    QPointer<frmInicial> inicial;
+    QList<int> saidas;
+    int m_listasAntes = 0;
+    TempDir m_copia;
+};
+
+}  // namespace
+
+TEST_F(JanelaInicial, LoadReadsTheDataFolderAndShowsThePicture)
+{
+    const demo::Summary& s = CatalogoDemo(QStringLiteral("V"));
+    TempDir programa;
+    tqtest::writeFile(programa.file(QStringLiteral("Caminho.txt")), (s.dataFolder + QStringLiteral("\r\n")).toUtf8());
+    Modulo::gIdioma = QStringLiteral("E");
+    QDir(Modulo::ObtemPastaUsuario(true)).remove(Modulo::NomeArquivoConfiguracao());
+    tqtest::writeFile(Modulo::ObtemPastaUsuario(true) + Modulo::NomeArquivoConfiguracao(), "I|1||");
+    frmInicial* f = Abre(programa.pathSlash());
+    ASSERT_TRUE(f->Form_Load());
+    EXPECT_EQ(Modulo::gCaminhoDados, s.dataFolder);
+    EXPECT_EQ(Modulo::gIdioma, QStringLiteral("I"));
+    // The caption is the Portuguese title whatever the configuration says.
+    EXPECT_EQ(f->windowTitle(), Modulo::ObtemTexto(19, QStringLiteral("P")));
+    EXPECT_FALSE(f->pctTela->Picture().isNull());
+    EXPECT_EQ(f->imgPortugues->geometry(), QRect(259, 98, 77, 20));
+    EXPECT_EQ(f->imgInglesSelecionada->geometry(), QRect(438, 97, 77, 21));
+    EXPECT_TRUE(caixas.shown.empty());
+}
+
+TEST_F(JanelaInicial, WrongStartWordsEndTheProgramWithError3)
+{
+    for (const char* linha : {"", "CallDazadizeT", "XCallDazadizeTQ"}) {
+        SCOPED_TRACE(linha);
+        caixas.shown.clear();
+        Modulo::DefineLinhaComando(QString::fromLatin1(linha));
+        frmInicial f;
+        EXPECT_FALSE(f.Form_Load());
+        EXPECT_NE(f.CodigoSaida(), 0);
+        ASSERT_EQ(caixas.shown.size(), 1u);
+        EXPECT_EQ(caixas.last().text, Modulo::ObtemTexto(21) + QStringLiteral(": -3\r\n") + Modulo::ObtemTexto(97));
+    }
+}
+
+TEST_F(JanelaInicial, CaminhoTxtNamingAMissingFolderIsAClearError)
+{
+    TempDir programa;
+    tqtest::writeFile(programa.file(QStringLiteral("Caminho.txt")), "/nao/existe/dados\r\n");
+    frmInicial* f = Abre(programa.pathSlash());
+    EXPECT_FALSE(f->Form_Load());
+    EXPECT_NE(f->CodigoSaida(), 0);
+    ASSERT_EQ(caixas.shown.size(), 1u);
+    EXPECT_TRUE(caixas.last().text.contains(QStringLiteral(": 76\r\n"))) << qPrintable(caixas.last().text);
+    EXPECT_TRUE(caixas.last().text.contains(QStringLiteral("/nao/existe/dados/")));
+}
+
+TEST_F(JanelaInicial, SizeOnEachScreenAndTheHandOver)
+{
+    const demo::Summary& s = CatalogoDemo(QStringLiteral("V"));
+    const struct {
+        QSize tela;
+        QSize normal;
+        bool semBorda;
+    } casos[] = {
+        {{1024, 768}, {820, 620}, false},
+        {{1000, 800}, {800, 600}, true},
+        {{1000, 700}, {800, 600}, true},
+        {{1280, 700}, {800, 600}, true},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(QStringLiteral("%1x%2").arg(c.tela.width()).arg(c.tela.height()).toStdString());
+        Modulo::DefineTamanhoTela(c.tela);
+        frmInicial f;
+        frmInicial::setPastaPrograma(s.dataFolder);
+        ASSERT_TRUE(f.Form_Load());
+        EXPECT_EQ(f.size(), c.normal);
+        EXPECT_EQ(f.pos(), QPoint(0, 0));
+        EXPECT_TRUE(f.windowState() & Qt::WindowMaximized);
+        // Maximised, the start window hands over nothing.
+        EXPECT_EQ(f.PosicaoJanelaInicial(), QString());
+        f.Form_Activate();
+        EXPECT_EQ(bool(f.windowFlags() & Qt::FramelessWindowHint), c.semBorda);
+        EXPECT_TRUE(f.windowState() & Qt::WindowMaximized);
+    }
+    // Restored by the user on a 1024 x 768 screen: its rectangle.
+    Modulo::DefineTamanhoTela(QSize(1024, 768));
+    frmInicial f;
+    frmInicial::setPastaPrograma(s.dataFolder);
+    ASSERT_TRUE(f.Form_Load());
+    f.setWindowState(Qt::WindowNoState);
+    EXPECT_EQ(f.PosicaoJanelaInicial(), QStringLiteral("0;0;12300;9570"));
+}
+
+TEST_F(JanelaInicial, HoverMovesBetweenTheLanguages)
+{
+    frmInicial f;
+    f.DestacaControle(QStringLiteral("PORTUGUES"));
+    EXPECT_FALSE(f.imgPortuguesSelecionada->isHidden());
+    f.DestacaControle(QStringLiteral("ESPANHOL"));
+    EXPECT_TRUE(f.imgPortuguesSelecionada->isHidden());
+    EXPECT_FALSE(f.imgEspanholSelecionada->isHidden());
+    f.DestacaControle(QStringLiteral("FORM"));
+    EXPECT_TRUE(f.imgEspanholSelecionada->isHidden());
+    EXPECT_EQ(f.ObtemControleDestaque(QStringLiteral("portugues")), nullptr);
+}
+
+TEST_F(JanelaInicial, PartTypeTableIsMadePerEditionInOneTransaction)
+{
+    const struct {
+        const char* edicao;
+        QStringList linhas;
+    } casos[] = {
+        {"V", {"T|Transmissão|Transmisión|Transmission"}},
+        {"A", {"E|Eixo|Eje|Axle", "T|Transmissão|Transmisión|Transmission"}},
+        {"D",
+         {"B|Bomba de Óleo|Bomba de Aceite|Oil Pump", "C|Caixa Angular|Caja Angular|Bevel Box",
+          "D|Direção|Dirección|Power Steering Gear", "R|Reservatório de Óleo|Depósito de Aceite|Oil Reservoir"}},
+        {"M", {"R|Reversor Marítmo|Reversor Marina|Marine Gearbox"}},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.edicao);
+        const QString edicao = QString::fromLatin1(c.edicao);
+        TempDir dir;
+        demo::Options o = demo::Options::Fixture(edicao, dir.file(QStringLiteral("d")));
+        o.noTipoPeca = true;
+        const demo::Summary s = demo::GenerateDataFolder(o);
+        QFile::rename(s.catalogueFile, s.dataFolder + Modulo::NomeArquivoCatalogo());
+        Modulo::gCaminhoDados = s.dataFolder;
+        Modulo::AbreBancoDazadize(Modulo::gWsDazadize, QStringLiteral("gWS"), Modulo::gDbDazadize, true);
+        ASSERT_FALSE(Modulo::TabelaExiste(Modulo::gDbDazadize, QStringLiteral("TIPOPECA")));
+        Inicio::CriaTabelaTipoPeca(edicao);
+        // The read-only connection sees it at once.
+        EXPECT_EQ(Modulo::ObtemListaSQL(QStringLiteral("SELECT CodigoTipoPeca & '|' & DescricaoTipoPecaP & '|' & "
+                                                       "DescricaoTipoPecaE & '|' & DescricaoTipoPecaI FROM TIPOPECA "
+                                                       "ORDER BY CodigoTipoPeca"),
+                                        nullptr, QStringLiteral(";")),
+                  c.linhas.join(QLatin1Char(';')));
+        Modulo::FechaBanco(Modulo::gWsDazadize, Modulo::gDbDazadize);
+    }
+}
+
+TEST_F(JanelaInicial, AnExistingPartTypeTableIsLeftAloneEvenEmpty)
+{
+    const QString pasta = CopiaCatalogo(QStringLiteral("A"));
+    Modulo::gCaminhoDados = pasta;
+    {
+        Modulo::WorkspacePtr ws;
+        Modulo::DatabasePtr db;
+        Modulo::AbreBancoDazadize(ws, QStringLiteral("w"), db, false);
+        db->Execute(QStringLiteral("DELETE FROM TIPOPECA"));
+        Modulo::FechaBanco(ws, db);
+    }
+    Modulo::AbreBancoDazadize(Modulo::gWsDazadize, QStringLiteral("gWS"), Modulo::gDbDazadize, true);
+    Inicio::CriaTabelaTipoPeca(QStringLiteral("A"));
+    EXPECT_EQ(Modulo::ObtemValorSQL(QStringLiteral("SELECT COUNT(*) FROM TIPOPECA"), nullptr, -1).toInt(), 0);
+}
+
+TEST_F(JanelaInicial, AFailingRowLeavesNoPartTypeTable)
+{
+    const QString pasta = CopiaCatalogo();
+    Modulo::gCaminhoDados = pasta;
+    Modulo::WorkspacePtr ws;
+    Modulo::DatabasePtr db;
+    Modulo::AbreBancoDazadize(ws, QStringLiteral("w"), db, false);
+    db->Execute(QStringLiteral("DROP TABLE TIPOPECA"));
+    // The table and the rows go in one batch: a duplicate row undoes the table too.
+    QStringList comandos{Inicio::ComandoCriaTipoPeca()};
+    comandos << Inicio::ComandosTipoPeca(QStringLiteral("V")) << Inicio::ComandosTipoPeca(QStringLiteral("V"));
+    EXPECT_EQ(tqtest::errorNumberOf([&] { Modulo::ExecutaComandosSQL(comandos, QString(), &db, &ws); }), 3022);
+    EXPECT_FALSE(Modulo::TabelaExiste(db, QStringLiteral("TIPOPECA")));
+    Modulo::FechaBanco(ws, db);
+}
+
+TEST_F(JanelaInicial, ClickStartsTheRunAndHandsOverToTheMainWindow)
+{
+    const QString pasta = CopiaCatalogo(QStringLiteral("A"));
+    Modulo::WorkspacePtr ws;
+    Modulo::DatabasePtr db;
+    Modulo::gCaminhoDados = pasta;
+    Modulo::AbreBancoDazadize(ws, QStringLiteral("w"), db, false);
+    db->Execute(QStringLiteral("DROP TABLE TIPOPECA"));
+    Modulo::FechaBanco(ws, db);
+
+    frmInicial* f = Abre(pasta);
+    ASSERT_TRUE(f->Form_Load());
+    f->show();
+    QTest::mouseClick(f->imgEspanhol, Qt::LeftButton);
+    frmTQ1* principal = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* p = qobject_cast<frmTQ1*>(w))
+            principal = p;
+    ASSERT_NE(principal, nullptr);
+    EXPECT_TRUE(caixas.shown.empty());
+    EXPECT_EQ(Modulo::gIdioma, QStringLiteral("E"));
+    EXPECT_EQ(principal->windowTitle(), Modulo::ObtemTexto(19, QStringLiteral("E")));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), Modulo::ObtemTexto(19, QStringLiteral("E")));
+    EXPECT_TRUE(Modulo::TabelaExiste(Modulo::gDbAuxiliar, Modulo::gTabelaCarrinho));
+    EXPECT_TRUE(Modulo::TabelaExiste(Modulo::gDbDazadize, QStringLiteral("TIPOPECA")));
+    // Maximised start window: the main window opens maximised.
+    EXPECT_TRUE(principal->windowState() & Qt::WindowMaximized);
+    EXPECT_TRUE(Modulo::gParametro.isEmpty());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(inicial.isNull());
+    EXPECT_TRUE(saidas.isEmpty());
+}
+
+TEST_F(JanelaInicial, MissingCatalogue)
+{
+    const QString pasta = CopiaCatalogo();
+    QFile::remove(pasta + Modulo::NomeArquivoCatalogo());
+    frmInicial* f = Abre(pasta);
+    ASSERT_TRUE(f->Form_Load());
+    EXPECT_EQ(f->IniciaDazadize(QStringLiteral("P")), nullptr);
+    EsperaFalhaLimpa(pasta);
+}
+
+TEST_F(JanelaInicial, CatalogueThatIsNoDatabase)
+{
+    const QString pasta = CopiaCatalogo();
+    tqtest::writeFile(pasta + Modulo::NomeArquivoCatalogo(), QByteArray(8192, 'x'));
+    frmInicial* f = Abre(pasta);
+    ASSERT_TRUE(f->Form_Load());
+    EXPECT_EQ(f->IniciaDazadize(QStringLiteral("P")), nullptr);
+    EsperaFalhaLimpa(pasta);
+}
+
+TEST_F(JanelaInicial, TruncatedCatalogue)
+{
+    const QString pasta = CopiaCatalogo();
+    QFile arquivo(pasta + Modulo::NomeArquivoCatalogo());
+    ASSERT_TRUE(arquivo.resize(arquivo.size() / 3));
+    frmInicial* f = Abre(pasta);
+    ASSERT_TRUE(f->Form_Load());
+    EXPECT_EQ(f->IniciaDazadize(QStringLiteral("P")), nullptr);
+    EsperaFalhaLimpa(pasta);
+}
+
+TEST_F(JanelaInicial, CatalogueLockedByAnotherProgram)
+{
+    const QString pasta = CopiaCatalogo();
+    sqlite3* outro = nullptr;
+    ASSERT_EQ(sqlite3_open(QString(pasta + Modulo::NomeArquivoCatalogo()).toUtf8().constData(), &outro), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(outro, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    frmInicial* f = Abre(pasta);
+    ASSERT_TRUE(f->Form_Load());
+    EXPECT_EQ(f->IniciaDazadize(QStringLiteral("P")), nullptr);
+    sqlite3_exec(outro, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(outro);
+    EsperaFalhaLimpa(pasta);
+}
+
+TEST_F(JanelaInicial, NoCartTableInADamagedAuxiliaryDatabaseAndNothingWrittenToTheCatalogue)
+{
+    const QString pasta = CopiaCatalogo();
+    Modulo::gCaminhoDados = pasta;
+    {
+        Modulo::WorkspacePtr ws;
+        Modulo::DatabasePtr db;
+        Modulo::AbreBancoDazadize(ws, QStringLiteral("w"), db, false);
+        db->Execute(QStringLiteral("DROP TABLE TIPOPECA"));
+        Modulo::FechaBanco(ws, db);
+    }
+    tqtest::writeFile(pasta + QStringLiteral("DAZADIZEAUX.MDB"), QByteArray(4096, 'y'));
+    frmInicial* f = Abre(pasta);
+    ASSERT_TRUE(f->Form_Load());
+    EXPECT_EQ(f->IniciaDazadize(QStringLiteral("P")), nullptr);
+    EsperaFalhaLimpa(pasta);
+    Modulo::AbreBancoDazadize(Modulo::gWsDazadize, QStringLiteral("gWS"), Modulo::gDbDazadize, true);
+    EXPECT_FALSE(Modulo::TabelaExiste(Modulo::gDbDazadize, QStringLiteral("TIPOPECA")));
+}
+
+TEST_F(JanelaInicial, MainWindowFailingToLoadDropsTheCartTableItMade)
+{
+    // A catalogue without its version record: the main window cannot show
+    // the issue date and the run ends before anything is left open.
+    const QString pasta = CopiaCatalogo();
+    Modulo::gCaminhoDados = pasta;
+    Modulo::WorkspacePtr ws;
+    Modulo::DatabasePtr db;
+    Modulo::AbreBancoDazadize(ws, QStringLiteral("w"), db, false);
+    db->Execute(QStringLiteral("DROP TABLE UMREGISTRO"));
+    Modulo::FechaBanco(ws, db);
+    frmInicial* f = Abre(pasta);
+    ASSERT_TRUE(f->Form_Load());
+    EXPECT_EQ(f->IniciaDazadize(QStringLiteral("P")), nullptr);
+    EsperaFalhaLimpa(pasta);
+}
+
+TEST_F(JanelaInicial, ReadOnlyDataFolder)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "the superuser writes into read-only folders";
+    const QString pasta = CopiaCatalogo();
+    QFile::setPermissions(pasta, QFile::ReadOwner | QFile::ExeOwner);
+    for (const QString& nome : QDir(pasta).entryList(QDir::Files))
+        QFile::setPermissions(pasta + nome, QFile::ReadOwner);
+    frmInicial* f = Abre(pasta);
+    ASSERT_TRUE(f->Form_Load());
+    EXPECT_EQ(f->IniciaDazadize(QStringLiteral("P")), nullptr);
+    QFile::setPermissions(pasta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EsperaFalhaLimpa(pasta);
+}
+
+TEST_F(JanelaInicial, EndToEndWithTheMouse)
+{
+    const QString pasta = CopiaCatalogo();
+    frmInicial* f = Abre(pasta);
+    ASSERT_TRUE(f->Form_Load());
+    f->show();
+    QTest::mouseMove(f->imgPortugues, QPoint(3, 3));
+    EXPECT_FALSE(f->imgPortuguesSelecionada->isHidden());
+    QTest::mouseClick(f->imgPortugues, Qt::LeftButton);
+    QPointer<frmTQ1> p;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* j = qobject_cast<frmTQ1*>(w))
+            p = j;
+    ASSERT_TRUE(p);
+    const QString carrinho = Modulo::gTabelaCarrinho;
+    ASSERT_FALSE(carrinho.isEmpty());
+
+    // The start screen.
+    EXPECT_EQ(p->mHistoricoTelas, QStringLiteral("0"));
+    EXPECT_TRUE(p->pctTela[0]->isVisible());
+    EXPECT_FALSE(p->imgPesquisa0->Picture().isNull());
+    // The presentation from the toolbar: Forward, Forward, Back, Home.
+    QTest::mouseClick(p->imgApresentacao, Qt::LeftButton);
+    EXPECT_TRUE(p->pctTela[6]->isVisible());
+    QTest::mouseClick(p->imgAvancar, Qt::LeftButton);
+    QTest::mouseClick(p->imgAvancar, Qt::LeftButton);
+    EXPECT_EQ(p->mHistoricoTelas, QStringLiteral("0666"));
+    EXPECT_FALSE(p->imgAvancar->isVisible());
+    QTest::mouseClick(p->imgVoltar, Qt::LeftButton);
+    EXPECT_EQ(p->pctTela[6]->Tag(), QStringLiteral("2"));
+    QTest::mouseClick(p->imgInicio, Qt::LeftButton);
+    EXPECT_EQ(p->mHistoricoTelas, QStringLiteral("0"));
+    EXPECT_FALSE(p->pctTela[6]->isVisible());
+    EXPECT_TRUE(p->pctTela[0]->isVisible());
+    // The pump tables and back.
+    QTest::mouseClick(p->imgBombas, Qt::LeftButton);
+    EXPECT_TRUE(p->pctTela[7]->isVisible());
+    EXPECT_FALSE(p->pctTela[7]->Picture().isNull());
+    QTest::mouseClick(p->imgVoltar, Qt::LeftButton);
+    EXPECT_EQ(p->mHistoricoTelas, QStringLiteral("0"));
+    EXPECT_FALSE(p->pctTela[7]->isVisible());
+    EXPECT_EQ(Modulo::PonteiroTela(), Modulo::vbDefault);
+
+    // Exit: the cart table goes, the closing window comes.
+    QTest::mouseClick(p->imgSair, Qt::LeftButton);
+    EXPECT_EQ(creditos, 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(p.isNull());
+    Modulo::WorkspacePtr ws = platform::dao::DBEngine::CreateWorkspace(QStringLiteral("t"));
+    Modulo::DatabasePtr db = ws->OpenDatabase(pasta + Modulo::NomeArquivoAuxiliar());
+    EXPECT_FALSE(Modulo::TabelaExiste(db, carrinho));
+    Modulo::FechaBanco(ws, db);
+    EXPECT_TRUE(caixas.shown.empty());
+}
