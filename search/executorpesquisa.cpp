@@ -28,6 +28,7 @@ struct ExecutorPesquisa::Estado {
     quint64 pedido = 0;
     QString sql;
     QString arquivo;
+    quint64 reabertura = 0;  // raised by Reabre: the connection is opened again
 
     // The worker: whether a statement runs, and its connection (for
     // Interrupt from the runner's thread).
@@ -63,6 +64,7 @@ ExecutorPesquisa::ExecutorPesquisa(QObject* parent) : QObject(parent), m_estado(
         WorkspacePtr ws;
         DatabasePtr db;
         QString aberto;
+        quint64 abertoNa = 0;  // the reopening count when the connection was opened
         quint64 feito = 0;
         std::unique_lock<std::mutex> lk(e->mutex);
         for (;;) {
@@ -72,6 +74,7 @@ ExecutorPesquisa::ExecutorPesquisa(QObject* parent) : QObject(parent), m_estado(
             const quint64 numero = e->pedido;
             const QString sql = e->sql;
             const QString arquivo = e->arquivo;
+            const quint64 reabertura = e->reabertura;
             feito = numero;
             if (sql.isEmpty())
                 continue;  // cancelled
@@ -82,7 +85,7 @@ ExecutorPesquisa::ExecutorPesquisa(QObject* parent) : QObject(parent), m_estado(
             RecordsetPtr rs;
             std::optional<platform::Error> erro;
             try {
-                if (!db || aberto != arquivo) {
+                if (!db || aberto != arquivo || abertoNa != reabertura) {
                     // A new file (or the first search): the old connection goes.
                     {
                         const std::lock_guard<std::mutex> g(e->mutex);
@@ -96,6 +99,7 @@ ExecutorPesquisa::ExecutorPesquisa(QObject* parent) : QObject(parent), m_estado(
                     db = ws->OpenDatabase(arquivo, false, true);
                     db->SetInterruptCheck([e] { return e->desejado.load() != e->lendo.load(); });
                     aberto = arquivo;
+                    abertoNa = reabertura;
                     const std::lock_guard<std::mutex> g(e->mutex);
                     e->banco = db;
                 }
@@ -215,6 +219,12 @@ void ExecutorPesquisa::Cancela()
     }
     e->pendente = 0;
     e->vincula = nullptr;
+}
+
+void ExecutorPesquisa::Reabre()
+{
+    const std::lock_guard<std::mutex> g(m_estado->mutex);
+    ++m_estado->reabertura;
 }
 
 bool ExecutorPesquisa::Pendente() const { return m_estado->pendente != 0; }

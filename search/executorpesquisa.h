@@ -60,6 +60,9 @@ public:
     void Conclui();
     // Forgets the pending search (interrupting it); nothing is bound.
     void Cancela();
+    // The worker closes its connection and opens the catalogue file again for
+    // the next search (after the update run replaced the file).
+    void Reabre();
 
     // Whether a search was started and neither bound, failed nor cancelled.
     bool Pendente() const;

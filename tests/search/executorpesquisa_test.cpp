@@ -22,6 +22,8 @@
 
 #include <sqlite3.h>
 
+#include <cstdio>
+
 #include <gtest/gtest.h>
 
 using namespace platform::dao;
@@ -223,6 +225,40 @@ TEST_F(Executor, AMissingOrLockedCatalogueGivesTheErrorBox)
     ASSERT_EQ(caixas.shown.size(), 2u);
     EXPECT_TRUE(caixas.shown[0].text.contains(QString::number(JetError::FileNotFound)));
     EXPECT_TRUE(caixas.shown[1].text.contains(QString::number(JetError::Locked)));
+}
+
+TEST_F(Executor, AfterReabreTheReplacedFileIsRead)
+{
+    // A copy of the catalogue, searched, then replaced by a file without
+    // components (as an update replaces the catalogue by renaming over it).
+    tqtest::TempDir pasta;
+    const QString arquivo = pasta.file(QStringLiteral("DAZADIZETQ_V.MDB"));
+    ASSERT_TRUE(QFile::copy(s_summary->catalogueFile, arquivo));
+    ExecutorPesquisa executor;
+    executor.DefineCatalogo(arquivo, Modulo::gDbDazadize);
+    long linhas = -1;
+    const auto conta = [&](const RecordsetPtr& rs) { linhas = rs->RecordCount(); };
+    const QString sql = QStringLiteral("SELECT CodigoComponente FROM COMPONENTE");
+    executor.Inicia(sql, conta);
+    executor.Conclui();
+    ASSERT_GT(linhas, 0);
+
+    const QString novo = pasta.file(QStringLiteral("novo.mdb"));
+    ASSERT_TRUE(QFile::copy(s_summary->catalogueFile, novo));
+    {
+        auto ws = DBEngine::CreateWorkspace(QStringLiteral("atualizacao"));
+        ws->OpenDatabase(novo)->Execute(QStringLiteral("DELETE FROM COMPONENTE"));
+        ws->Close();
+    }
+    ASSERT_EQ(::rename(novo.toUtf8().constData(), arquivo.toUtf8().constData()), 0);
+    // The open connection still reads the old file; reopened, the new one.
+    executor.Inicia(sql, conta);
+    executor.Conclui();
+    EXPECT_GT(linhas, 0);
+    executor.Reabre();
+    executor.Inicia(sql, conta);
+    executor.Conclui();
+    EXPECT_EQ(linhas, 0);
 }
 
 TEST_F(Executor, TypingIntoABoxBindsTheFinalSearchToTheList)
