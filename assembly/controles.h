@@ -1,65 +1,65 @@
 #pragma once
 // What the assembly view works on: the controls of screens 4 and 5 that the
-// main window creates and places (its layout puts them where the window's
-// design says), the main window's members that the view shares with the
+// main window frmTQ1 creates and places (its layout puts them where the
+// window's design says), the window's members that the view shares with the
 // rest of the window, and the window's routines the view calls.
 //
-// The window hands these over once, when it builds the view (VistaConjunto).
-// Every pointer must stay valid for the view's lifetime; none is owned by the
+// The window's registration (assembly/janela) hands these over once, when it
+// builds the view (VistaConjunto) for a new window.  Every pointer and
+// reference must stay valid for the view's lifetime; none is owned by the
 // view.  Controls made at run time (the figure's item labels, thumbnails past
 // the thirtieth page, the kit panel's rows past the first) belong to the view.
 //
 // Colours the view writes on the window's labels follow the design's
 // &HBBGGRR values and are kept in each label's dynamic property "ForeColor"
-// (see CorTexto/DefineCorTexto in rotuloitem.h).
+// (Rotulo::SetForeColor, or CorTexto/DefineCorTexto in rotuloitem.h).
+
+#include "core/controles.h"
+#include "platform/dao/dao.h"
 
 #include <QString>
+#include <QStringList>
+#include <QtGlobal>
 
-#include <cstdint>
+#include <optional>
 #include <vector>
 
-class QLabel;
-class QLineEdit;
 class QTimer;
-class QWidget;
 class THCombo;
 class THGrid;
-namespace platform::dao {
-class DataControl;
-}
 
 namespace Conjunto {
 
 // Screen 4 (inside pctTela(4)) and the window-level panels of the figure.
 struct ControlesFigura {
-    QWidget* pctTela4 = nullptr;
-    QLabel* lblObsRapida = nullptr;
-    QWidget* imgTitNoTQ2 = nullptr;          // imgTitNoTQ(2)
-    QWidget* imgTitQuantidade3 = nullptr;    // imgTitQuantidade(3)
-    QWidget* imgTitComponente0 = nullptr;    // imgTitComponente(0)
-    QLabel* lblInstrucoesF = nullptr;
-    QLabel* lblNumeroEmpresa = nullptr;
-    QLabel* lblQuantidade = nullptr;
-    QLabel* lblComponente = nullptr;
-    QLabel* imgFiguraDetalhada = nullptr;
-    QWidget* imgQuadradoParteSelecionada = nullptr;
-    QWidget* imgQuadradoParteAtual = nullptr;
-    std::vector<QLabel*> imgParteFigura;     // 0..29, each with its thumbnail picture
-    QLabel* lblDescricaoParteFigura = nullptr;
-    QWidget* shpSelecaoItem = nullptr;       // the hover frame (17 high)
-    QWidget* pctToolTipFig_Pop = nullptr;
-    QLabel* lblPaginaXdeXF_Pop = nullptr;
-    QLabel* lblProximaPaginaF_Pop = nullptr;
-    QWidget* imgObsTp = nullptr;
-    QLabel* lblObsTp = nullptr;
-    QWidget* imgOpTp = nullptr;
-    QLabel* lblOpTp = nullptr;
+    CaixaImagem* pctTela4 = nullptr;
+    Rotulo* lblObsRapida = nullptr;
+    Imagem* imgTitNoTQ2 = nullptr;           // imgTitNoTQ(2)
+    Imagem* imgTitQuantidade3 = nullptr;     // imgTitQuantidade(3)
+    Imagem* imgTitComponente0 = nullptr;     // imgTitComponente(0)
+    Rotulo* lblInstrucoesF = nullptr;
+    Rotulo* lblNumeroEmpresa = nullptr;
+    Rotulo* lblQuantidade = nullptr;
+    Rotulo* lblComponente = nullptr;
+    Imagem* imgFiguraDetalhada = nullptr;
+    Imagem* imgQuadradoParteSelecionada = nullptr;
+    Imagem* imgQuadradoParteAtual = nullptr;
+    std::vector<Imagem*> imgParteFigura;     // 0..29, each with its thumbnail picture
+    Rotulo* lblDescricaoParteFigura = nullptr;
+    Forma* shpSelecaoItem = nullptr;         // the hover frame (17 high)
+    CaixaImagem* pctToolTipFig_Pop = nullptr;
+    Rotulo* lblPaginaXdeXF_Pop = nullptr;
+    Rotulo* lblProximaPaginaF_Pop = nullptr;
+    Imagem* imgObsTp = nullptr;
+    Rotulo* lblObsTp = nullptr;
+    Imagem* imgOpTp = nullptr;
+    Rotulo* lblOpTp = nullptr;
     // Window-level panels.
-    QWidget* pctJogoReparo = nullptr;
-    QLabel* lblNumeroJogoReparo0 = nullptr;     // lblNumeroJogoReparo(0)
-    QLabel* lblDescricaoJogoReparo0 = nullptr;  // lblDescricaoJogoReparo(0)
-    QWidget* imgJogoReparoRodape = nullptr;
-    QWidget* pctSugestaoCompra = nullptr;
+    CaixaImagem* pctJogoReparo = nullptr;
+    Rotulo* lblNumeroJogoReparo0 = nullptr;     // lblNumeroJogoReparo(0)
+    Rotulo* lblDescricaoJogoReparo0 = nullptr;  // lblDescricaoJogoReparo(0)
+    Imagem* imgJogoReparoRodape = nullptr;
+    CaixaImagem* pctSugestaoCompra = nullptr;
     // The kit combo shared with screen 5, its data control, the blink timer.
     THCombo* cboTHCombo2 = nullptr;
     platform::dao::DataControl* dtcTHCombo2 = nullptr;
@@ -68,15 +68,15 @@ struct ControlesFigura {
 
 // Screen 5 (inside pctTela(5)) and the shared result list.
 struct ControlesTabela {
-    QWidget* pctTela5 = nullptr;
+    CaixaImagem* pctTela5 = nullptr;
     THGrid* grdTHGrid1 = nullptr;
     platform::dao::DataControl* dtcTHGrid1 = nullptr;
-    QLineEdit* txtItem = nullptr;
-    QLineEdit* txtNumeroEmpresaT = nullptr;
-    QLineEdit* txtComponente = nullptr;
-    QLineEdit* txtNumeroFabricanteT = nullptr;
-    QWidget* imgTitNo2 = nullptr;            // imgTitNo(2)
-    QWidget* imgTitQuantidade0 = nullptr;    // imgTitQuantidade(0)
+    CaixaTexto* txtItem = nullptr;
+    CaixaTexto* txtNumeroEmpresaT = nullptr;
+    CaixaTexto* txtComponente = nullptr;
+    CaixaTexto* txtNumeroFabricanteT = nullptr;
+    Imagem* imgTitNo2 = nullptr;             // imgTitNo(2)
+    Imagem* imgTitQuantidade0 = nullptr;     // imgTitQuantidade(0)
     QWidget* pctPainelRef2 = nullptr;        // pctPainelRef(2), registered for origin 5
 };
 
@@ -84,16 +84,25 @@ struct ControlesTabela {
 // the view holds references).
 struct MembrosTQ1 {
     QString& mHistoricoTelas;
-    std::int64_t& mCodigoPeca;
-    std::int64_t& mCodigoPecaComparacao;
+    long& mCodigoPeca;
+    long& mCodigoPecaComparacao;
     bool& mFiguraCarregada;
     bool& mTabelaCarregada;
-    std::int64_t& mJogoReparoFigura;
-    std::int64_t& mJogoReparoTabela;
+    long& mJogoReparoFigura;
+    long& mJogoReparoTabela;
     QString& mTabelaComparacao;
-    int& mItemSobMouse;
+    short& mItemSobMouse;
     bool& mManterSelecaoFigura;
-    int& mParteFiguraAtual;  // 255: no page shown
+    // The page shown for the window's keys, wheel and Print: 255 when none
+    // (the view itself counts pages without that limit; a page past 254 is
+    // reached by its thumbnail and reads as 255 here).
+    quint8& mParteFiguraAtual;
+    // One entry per page ("first|last" label), nullopt before any figure.
+    std::optional<QStringList>& mPartesFigura;
+    int& mUltimoItemFigura;
+    // The figure's components recordset, positioned on the hovered item (the
+    // buying-suggestion panel reads it; NoMatch tells whether it was found).
+    platform::dao::RecordsetPtr& mRsItensFigura;
 };
 
 // The main window's routines that the view calls.
@@ -123,11 +132,12 @@ public:
     // detail window modally.
     virtual void AbreJanelaSecundaria(int codigo, const QString& campos) = 0;
     // The cart routine (Modulo.IncluiItemCarrinho).
-    virtual void IncluiItemCarrinho(const QString& tipo, std::int64_t codigo, const QString& quantidade, bool opcional,
+    virtual void IncluiItemCarrinho(const QString& tipo, long codigo, const QString& quantidade, bool opcional,
                                     bool efeitoVisual) = 0;
-    // The buying-suggestion panel beside a figure item, from the item menu,
-    // beside the table's current row.
-    virtual void MostraSugestaoFigura(int indice) = 0;
+    // The buying-suggestion panel beside a figure item (its label's index and
+    // Left inside pctTela(4)), from the item menu, beside the table's current
+    // row.
+    virtual void MostraSugestaoFigura(int indice, int leftRotulo) = 0;
     virtual void MostraSugestaoMenu() = 0;
     virtual void MostraSugestaoGrid() = 0;
     // The window's inner width (ScaleWidth), pixels.

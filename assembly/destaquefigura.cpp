@@ -15,7 +15,6 @@
 #include "platform/base/doevents.h"
 #include "platform/desktop/messagebox.h"
 
-#include <QLabel>
 #include <QTimer>
 
 #include <algorithm>
@@ -49,17 +48,17 @@ void VistaConjunto::DestacaItensFigura(const QStringList& sItens, std::optional<
         if (!marca.pisca)
             continue;
         m_rotulos[std::size_t(marca.indice)]->SetFontBold(true);
-        if (!mRsItensFigura)
+        if (!m.mRsItensFigura)
             continue;
-        mRsItensFigura->FindFirst(CriterioItem(ObtemTextoItem(marca.indice, false)));
-        if (mRsItensFigura->NoMatch())
+        m.mRsItensFigura->FindFirst(CriterioItem(ObtemTextoItem(marca.indice, false)));
+        if (m.mRsItensFigura->NoMatch())
             continue;
         MostraTitulosDados(true);
         c.lblInstrucoesF->setVisible(false);
         CorDados(kCorLocalizado);
-        c.lblComponente->setText(mRsItensFigura->Fields(QStringLiteral("DescricaoComponente")).Text());
-        c.lblNumeroEmpresa->setText(mRsItensFigura->Fields(QStringLiteral("NumeroEmpresaComponente")).Text());
-        c.lblQuantidade->setText(mRsItensFigura->Fields(QStringLiteral("QuantidadeComponente")).Text());
+        c.lblComponente->setText(m.mRsItensFigura->Fields(QStringLiteral("DescricaoComponente")).Text());
+        c.lblNumeroEmpresa->setText(m.mRsItensFigura->Fields(QStringLiteral("NumeroEmpresaComponente")).Text());
+        c.lblQuantidade->setText(m.mRsItensFigura->Fields(QStringLiteral("QuantidadeComponente")).Text());
     }
     if (sJogoReparo) {
         if (RecordsetPtr rs = RsCombo()) {
@@ -138,7 +137,7 @@ void VistaConjunto::DestacaPartesFigura(const std::vector<int>& sPartes, bool sF
         return;
     const bool v = Visivel(Miniatura(0));
     for (int i = 0; i < m_figura.QuantidadePartes(); ++i) {
-        QLabel* mini = Miniatura(i);
+        Imagem* mini = Miniatura(i);
         const bool marcar = std::find(sPartes.begin(), sPartes.end(), i) != sPartes.end();
         if (marcar && !m_emoldurada[std::size_t(i)]) {
             mini->setVisible(false);

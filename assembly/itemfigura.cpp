@@ -21,7 +21,6 @@
 
 #include <QCursor>
 #include <QFontMetrics>
-#include <QLabel>
 #include <QTimer>
 
 namespace Conjunto {
@@ -62,7 +61,7 @@ void VistaConjunto::lblItem_MouseMove(int Index)
         rotulo->SetBackStyle(0);
     if (RotuloItem* anterior = m.mItemSobMouse > 0 ? lblItem(m.mItemSobMouse) : nullptr)
         anterior->SetCaption(ObtemTextoItem(m.mItemSobMouse, true));
-    m.mItemSobMouse = Index;
+    m.mItemSobMouse = static_cast<short>(Index);
     c.shpSelecaoItem->setVisible(false);
     rotulo->SetCaption(ObtemTextoItem(Index, false));
 
@@ -77,7 +76,7 @@ void VistaConjunto::lblItem_MouseMove(int Index)
 void VistaConjunto::ExibeDadosItemFigura(int sIndice, int sPosicao, bool sRestaurar, std::int64_t sCodigoComponente,
                                          bool sMostrarPainel)
 {
-    const RecordsetPtr& rs = mRsItensFigura;
+    const RecordsetPtr& rs = m.mRsItensFigura;
     bool achado = false;
     QString t;
     if (sIndice >= 0 && rs) {
@@ -199,13 +198,14 @@ void VistaConjunto::ExibeDadosItemFigura(int sIndice, int sPosicao, bool sRestau
     platform::DoEvents();
     if (sIndice >= 0 && achado) {
         MostraJogosReparoItem(sIndice);
-        m_janela.MostraSugestaoFigura(sIndice);
+        const RotuloItem* rotulo = lblItem(sIndice);
+        m_janela.MostraSugestaoFigura(sIndice, rotulo ? rotulo->x() : 0);
     }
 }
 
 void VistaConjunto::MostraJogosReparoItem(int sIndice)
 {
-    const RecordsetPtr& rs = mRsItensFigura;
+    const RecordsetPtr& rs = m.mRsItensFigura;
     const bool desejado = TelaAtual() == 4 && m.mItemSobMouse != -1 && m_achado && rs && !rs->EOF_() && !rs->BOF() &&
                           FlagLigada(Campo(rs, "JogoReparo"));
     if (desejado && CarregaJogosReparoItem(m.mCodigoPeca, Campo(rs, "ItemComponente"))) {
@@ -226,7 +226,7 @@ void VistaConjunto::MostraJogosReparoItem(int sIndice)
 
 void VistaConjunto::DescarregaLinhasJogos()
 {
-    for (const QPointer<QLabel>& l : m_linhasJogos)
+    for (const QPointer<Rotulo>& l : m_linhasJogos)
         delete l.data();
     m_linhasJogos.clear();
 }
@@ -236,10 +236,10 @@ bool VistaConjunto::CarregaJogosReparoItem(std::int64_t sCodigoPeca, const QStri
     DescarregaLinhasJogos();
     RecordsetPtr rs = Modulo::AbreConsulta(ConsultaJogosItem(sCodigoPeca, sItem, Modulo::gIdioma), nullptr,
                                            platform::dao::dbOpenSnapshot);
-    std::vector<QLabel*> numeros, descricoes;
+    std::vector<Rotulo*> numeros, descricoes;
     std::vector<int> larguras, alturas;
-    auto copia = [&](QLabel* modelo) {
-        auto* l = new QLabel(modelo->parentWidget());
+    auto copia = [&](Rotulo* modelo) {
+        auto* l = new Rotulo(modelo->parentWidget(), {}, modelo->AutoSize());
         l->setFont(modelo->font());
         l->setPalette(modelo->palette());
         l->setProperty("ForeColor", modelo->property("ForeColor"));
@@ -250,8 +250,8 @@ bool VistaConjunto::CarregaJogosReparoItem(std::int64_t sCodigoPeca, const QStri
         return l;
     };
     for (int i = 0; !rs->EOF_(); ++i, rs->MoveNext()) {
-        QLabel* numero = i == 0 ? c.lblNumeroJogoReparo0 : copia(c.lblNumeroJogoReparo0);
-        QLabel* descricao = i == 0 ? c.lblDescricaoJogoReparo0 : copia(c.lblDescricaoJogoReparo0);
+        Rotulo* numero = i == 0 ? c.lblNumeroJogoReparo0 : copia(c.lblNumeroJogoReparo0);
+        Rotulo* descricao = i == 0 ? c.lblDescricaoJogoReparo0 : copia(c.lblDescricaoJogoReparo0);
         numero->setText(Campo(rs, "NumeroEmpresaJogoReparo"));
         numero->adjustSize();
         descricao->setText(Campo(rs, "DescricaoJogoReparo"));
@@ -302,9 +302,9 @@ void VistaConjunto::lblItem_MouseUp(int Index, int Button)
         }
         return;
     }
-    if (Button != 1 || !m_achado || !mRsItensFigura || mRsItensFigura->EOF_() || mRsItensFigura->BOF())
+    const RecordsetPtr& rs = m.mRsItensFigura;
+    if (Button != 1 || !m_achado || !rs || rs->EOF_() || rs->BOF())
         return;
-    const RecordsetPtr& rs = mRsItensFigura;
     FlagsItem flags;
     flags.sugestao = FlagLigada(Campo(rs, "SugestaoCompra"));
     flags.opcional = FlagLigada(Campo(rs, "Opcional"));
@@ -321,7 +321,7 @@ void VistaConjunto::lblItem_MouseUp(int Index, int Button)
 
 void VistaConjunto::MenuItemFigura(int sMenu)
 {
-    const RecordsetPtr& rs = mRsItensFigura;
+    const RecordsetPtr& rs = m.mRsItensFigura;
     if (sMenu == kMenuTabela) {
         Modulo::gParametro = ObtemTextoItem(m.mItemSobMouse, false);
         m_janela.imgTabela_Click();
@@ -329,7 +329,7 @@ void VistaConjunto::MenuItemFigura(int sMenu)
     }
     if (!m_achado || !rs || rs->EOF_() || rs->BOF())
         return;
-    const std::int64_t componente = rs->Value(QStringLiteral("CodigoComponente")).toLongLong();
+    const long componente = long(rs->Value(QStringLiteral("CodigoComponente")).toLongLong());
     const QString item = Campo(rs, "ItemComponente");
     switch (sMenu) {
     case kMenuCarrinho:

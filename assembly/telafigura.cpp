@@ -16,8 +16,6 @@
 #include "listcontrols/thcombo.h"
 #include "platform/base/doevents.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QTimer>
 
@@ -58,7 +56,7 @@ RotuloItem* VistaConjunto::lblItem(int indice) const
     return indice >= 1 && indice < int(m_rotulos.size()) ? m_rotulos[std::size_t(indice)] : nullptr;
 }
 
-QLabel* VistaConjunto::Miniatura(int pagina) const
+Imagem* VistaConjunto::Miniatura(int pagina) const
 {
     if (pagina < 0)
         return nullptr;
@@ -75,8 +73,14 @@ bool VistaConjunto::MiniaturaEmoldurada(int pagina) const
 
 QString VistaConjunto::ObtemTextoItem(int sIndice, bool sResumido) const { return m_figura.ObtemTextoItem(sIndice, sResumido); }
 
-int VistaConjunto::ParteSeguinte() const { return m_figura.ParteSeguinte(m.mParteFiguraAtual); }
-int VistaConjunto::ParteAnterior() const { return m_figura.ParteAnterior(m.mParteFiguraAtual); }
+int VistaConjunto::ParteSeguinte() const { return m_figura.ParteSeguinte(m_parteAtual); }
+int VistaConjunto::ParteAnterior() const { return m_figura.ParteAnterior(m_parteAtual); }
+
+void VistaConjunto::DefineParteAtual(int parte)
+{
+    m_parteAtual = parte;
+    m.mParteFiguraAtual = parte >= 0 && parte < kNenhumaParte ? quint8(parte) : quint8(kNenhumaParte);
+}
 
 // ---------------------------------------------------------------------------
 // Entry and exit
@@ -178,28 +182,29 @@ void VistaConjunto::DescarregaItensFigura()
     if (m_figura.TemPartes()) {
         CarregaImagemFigura(QString());
         for (int i = 0; i < m_figura.QuantidadePartes(); ++i)
-            if (QLabel* mini = Miniatura(i))
+            if (Imagem* mini = Miniatura(i))
                 mini->setVisible(false);
         c.imgQuadradoParteAtual->setVisible(false);
         c.imgQuadradoParteSelecionada->setVisible(false);
     }
     // Thumbnails back to their design places, none framed.
-    for (const QPointer<QLabel>& extra : m_miniaturasExtras)
+    for (const QPointer<Imagem>& extra : m_miniaturasExtras)
         delete extra.data();
     m_miniaturasExtras.clear();
-    for (std::size_t i = 0; i < c.imgParteFigura.size(); ++i) {
-        QLabel* mini = c.imgParteFigura[i];
+    for (std::size_t i = 0; i < m_posicaoMiniatura.size(); ++i) {
+        Imagem* mini = c.imgParteFigura[i];
         mini->setFrameStyle(QFrame::NoFrame);
         mini->setGeometry(m_posicaoMiniatura[i]);
     }
     m_emoldurada.assign(c.imgParteFigura.size(), false);
     m_figura.Limpa();
+    m.mPartesFigura = QStringList();
     try {
-        if (mRsItensFigura)
-            mRsItensFigura->Close();
+        if (m.mRsItensFigura)
+            m.mRsItensFigura->Close();
     } catch (...) {
     }
-    mRsItensFigura.reset();
+    m.mRsItensFigura.reset();
     m_achado = false;
 }
 
@@ -222,8 +227,19 @@ void VistaConjunto::CarregaFigura()
         m_figura.Carrega(FiguraModelo::LeLinhas(*rs));
         rs->Close();
     }
-    m.mParteFiguraAtual = kNenhumaParte;
+    DefineParteAtual(kNenhumaParte);
+    QStringList faixas;
+    for (int i = 0; i < m_figura.QuantidadePartes(); ++i)
+        faixas << QStringLiteral("%1|%2").arg(m_figura.Parte(i).primeiro).arg(m_figura.Parte(i).ultimo);
+    m.mPartesFigura = faixas;
+    m.mUltimoItemFigura = m_figura.UltimoItem();
     m_arquivoAtual.clear();
+
+    // The thumbnails' design places, as the window's layout left them (a
+    // figure of more than thirty pages moves them; unloading puts them back).
+    if (m_posicaoMiniatura.empty())
+        for (Imagem* mini : c.imgParteFigura)
+            m_posicaoMiniatura.push_back(mini->geometry());
 
     const QPoint origem = c.imgFiguraDetalhada->pos();
     m_rotulos.assign(1, nullptr);
@@ -242,17 +258,16 @@ void VistaConjunto::CarregaFigura()
     // Thumbnails: every page of a figure of two pages or more.
     const int partes = m_figura.QuantidadePartes();
     for (int i = int(c.imgParteFigura.size()); i < partes; ++i) {
-        auto* mini = new QLabel(c.pctTela4);
-        mini->setProperty("IndiceParte", i);
-        mini->setMouseTracking(true);
-        mini->installEventFilter(this);
+        auto* mini = new Imagem(c.pctTela4);
+        mini->SetMousePointer(99);
+        LigaMiniatura(mini, i);
         m_miniaturasExtras.emplace_back(mini);
     }
     m_emoldurada.assign(std::size_t(std::max<int>(partes, int(c.imgParteFigura.size()))), false);
     PosicionaMiniaturas();
     for (int i = 0; i < partes; ++i) {
-        QLabel* mini = Miniatura(i);
-        DefineTag(mini, m_figura.Parte(i).descricao);
+        Imagem* mini = Miniatura(i);
+        mini->SetTag(m_figura.Parte(i).descricao);
         mini->setVisible(partes >= 2);
     }
     c.imgFiguraDetalhada->lower();
@@ -263,21 +278,21 @@ void VistaConjunto::PosicionaMiniaturas()
 {
     const int partes = m_figura.QuantidadePartes();
     for (int i = 0; i < partes; ++i) {
-        QLabel* mini = Miniatura(i);
+        Imagem* mini = Miniatura(i);
         if (partes <= kMiniaturasDesenho) {
             mini->setGeometry(m_posicaoMiniatura[std::size_t(i)]);
             continue;
         }
         const QRect r = RetanguloMiniatura(i, partes);
         if (i >= int(c.imgParteFigura.size()))
-            mini->setPixmap(DesenhaMiniatura(i + 1, r.size()));
+            mini->SetPicture(DesenhaMiniatura(i + 1, r.size()));
         mini->setGeometry(QRect(r.topLeft(), i < int(c.imgParteFigura.size()) ? m_posicaoMiniatura[std::size_t(i)].size() : r.size()));
     }
 }
 
 void VistaConjunto::AbreComponentesFigura()
 {
-    mRsItensFigura = Modulo::AbreConsulta(
+    m.mRsItensFigura = Modulo::AbreConsulta(
         ConsultaComponentesFigura(m.mCodigoPeca, Modulo::gEdicao != QLatin1String("M"), Modulo::gIdioma), nullptr,
         platform::dao::dbOpenSnapshot);
     m_achado = false;
@@ -312,16 +327,16 @@ void VistaConjunto::MostraParteFigura(int sParte, bool sLimpar)
         c.lblInstrucoesF->setVisible(true);
     }
     for (int i = 0; i < m_figura.QuantidadePartes(); ++i)
-        Miniatura(i)->setCursor(i == sParte ? Qt::ArrowCursor : Qt::PointingHandCursor);
+        Miniatura(i)->SetMousePointer(i == sParte ? 0 : 99);
     c.imgQuadradoParteSelecionada->setVisible(false);
     c.imgQuadradoParteAtual->setVisible(false);
-    QLabel* mini = Miniatura(sParte);
+    Imagem* mini = Miniatura(sParte);
     const int d = RecuoQuadroMiniatura(MiniaturaEmoldurada(sParte));
     c.imgQuadradoParteAtual->move(mini->x() - d, mini->y() - d);
     c.imgQuadradoParteAtual->setVisible(!Miniatura(0)->isHidden());
     c.imgQuadradoParteAtual->stackUnder(mini);
 
-    const int atual = m.mParteFiguraAtual;
+    const int atual = m_parteAtual;
     if (atual != kNenhumaParte && atual >= 0 && atual < m_figura.QuantidadePartes()) {
         const ParteFigura& p = m_figura.Parte(atual);
         for (int i = p.primeiro; i <= p.ultimo; ++i)
@@ -332,16 +347,16 @@ void VistaConjunto::MostraParteFigura(int sParte, bool sLimpar)
     for (int i = nova.primeiro; i <= nova.ultimo; ++i)
         m_rotulos[std::size_t(i)]->setVisible(true);
     CarregaImagemFigura(nova.arquivo);
-    DefineTag(c.lblDescricaoParteFigura, nova.descricao);
-    DefineCorTexto(c.lblDescricaoParteFigura, 0xA5743A);
+    c.lblDescricaoParteFigura->SetTag(nova.descricao);
+    c.lblDescricaoParteFigura->SetForeColor(0xA5743A);
     c.lblDescricaoParteFigura->setText(nova.descricao);
     c.lblDescricaoParteFigura->adjustSize();
-    m.mParteFiguraAtual = sParte;
+    DefineParteAtual(sParte);
 }
 
 void VistaConjunto::imgParteFigura_Click(int Index)
 {
-    if (Index == m.mParteFiguraAtual || Index < 0 || Index >= m_figura.QuantidadePartes())
+    if (Index == m_parteAtual || Index < 0 || Index >= m_figura.QuantidadePartes())
         return;
     Ampulheta ampulheta;
     LimpaDestaqueFigura();
@@ -358,7 +373,7 @@ void VistaConjunto::imgParteFigura_MouseMove(int Index)
     if (m_janela.ChaveDestaque() == chave)
         return;
     c.imgQuadradoParteSelecionada->setVisible(false);
-    QLabel* mini = Miniatura(Index);
+    Imagem* mini = Miniatura(Index);
     const int d = RecuoQuadroMiniatura(MiniaturaEmoldurada(Index));
     c.imgQuadradoParteSelecionada->move(mini->x() - d, mini->y() - d);
     c.imgQuadradoParteSelecionada->stackUnder(mini);

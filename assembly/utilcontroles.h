@@ -3,7 +3,8 @@
 // (the design's Tag, kept in the dynamic property "Tag"), the hourglass
 // pointer for the length of a block, and a control's own visibility flag.
 
-#include <QGuiApplication>
+#include "core/janelas.h"
+
 #include <QString>
 #include <QVariant>
 #include <QWidget>
@@ -21,11 +22,12 @@ inline void DefineTag(QObject* o, const QString& tag)
 // container is shown.
 inline bool Visivel(const QWidget* w) { return w && !w->isHidden(); }
 
-// The hourglass pointer until the end of the block.
+// The hourglass pointer until the end of the block, then the default
+// pointer (the screen's pointer, which the main window reads as busy).
 class Ampulheta {
 public:
-    Ampulheta() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Ampulheta() { QGuiApplication::restoreOverrideCursor(); }
+    Ampulheta() { Modulo::DefinePonteiroTela(Modulo::vbHourglass); }
+    ~Ampulheta() { Modulo::DefinePonteiroTela(Modulo::vbDefault); }
     Ampulheta(const Ampulheta&) = delete;
     Ampulheta& operator=(const Ampulheta&) = delete;
 };

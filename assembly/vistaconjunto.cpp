@@ -7,10 +7,6 @@
 #include "core/errorbox.h"
 #include "listcontrols/thcombo.h"
 
-#include <QEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMouseEvent>
 #include <QTimer>
 
 namespace Conjunto {
@@ -19,13 +15,8 @@ VistaConjunto::VistaConjunto(const ControlesFigura& figura, const ControlesTabel
                              JanelaConjunto& janela, QObject* parent)
     : QObject(parent), c(figura), t(tabela), m(membros), m_janela(janela), m_tela(figura.pctTela4)
 {
-    for (std::size_t i = 0; i < c.imgParteFigura.size(); ++i) {
-        QLabel* mini = c.imgParteFigura[i];
-        m_posicaoMiniatura.push_back(mini->geometry());
-        mini->setProperty("IndiceParte", int(i));
-        mini->setMouseTracking(true);
-        mini->installEventFilter(this);
-    }
+    for (std::size_t i = 0; i < c.imgParteFigura.size(); ++i)
+        LigaMiniatura(c.imgParteFigura[i], int(i));
     m_emoldurada.assign(c.imgParteFigura.size(), false);
     LigaSinais();
 }
@@ -37,9 +28,15 @@ VistaConjunto::~VistaConjunto()
     if (m_tela)
         for (std::size_t i = 1; i < m_rotulos.size(); ++i)
             delete m_rotulos[i];
-    for (const QPointer<QLabel>& extra : m_miniaturasExtras)
+    for (const QPointer<Imagem>& extra : m_miniaturasExtras)
         delete extra.data();
     DescarregaLinhasJogos();
+}
+
+void VistaConjunto::LigaMiniatura(Imagem* mini, int pagina)
+{
+    connect(mini, &Imagem::Click, this, [this, pagina] { Modulo::Guarda([&] { imgParteFigura_Click(pagina); }); });
+    connect(mini, &Imagem::MouseMove, this, [this, pagina] { Modulo::Guarda([&] { imgParteFigura_MouseMove(pagina); }); });
 }
 
 void VistaConjunto::LigaSinais()
@@ -57,33 +54,13 @@ void VistaConjunto::LigaSinais()
     connect(t.txtComponente, &QLineEdit::textChanged, this, [this] { Modulo::Guarda([this] { txtComponente_Change(); }); });
     connect(t.txtNumeroFabricanteT, &QLineEdit::textChanged, this,
             [this] { Modulo::Guarda([this] { txtNumeroFabricanteT_Change(); }); });
-    for (QLineEdit* caixa : {t.txtItem, t.txtNumeroEmpresaT, t.txtComponente})
-        caixa->installEventFilter(this);
-}
-
-bool VistaConjunto::eventFilter(QObject* objeto, QEvent* evento)
-{
-    if (evento->type() == QEvent::FocusIn) {
-        const QString coluna = objeto == t.txtItem ? QStringLiteral("1")
-                               : objeto == t.txtNumeroEmpresaT ? QStringLiteral("4")
-                               : objeto == t.txtComponente ? QStringLiteral("3")
-                                                           : QString();
-        if (!coluna.isEmpty())
-            Modulo::Guarda([&] { OrdenaTabelaPorColuna(coluna); });
-        return false;
+    // A find box sorts the table by its column when it takes the focus.
+    const std::pair<CaixaTexto*, const char*> caixas[] = {
+        {t.txtItem, "1"}, {t.txtNumeroEmpresaT, "4"}, {t.txtComponente, "3"}};
+    for (const auto& [caixa, coluna] : caixas) {
+        const QString ordem = QLatin1String(coluna);
+        connect(caixa, &CaixaTexto::GotFocus, this, [this, ordem] { Modulo::Guarda([&] { OrdenaTabelaPorColuna(ordem); }); });
     }
-    const QVariant indice = objeto->property("IndiceParte");
-    if (!indice.isValid())
-        return false;
-    if (evento->type() == QEvent::MouseMove) {
-        Modulo::Guarda([&] { imgParteFigura_MouseMove(indice.toInt()); });
-    } else if (evento->type() == QEvent::MouseButtonRelease) {
-        auto* e = static_cast<QMouseEvent*>(evento);
-        auto* w = static_cast<QWidget*>(objeto);
-        if (e->button() == Qt::LeftButton && w->rect().contains(e->position().toPoint()))
-            Modulo::Guarda([&] { imgParteFigura_Click(indice.toInt()); });
-    }
-    return false;
 }
 
 void VistaConjunto::RotuloMouseMove(int indice)

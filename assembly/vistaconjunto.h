@@ -3,19 +3,19 @@
 // assembly mCodigoPeca, and screen 5, its components table, with the shared
 // repair-kit combo, the item menu and the panels of a hovered item.
 //
-// The main window builds one VistaConjunto with its controls, its members
-// and its routines (controles.h), and calls the public members below from
-// its own handlers: Forward on an assembly of the parts list runs
-// MostraFigura(3); the Table button MostraComponentes(4); the Figure button
-// and a double click on the table MostraFigura(5); the comparison's figure
-// icons FechaFigura and MostraFigura(8); leaving the assembly FechaConjunto;
-// a mouse move over the figure screen LimpaSelecaoItem(false); PgDn, PgUp and
-// the wheel imgParteFigura_Click(ParteSeguinte() / ParteAnterior()); the
-// table's column titles OrdenaTabelaPorColuna; the item menu MenuItemFigura.
-// The view connects the signals of the controls it owns or that belong to its
-// screens alone (item labels, thumbnails, the kit combo, the find boxes, the
-// blink timer) itself.  The window builds the view after its controls; the
-// view may be destroyed before or after them (the run-time labels are
+// Each main window gets one VistaConjunto over its controls, its members and
+// its routines (controles.h); the window's registry slots (assembly/janela)
+// call the public members below: Forward on an assembly of the parts list
+// runs MostraFigura(3); the Table button MostraComponentes(4); the Figure
+// button and a double click on the table MostraFigura(5); the comparison's
+// figure icons FechaFigura and MostraFigura(8); leaving the assembly
+// FechaConjunto; a mouse move over the figure screen LimpaSelecaoItem(false);
+// PgDn, PgUp and the wheel imgParteFigura_Click with the next or previous
+// page; the table's column titles OrdenaTabelaPorColuna; the item menu
+// MenuItemFigura.  The view connects the signals of the controls that belong
+// to its screens alone (item labels, thumbnails, the kit combo, the find
+// boxes, the blink timer) itself.  The view is built after the window's
+// controls; it may be destroyed before or after them (the run-time labels are
 // children of pctTela(4) and go with it).
 //
 // Behaviour, in the terms of the design (member names are the design's):
@@ -57,8 +57,6 @@
 #include <memory>
 #include <optional>
 #include <vector>
-
-class QLabel;
 
 namespace Conjunto {
 
@@ -114,18 +112,17 @@ public:
     const FiguraModelo& Figura() const { return m_figura; }
     RotuloItem* lblItem(int indice) const;
     // The thumbnail of a page (the window's for pages 0..29, the view's past).
-    QLabel* Miniatura(int pagina) const;
+    Imagem* Miniatura(int pagina) const;
+    // The page shown, 255 when none (any number of pages).
+    int ParteFiguraAtual() const { return m_parteAtual; }
     bool MiniaturaEmoldurada(int pagina) const;
     const std::vector<MarcaItem>& ItensDestacados() const { return m_marcas; }
-    platform::dao::RecordsetPtr RsItensFigura() const { return mRsItensFigura; }
+    platform::dao::RecordsetPtr RsItensFigura() const { return m.mRsItensFigura; }
     // The page file shown (imgFiguraDetalhada's picture source), "" for none.
     QString ArquivoFiguraAtual() const { return m_arquivoAtual; }
     QString ConsultaTabela() const { return m_consultaTabela; }
     // Rows of the kit panel shown (number, description).
     std::vector<std::pair<QString, QString>> LinhasPainelJogos() const;
-
-protected:
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
     // The item labels' events, each in the guard.
@@ -139,6 +136,8 @@ private:
     void CarregaImagemFigura(const QString& sArquivo);
     QString ObtemTextoItem(int sIndice, bool sResumido) const;
     void PosicionaMiniaturas();
+    void LigaMiniatura(Imagem* mini, int pagina);
+    void DefineParteAtual(int parte);
     // 4.103
     void LocalizaItensFigura();
     void DestacaItensFigura(const QStringList& sItens, std::optional<std::int64_t> sJogoReparo, int sNomeTipo);
@@ -172,14 +171,14 @@ private:
 
     FiguraModelo m_figura;
     std::vector<RotuloItem*> m_rotulos{nullptr};  // index = label; 0 is the template
-    std::vector<QPointer<QLabel>> m_miniaturasExtras;  // pages 30 and on
+    std::vector<QPointer<Imagem>> m_miniaturasExtras;  // pages 30 and on
     std::vector<bool> m_emoldurada;               // thumbnail BorderStyle 1
     std::vector<QRect> m_posicaoMiniatura;        // design rectangles of the window's thumbnails
-    platform::dao::RecordsetPtr mRsItensFigura;
+    int m_parteAtual = 255;                       // the page shown, 255 none
     bool m_achado = false;                        // the last search of mRsItensFigura matched
     std::vector<MarcaItem> m_marcas;              // mItensDestacados
     QString m_arquivoAtual;
-    std::vector<QPointer<QLabel>> m_linhasJogos;  // kit panel rows 1.. (number, description pairs)
+    std::vector<QPointer<Rotulo>> m_linhasJogos;  // kit panel rows 1.. (number, description pairs)
     QString m_consultaTabela;
     THPictures m_iconesTabela;  // the list icons, decoded once
     THPictures m_iconesCombo;

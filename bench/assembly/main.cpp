@@ -1,6 +1,6 @@
-// Benchmark of the assembly view: the figure screen built and painted, as
-// ratios to decoding the page's drawing with QImage alone (the least any
-// showing of the page must do).
+// Benchmark of the assembly view on the catalogue's main window: the figure
+// screen built and painted, as ratios to decoding the page's drawing with
+// QImage alone (the least any showing of the page must do).
 //
 //   bench_assembly --data DIR [--runs N]
 //
@@ -14,7 +14,7 @@
 // "Until painted" is the window's next paint after the action, as the event
 // loop does it (only what changed is painted).
 
-#include "molduraconjunto.h"
+#include "janelademo.h"
 
 #include "core/database.h"
 #include "core/globals.h"
@@ -63,18 +63,18 @@ int main(int argc, char** argv)
     const int vezes = std::max(3, o.value(QStringLiteral("runs")).toInt());
     try {
         asmdemo::AbreDados(o.value(QStringLiteral("data")), QString(), QStringLiteral("P"));
-        const std::int64_t vitrine = 1;
-        const std::int64_t grande =
-            Modulo::ObtemValorSQL(QStringLiteral("SELECT TOP 1 CodigoPeca FROM FIGURADETALHADA1 GROUP BY CodigoPeca ORDER BY count(*) DESC"))
-                .toLongLong();
+        const long vitrine = 1;
+        const long grande = long(Modulo::ObtemValorSQL(QStringLiteral("SELECT TOP 1 CodigoPeca FROM FIGURADETALHADA1 GROUP BY "
+                                                                      "CodigoPeca ORDER BY count(*) DESC"))
+                                     .toLongLong());
         const QString pagina = Modulo::gCaminhoDados + QStringLiteral("Figuras/") +
                                Modulo::ObtemValorSQL(QStringLiteral("SELECT TOP 1 ArquivoFigura FROM FIGURADETALHADA1 WHERE CodigoPeca = %1 "
                                                                     "ORDER BY NumeroParte")
                                                          .arg(vitrine))
                                    .toString();
 
-        asmdemo::MolduraConjunto f;
-        f.show();
+        asmdemo::JanelaDemo demo;
+        frmTQ1& f = demo.F();
         QCoreApplication::processEvents();
         // The window's next paint: the update requests the action posted.
         auto pinta = [&] {
@@ -82,7 +82,7 @@ int main(int argc, char** argv)
             QCoreApplication::processEvents();
         };
         auto fecha = [&] {
-            f.Vista().FechaConjunto();
+            f.FechaConjunto();
             f.mHistoricoTelas = QStringLiteral("013");
             pinta();
         };
@@ -104,30 +104,30 @@ int main(int argc, char** argv)
         };
         // Warm both sides once.
         decodifica();
-        f.AbreConjunto(vitrine, QString());
+        demo.AbreConjunto(vitrine, QString());
         pinta();
 
         std::vector<double> referencias;
         for (int k = 0; k < vezes; ++k)
             referencias.push_back(Tempo(decodifica));
         const Medida abre = mede(fecha, [&] {
-            f.AbreConjunto(vitrine, QString());
+            demo.AbreConjunto(vitrine, QString());
             pinta();
         });
         const Medida tabela = mede(fecha, [&] {
-            f.AbreConjunto(vitrine, QString());
+            demo.AbreConjunto(vitrine, QString());
             f.imgTabela_Click();
             pinta();
         });
         fecha();
-        f.AbreConjunto(vitrine, QString());
+        demo.AbreConjunto(vitrine, QString());
         pinta();
         const Medida vira = mede([] {}, [&] {
-            f.Vista().imgParteFigura_Click(f.Vista().ParteSeguinte());
+            f.imgParteFigura_Click(demo.Vista().ParteSeguinte());
             pinta();
         });
         const Medida larga = mede(fecha, [&] {
-            f.AbreConjunto(grande, QString());
+            demo.AbreConjunto(grande, QString());
             pinta();
         });
         fecha();

@@ -4,8 +4,10 @@
 #include "assembly/utilcontroles.h"
 #include "tools/demo/catalogue.h"
 
+#include "core/config.h"
 #include "core/database.h"
 #include "core/globals.h"
+#include "core/janelas.h"
 #include "core/searchtext.h"
 #include "listcontrols/thcombo.h"
 
@@ -65,26 +67,22 @@ void TelaConjunto::Abre(const QString& edicao, const QString& idioma, const QStr
         if (!marca.exists() || marca.lastModified() < QFileInfo(QCoreApplication::applicationFilePath()).lastModified())
             demo::GenerateDataFolder(Opcoes(edicao));
     }
-    Modulo::gCaminhoDados = QDir(dados).absolutePath() + QLatin1Char('/');
-    Modulo::gEdicao = edicao;
-    Modulo::gIdioma = idioma;
-    Modulo::gParametro.clear();
-    Modulo::gWsDazadize = platform::dao::DBEngine::CreateWorkspace(QStringLiteral("gWS"));
-    Modulo::gDbDazadize = Modulo::gWsDazadize->OpenDatabase(Modulo::gCaminhoDados + demo::CatalogueFileName(edicao), false, true);
     m_aux = std::make_unique<tqtest::TempDir>();
-    platform::dao::DBEngine::CreateDatabase(m_aux->file(QStringLiteral("DAZADIZEAUX.MDB")))->Close();
-    Modulo::gWsAuxiliar = platform::dao::DBEngine::CreateWorkspace(QStringLiteral("DbTqAux"));
-    Modulo::gDbAuxiliar = Modulo::gWsAuxiliar->OpenDatabase(m_aux->file(QStringLiteral("DAZADIZEAUX.MDB")));
-    m_f = std::make_unique<asmdemo::MolduraConjunto>();
-    m_f->show();
+    Modulo::DefineTamanhoTela(QSize(1024, 768));
+    Modulo::DefinePastaUsuario(m_aux->path());
+    asmdemo::AbreDados(dados, edicao, idioma, m_aux->path());
+    m_demo = std::make_unique<asmdemo::JanelaDemo>();
 }
 
 void TelaConjunto::TearDown()
 {
-    m_f.reset();
-    Modulo::FechaBanco(Modulo::gWsAuxiliar, Modulo::gDbAuxiliar);
-    Modulo::FechaBanco(Modulo::gWsDazadize, Modulo::gDbDazadize);
-    Modulo::gParametro.clear();
+    m_demo.reset();
+    asmdemo::FechaDados();
+    Modulo::DefineTamanhoTela(QSize());
+    Modulo::DefinePastaUsuario(QString());
+    Modulo::DefinePonteiroTela(Modulo::vbDefault);
+    Modulo::gRodaAtiva = false;
+    Modulo::gAlvoRodaNome.clear();
 }
 
 int TelaConjunto::Rotulo(const QString& item, int n)
@@ -98,7 +96,7 @@ int TelaConjunto::Rotulo(const QString& item, int n)
 
 void TelaConjunto::Passa(int indice)
 {
-    V().imgParteFigura_Click(V().Figura().Item(indice).pagina);
+    F().imgParteFigura_Click(V().Figura().Item(indice).pagina);
     V().lblItem_MouseMove(indice);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
-// The assembly view on the demo catalogue, offscreen, in the stand-in frame.
+// The assembly view on the demo catalogue, offscreen, on the catalogue's
+// main window (janelademo.h: the real window and screens, the neighbours'
+// screens replaced by recording stand-ins).
 //
 // The demo folders are written once per build (the first test process that
 // needs one writes it under a lock into <build>/tests/asmdata-<edition>,
@@ -7,7 +9,7 @@
 // every test; the auxiliary database is a fresh one in the test's own
 // temporary folder.  Message boxes, popup menus and beeps are recorded.
 
-#include "molduraconjunto.h"
+#include "janelademo.h"
 
 #include "assembly/rotuloitem.h"
 #include "assembly/vistaconjunto.h"
@@ -32,14 +34,15 @@ const demo::Summary& Resumo(const QString& edicao);
 
 class TelaConjunto : public ::testing::Test {
 protected:
-    // Opens the edition's demo catalogue (or `pasta`) and builds the frame.
+    // Opens the edition's demo catalogue (or `pasta`) and loads the window.
     void Abre(const QString& edicao = QStringLiteral("V"), const QString& idioma = QStringLiteral("P"), const QString& pasta = {});
     void TearDown() override;
 
-    asmdemo::MolduraConjunto& F() { return *m_f; }
-    Conjunto::VistaConjunto& V() { return m_f->Vista(); }
-    const Conjunto::ControlesFigura& C() { return m_f->figura; }
-    const Conjunto::ControlesTabela& T() { return m_f->tabela; }
+    asmdemo::JanelaDemo& D() { return *m_demo; }
+    frmTQ1& F() { return m_demo->F(); }
+    Conjunto::VistaConjunto& V() { return m_demo->Vista(); }
+    const Conjunto::ControlesFigura& C() { return m_demo->Conjunto().Figura(); }
+    const Conjunto::ControlesTabela& T() { return m_demo->Conjunto().Tabela(); }
 
     // The label of the n-th hot spot (0-based) of an item, -1 when none.
     int Rotulo(const QString& item, int n = 0);
@@ -62,7 +65,7 @@ protected:
 
 private:
     std::unique_ptr<tqtest::TempDir> m_aux;
-    std::unique_ptr<asmdemo::MolduraConjunto> m_f;
+    std::unique_ptr<asmdemo::JanelaDemo> m_demo;
 };
 
 }  // namespace asmtest

@@ -13,11 +13,13 @@
 #include "listcontrols/thcombo.h"
 #include "platform/desktop/messagebox.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QSet>
 #include <QTimer>
+#include <QWheelEvent>
 
 using namespace asmtest;
 using Conjunto::Visivel;
@@ -33,7 +35,7 @@ QString Numero(const QVariant& v) { return v.toString(); }
 TEST_F(Figura, HistoryAndTheScreensBetweenFigureAndTable)
 {
     Abre();
-    F().AbreConjunto(s.showcaseAssembly, QString());
+    D().AbreConjunto(s.showcaseAssembly, QString());
     EXPECT_EQ(F().mHistoricoTelas, QStringLiteral("0134"));
     EXPECT_TRUE(Visivel(C().pctTela4));
     EXPECT_FALSE(Visivel(F().pctTela[3]));
@@ -62,7 +64,7 @@ TEST_F(Figura, HistoryAndTheScreensBetweenFigureAndTable)
     F().mHistoricoTelas = QStringLiteral("0198");
     F().pctTela[8]->setVisible(true);
     Modulo::gParametro = QStringLiteral("C:%1:C").arg(s.componentOnTwoPages);
-    V().MostraFigura(8);
+    F().MostraFigura(8);
     EXPECT_EQ(F().mHistoricoTelas, QStringLiteral("0194"));
     EXPECT_FALSE(Visivel(F().pctTela[8]));
 
@@ -75,13 +77,14 @@ TEST_F(Figura, HistoryAndTheScreensBetweenFigureAndTable)
     EXPECT_EQ(V().Figura().UltimoItem(), 0);
     EXPECT_FALSE(V().RsItensFigura());
     EXPECT_FALSE(Visivel(C().cboTHCombo2));
-    EXPECT_TRUE(F().lblSubTitulo->isHidden());
+    EXPECT_TRUE(F().pctTitulo->isHidden());
+    EXPECT_TRUE(F().lblSubTitulo->text().isEmpty());
 }
 
 TEST_F(Figura, PagesThumbnailsAndWrap)
 {
     Abre();
-    F().AbreConjunto(s.showcaseAssembly, QString());
+    D().AbreConjunto(s.showcaseAssembly, QString());
     const int partes = V().Figura().QuantidadePartes();
     ASSERT_EQ(partes, s.showcasePages);
     EXPECT_EQ(F().mParteFiguraAtual, 0);
@@ -98,35 +101,56 @@ TEST_F(Figura, PagesThumbnailsAndWrap)
         esperados.push_back(i);
     EXPECT_EQ(RotulosVisiveis(), esperados);
 
-    // PgUp on page 0 shows the last page, PgDn on the last page 0.
-    V().imgParteFigura_Click(V().ParteAnterior());
+    // The window's keys: PgUp on page 0 shows the last page, PgDn on the
+    // last page 0.
+    int pgUp = 33, pgDn = 34;
+    F().Form_KeyDown(pgUp, 0);
     EXPECT_EQ(F().mParteFiguraAtual, partes - 1);
     EXPECT_EQ(V().ArquivoFiguraAtual(), QStringLiteral("FIG_000_%1.jpg").arg(partes));
     EXPECT_EQ(C().lblDescricaoParteFigura->text(), V().Figura().Parte(partes - 1).descricao);
-    V().imgParteFigura_Click(V().ParteSeguinte());
+    F().Form_KeyDown(pgDn, 0);
     EXPECT_EQ(F().mParteFiguraAtual, 0);
     EXPECT_EQ(RotulosVisiveis(), esperados);
+    // The wheel over the figure: towards the user the next page, away the
+    // previous one.
+    F().pctTela_MouseMove(4);
+    const auto roda = [&](int distancia) {
+        const QPoint centro = C().pctTela4->mapToGlobal(C().pctTela4->rect().center());
+        QWheelEvent e(F().mapFromGlobal(QPointF(centro)), QPointF(centro), QPoint(), QPoint(0, distancia), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&F(), &e);
+    };
+    roda(-120);
+    EXPECT_EQ(V().ParteFiguraAtual(), 1);
+    roda(120);
+    EXPECT_EQ(V().ParteFiguraAtual(), 0);
+    // A thumbnail's click shows its page.
+    Q_EMIT V().Miniatura(2)->Click();
+    EXPECT_EQ(V().ParteFiguraAtual(), 2);
+    F().imgParteFigura_Click(0);
 
     // Hovering a thumbnail names its page in grey; the current one is not clickable.
     V().imgParteFigura_MouseMove(2);
     EXPECT_EQ(F().mChaveDestaque, QStringLiteral("PARTEFIGURA2"));
     EXPECT_EQ(C().lblDescricaoParteFigura->text(), V().Figura().Parte(2).descricao);
     EXPECT_EQ(Conjunto::CorTexto(C().lblDescricaoParteFigura), 0x808080);
-    EXPECT_EQ(V().Miniatura(0)->cursor().shape(), Qt::ArrowCursor);
-    EXPECT_EQ(V().Miniatura(1)->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(V().Miniatura(0)->MousePointer(), 0);
+    EXPECT_EQ(V().Miniatura(1)->MousePointer(), 99);
 
     // A one-page figure has no thumbnail and the keys keep its page.
     V().FechaConjunto();
-    F().AbreConjunto(s.assemblyOnePage, QString());
+    D().AbreConjunto(s.assemblyOnePage, QString());
     EXPECT_FALSE(Visivel(V().Miniatura(0)));
     EXPECT_FALSE(Visivel(C().imgQuadradoParteAtual));
     EXPECT_EQ(V().ParteSeguinte(), 0);
+    F().Form_KeyDown(pgDn, 0);
+    EXPECT_EQ(F().mParteFiguraAtual, 0);
 }
 
 TEST_F(Figura, DrawingsInEveryFormatAndTheMissingOnes)
 {
     Abre();
-    F().AbreConjunto(s.casesAssembly, QString());
+    D().AbreConjunto(s.casesAssembly, QString());
     struct Caso {
         int pagina;
         QString arquivo;  // "" : an empty drawing
@@ -151,7 +175,7 @@ TEST_F(Figura, DrawingsInEveryFormatAndTheMissingOnes)
 
     // A page whose file is missing, and one without a file name: empty drawings, labels placed.
     V().FechaConjunto();
-    F().AbreConjunto(s.assemblyMissingDrawing, QString());
+    D().AbreConjunto(s.assemblyMissingDrawing, QString());
     for (int numero : {s.pageMissingDrawing, s.pageWithoutFile}) {
         V().imgParteFigura_Click(numero - 1);
         EXPECT_EQ(V().ArquivoFiguraAtual(), QString()) << numero;
@@ -192,7 +216,7 @@ TEST_F(Figura, DrawingNamesThatLeadAnywhereElseGiveAnEmptyDrawing)
         db->Close();
     }
     Abre(QStringLiteral("V"), QStringLiteral("P"), dir.path());
-    F().AbreConjunto(s.casesAssembly, QString());
+    D().AbreConjunto(s.casesAssembly, QString());
     V().imgParteFigura_Click(1);
     V().imgParteFigura_Click(0);
     EXPECT_EQ(V().ArquivoFiguraAtual(), nomes[0]);  // backslash and letter case resolved
@@ -208,7 +232,7 @@ TEST_F(Figura, DrawingNamesThatLeadAnywhereElseGiveAnEmptyDrawing)
 TEST_F(Figura, ThirtyOnePagesAndMoreThan999Labels)
 {
     Abre();
-    F().AbreConjunto(s.bigFigureAssembly, QString());
+    D().AbreConjunto(s.bigFigureAssembly, QString());
     ASSERT_EQ(V().Figura().QuantidadePartes(), 31);
     EXPECT_EQ(V().Figura().UltimoItem(), s.bigFigureLabels);
     int direita = 0;
@@ -245,7 +269,7 @@ TEST_F(Figura, LocateRequestsMarksAndTheNotDrawnBox)
     Abre();
     // A component drawn on two pages: both labels blink, the first page
     // shows, the data line names the component in red.
-    F().AbreConjunto(s.casesAssembly, QStringLiteral("C:%1:C").arg(s.componentOnTwoPages));
+    D().AbreConjunto(s.casesAssembly, QStringLiteral("C:%1:C").arg(s.componentOnTwoPages));
     ASSERT_EQ(V().ItensDestacados().size(), 2u);
     const int a = Rotulo(s.itemsOfComponentOnTwoPages[0]), b = Rotulo(s.itemsOfComponentOnTwoPages[1]);
     EXPECT_EQ(V().ItensDestacados()[0].indice, a);
@@ -272,7 +296,7 @@ TEST_F(Figura, LocateRequestsMarksAndTheNotDrawnBox)
 
     // An item not drawn: page 0, then the box naming text 24.
     V().FechaConjunto();
-    F().AbreConjunto(s.showcaseAssembly, QStringLiteral("I:ZZ.999:I"));
+    D().AbreConjunto(s.showcaseAssembly, QStringLiteral("I:ZZ.999:I"));
     EXPECT_EQ(F().mParteFiguraAtual, 0);
     ASSERT_EQ(caixas.shown.size(), 1u);
     EXPECT_EQ(caixas.last().text, QStringLiteral("Item não representado graficamente."));
@@ -281,14 +305,14 @@ TEST_F(Figura, LocateRequestsMarksAndTheNotDrawnBox)
 
     // An assembly without a figure: the box too, on the run's first figure.
     V().FechaConjunto();
-    F().AbreConjunto(s.assemblyWithoutFigure, QStringLiteral("C:1:C"));
+    D().AbreConjunto(s.assemblyWithoutFigure, QStringLiteral("C:1:C"));
     EXPECT_EQ(caixas.shown.size(), 2u);
     EXPECT_EQ(F().mParteFiguraAtual, 255);
     EXPECT_TRUE(Visivel(C().pctTela4));
 
     // An empty request marks nothing and says nothing; a malformed one too.
     V().FechaConjunto();
-    F().AbreConjunto(s.showcaseAssembly, QStringLiteral("C:12"));
+    D().AbreConjunto(s.showcaseAssembly, QStringLiteral("C:12"));
     EXPECT_TRUE(V().ItensDestacados().empty());
     EXPECT_EQ(caixas.shown.size(), 2u);
 }
@@ -300,7 +324,7 @@ TEST_F(Figura, KitRequestFramesItsPagesAndTheTimerStopsAtItsFirstTick)
                                         .arg(s.showcaseAssembly)
                                         .arg(s.itemInThreeKits))
                                   .toLongLong();
-    F().AbreConjunto(s.showcaseAssembly, QStringLiteral("J:%1:J").arg(jogo));
+    D().AbreConjunto(s.showcaseAssembly, QStringLiteral("J:%1:J").arg(jogo));
     EXPECT_EQ(V().CodigoJogoReparoAtual(), jogo);
     const auto& figura = V().Figura();
     int primeiro = -1;
@@ -326,13 +350,13 @@ TEST_F(Figura, KitRequestFramesItsPagesAndTheTimerStopsAtItsFirstTick)
 
     // A kit the combo does not list: the all row, no marks, the box with text 4.
     V().FechaConjunto();
-    F().AbreConjunto(s.showcaseAssembly, QStringLiteral("J:%1:J").arg(s.bigFigureKit));
+    D().AbreConjunto(s.showcaseAssembly, QStringLiteral("J:%1:J").arg(s.bigFigureKit));
     EXPECT_EQ(V().CodigoJogoReparoAtual(), 0);
     ASSERT_EQ(caixas.shown.size(), 1u);
     EXPECT_TRUE(caixas.last().text.startsWith(Modulo::ObtemTexto(4)));
     // The all row takes every kit marking away.
     V().FechaConjunto();
-    F().AbreConjunto(s.showcaseAssembly, QStringLiteral("J:%1:J").arg(jogo));
+    D().AbreConjunto(s.showcaseAssembly, QStringLiteral("J:%1:J").arg(jogo));
     EscolheJogo(0);
     for (int i = 1; i <= figura.UltimoItem(); ++i)
         EXPECT_EQ(L(i)->BackStyle(), 0);
@@ -343,7 +367,7 @@ TEST_F(Figura, KitRequestFramesItsPagesAndTheTimerStopsAtItsFirstTick)
 TEST_F(Figura, HoverRedAndBlueLabelsDataLineAndPanels)
 {
     Abre();
-    F().AbreConjunto(s.showcaseAssembly, QString());
+    D().AbreConjunto(s.showcaseAssembly, QString());
     const int i = Rotulo(s.itemDrawnTwice), twin = Rotulo(s.itemDrawnTwice, 1);
     ASSERT_GT(twin, 0);
     Passa(i);
@@ -385,7 +409,7 @@ TEST_F(Figura, HoverRedAndBlueLabelsDataLineAndPanels)
 TEST_F(Figura, ItemsOfTheCasesAssemblyOnTheDataLineAndTheKitPanel)
 {
     Abre(QStringLiteral("V"), QStringLiteral("I"));
-    F().AbreConjunto(s.casesAssembly, QString());
+    D().AbreConjunto(s.casesAssembly, QString());
     // The apostrophe item is found; its kit panel lists its kit.
     Passa(Rotulo(s.itemApostrophe));
     EXPECT_FALSE(C().lblComponente->text().isEmpty());
@@ -426,7 +450,7 @@ TEST_F(Figura, TooltipAndRightButtonStepThroughAnItemsComponents)
 {
     // Edition M: paging lines and the components of the three-component item.
     Abre(QStringLiteral("M"));
-    F().AbreConjunto(s.casesAssembly, QString());
+    D().AbreConjunto(s.casesAssembly, QString());
     const int i = Rotulo(s.itemThreeComponents);
     Passa(i);
     EXPECT_TRUE(Visivel(C().pctToolTipFig_Pop));
@@ -448,7 +472,7 @@ TEST_F(Figura, TooltipAndRightButtonStepThroughAnItemsComponents)
 
     // Other editions: no paging lines, the right button still steps.
     Abre(QStringLiteral("V"));
-    F().AbreConjunto(s.casesAssembly, QString());
+    D().AbreConjunto(s.casesAssembly, QString());
     const int j = Rotulo(s.itemThreeComponents);
     Passa(j);
     EXPECT_FALSE(Visivel(C().pctToolTipFig_Pop));
@@ -473,7 +497,7 @@ TEST_F(Figura, TooltipAndRightButtonStepThroughAnItemsComponents)
 TEST_F(Figura, ItemMenuEntriesAndWhatTheyDo)
 {
     Abre();
-    F().AbreConjunto(s.casesAssembly, QString());
+    D().AbreConjunto(s.casesAssembly, QString());
     const std::int64_t componente = Valor(QStringLiteral("SELECT CodigoComponente FROM PECA_COMPONENTE WHERE CodigoPeca = %1 AND ItemComponente = '%2' "
                                                          "AND FlagOpcionalComponente = 0")
                                               .arg(s.casesAssembly)
@@ -488,24 +512,29 @@ TEST_F(Figura, ItemMenuEntriesAndWhatTheyDo)
     EXPECT_EQ(menus.shown[0].texts(), (QStringList{"Sugestão de Compra", "-", "Incluir Item no Carrinho", "-", "Tabela", "Opcionais",
                                                    "Jogos de Reparo", "Observação"}));
     // Cart: quantity "2" is 2, the optional flag is passed, with the animation.
-    ASSERT_EQ(F().carrinho.size(), 1u);
-    EXPECT_EQ(F().carrinho[0], QStringLiteral("COM|%1|2|1|1").arg(componente));
+    EXPECT_EQ(D().Carrinho(), QStringList{QStringLiteral("COM|%1|2|op").arg(componente)});
+    EXPECT_EQ(D().chamadas.filter(QStringLiteral("EfeitoCarrinho")), QStringList{"EfeitoCarrinho(0)"});
     for (int codigo : {3, 2, 4, 5}) {
         menus.answers = {codigo};
         V().lblItem_MouseUp(i, 1);
     }
-    EXPECT_EQ(F().requisicoes, (QStringList{QStringLiteral("0|COM|%1|%2|%3").arg(componente).arg(s.casesAssembly).arg(s.itemAllFlags),
+    EXPECT_EQ(D().requisicoes, (QStringList{QStringLiteral("0|COM|%1|%2|%3").arg(componente).arg(s.casesAssembly).arg(s.itemAllFlags),
                                             QStringLiteral("1|%1|%2|%3|0").arg(s.casesAssembly).arg(s.itemAllFlags).arg(componente),
                                             QStringLiteral("4|%1|%2|%3|0").arg(s.casesAssembly).arg(componente).arg(s.itemAllFlags)}));
-    EXPECT_EQ(F().sugestoes.last(), QStringLiteral("menu"));
+    EXPECT_EQ(D().sugestoes.last(), QStringLiteral("menu"));
     // "A/R" counts as 1; closing the menu does nothing.
     Passa(Rotulo(s.itemAsRequired));
     menus.answers = {0};
     V().lblItem_MouseUp(Rotulo(s.itemAsRequired), 1);
-    EXPECT_TRUE(F().carrinho.last().contains(QStringLiteral("|1|0|1")));
-    const int pedidos = F().requisicoes.size();
+    const std::int64_t comoRequerido =
+        Valor(QStringLiteral("SELECT CodigoComponente FROM PECA_COMPONENTE WHERE CodigoPeca = %1 AND ItemComponente = '%2'")
+                  .arg(s.casesAssembly)
+                  .arg(s.itemAsRequired))
+            .toLongLong();
+    EXPECT_TRUE(D().Carrinho().contains(QStringLiteral("COM|%1|1|").arg(comoRequerido))) << qPrintable(D().Carrinho().join(QLatin1Char(' ')));
+    const int pedidos = D().requisicoes.size();
     V().lblItem_MouseUp(Rotulo(s.itemAsRequired), 1);
-    EXPECT_EQ(F().requisicoes.size(), pedidos);
+    EXPECT_EQ(D().requisicoes.size(), pedidos);
     // With a second assembly and no flag: text 101 alone.
     F().mCodigoPecaComparacao = s.showcaseAssembly;
     V().lblItem_MouseUp(Rotulo(s.itemAsRequired), 1);

@@ -15,6 +15,7 @@
 #include "listcontrols/thcombo.h"
 #include "listcontrols/thgrid.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
 
@@ -45,7 +46,7 @@ protected:
     }
     void AbreTabela(std::int64_t conjunto)
     {
-        F().AbreConjunto(conjunto, QString());
+        D().AbreConjunto(conjunto, QString());
         F().imgTabela_Click();
     }
 };
@@ -163,7 +164,7 @@ TEST_F(Tabela, FindBoxes)
 TEST_F(Tabela, EachScreenKeepsItsOwnKit)
 {
     Abre();
-    F().AbreConjunto(s.showcaseAssembly, QString());
+    D().AbreConjunto(s.showcaseAssembly, QString());
     const QStringList jogos = Modulo::ObtemListaSQL(QStringLiteral("SELECT DISTINCT CodigoJogoReparo FROM PECA_COMPONENTE_JOGOREPARO WHERE CodigoPeca = %1 "
                                                                    "ORDER BY CodigoJogoReparo")
                                                         .arg(s.showcaseAssembly))
@@ -241,14 +242,14 @@ TEST_F(Tabela, ComboRowsNoteIconsAndTheKitlessAssembly)
     EscolheJogo(s.kitWithGeneralNote);
     V().cboTHCombo2_ImageClick(0, 1);
     V().cboTHCombo2_ImageClick(1, 1);
-    EXPECT_EQ(F().carrinho.last(), QStringLiteral("JRE|%1|1|0|1").arg(s.kitWithGeneralNote));
-    EXPECT_EQ(F().requisicoes.last(), QStringLiteral("0|JRE|%1|%2").arg(s.kitWithGeneralNote).arg(s.casesAssembly));
+    EXPECT_EQ(D().Carrinho(), QStringList{QStringLiteral("JRE|%1|1|").arg(s.kitWithGeneralNote)});
+    EXPECT_EQ(D().requisicoes.last(), QStringLiteral("0|JRE|%1|%2").arg(s.kitWithGeneralNote).arg(s.casesAssembly));
     EXPECT_FALSE(C().cboTHCombo2->mNaoFecharExitFocus);
 
     // On the figure the all row has no caption; a kit without notes shows
     // only its cart icon.
     V().FechaConjunto();
-    F().AbreConjunto(s.bigFigureAssembly, QString());
+    D().AbreConjunto(s.bigFigureAssembly, QString());
     const auto combo2 = C().dtcTHCombo2->Recordset();
     ASSERT_EQ(combo2->RecordCount(), 2);
     EXPECT_EQ(combo2->ValueAt(0, 2).toString(), QString());
@@ -256,7 +257,7 @@ TEST_F(Tabela, ComboRowsNoteIconsAndTheKitlessAssembly)
 
     // An assembly without kits: the combo stays hidden on both screens.
     V().FechaConjunto();
-    F().AbreConjunto(s.assemblyWithoutKits, QString());
+    D().AbreConjunto(s.assemblyWithoutKits, QString());
     EXPECT_FALSE(Visivel(C().cboTHCombo2));
     F().imgTabela_Click();
     EXPECT_FALSE(Visivel(C().cboTHCombo2));
@@ -294,7 +295,7 @@ TEST_F(Tabela, BackFromTheFigureReopensTheSuggestionAndTheSubtitleStays)
     F().imgFigura_Click();
     F().imgTabela_Click();
     EXPECT_EQ(*V().ItemAtualTabela(), s.itemAllFlags);
-    EXPECT_EQ(F().sugestoes.last(), QStringLiteral("tabela"));
+    EXPECT_EQ(D().sugestoes.last(), QStringLiteral("tabela"));
     // Back from the table returns to the parts list and closes the assembly.
     F().imgVoltar_Click();
     EXPECT_EQ(F().mHistoricoTelas, QStringLiteral("013"));
@@ -308,7 +309,7 @@ TEST_F(Tabela, LeavingAComparisonDropsItsTableAndRepointsTheList)
     const QString comparacao = Modulo::CriaTabelaComparacao(Modulo::gDbAuxiliar);
     ASSERT_TRUE(Modulo::TabelaExiste(Modulo::gDbAuxiliar, comparacao));
     F().mTabelaComparacao = comparacao;
-    F().AbreConjunto(s.showcaseAssembly, QString(), s.variantAssembly);
+    D().AbreConjunto(s.showcaseAssembly, QString(), s.variantAssembly);
     EXPECT_EQ(F().imgTabela->x(), 18);
     // The Table button leads to the comparison list, which reads the auxiliary database.
     F().imgTabela_Click();

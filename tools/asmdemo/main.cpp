@@ -1,5 +1,5 @@
-// asmdemo: the assembly view (figure and components table) in a stand-in
-// frame, on a catalogue data folder.
+// asmdemo: the assembly view (figure and components table) on the
+// catalogue's main window, on a catalogue data folder.
 //
 //   asmdemo --data DIR --assembly CODE [--edition E] [--language L]
 //           [--screen 4|5] [--locate REQUEST] [--hover ITEM] [--next N]
@@ -15,9 +15,10 @@
 // timer tick N times before the picture is taken.  --dump prints what the
 // screens show; --screenshot writes a picture of the window (with the menu
 // open when --menu is given) and exits.  Message boxes are printed and
-// answered with OK; beeps are counted.
+// answered with OK; beeps are counted; detail-window requests, suggestion
+// calls and the cart are recorded (janelademo.h).
 
-#include "molduraconjunto.h"
+#include "janelademo.h"
 
 #include "assembly/rotuloitem.h"
 #include "assembly/utilcontroles.h"
@@ -45,7 +46,7 @@
 
 namespace {
 
-using asmdemo::MolduraConjunto;
+using asmdemo::JanelaDemo;
 
 QStringList g_caixas;
 int g_beeps = 0;
@@ -105,21 +106,29 @@ public:
 
 QString Cor(long bgr) { return QStringLiteral("%1").arg(bgr, 6, 16, QLatin1Char('0')).toUpper(); }
 
-void Dump(MolduraConjunto& f)
+void Dump(JanelaDemo& demo)
 {
-    Conjunto::VistaConjunto& v = f.Vista();
-    const Conjunto::ControlesFigura& c = f.figura;
+    frmTQ1& f = demo.F();
+    Conjunto::VistaConjunto& v = demo.Vista();
+    const Conjunto::ControlesFigura& c = demo.Conjunto().Figura();
+    const Conjunto::ControlesTabela& t = demo.Conjunto().Tabela();
     auto linha = [](const QString& s) { std::printf("%s\n", qPrintable(s)); };
     linha(QStringLiteral("history: %1").arg(f.mHistoricoTelas));
+    QStringList botoes;
+    for (const auto& [b, nome] : {std::pair<QWidget*, const char*>{f.imgVoltar, "Back"}, {f.imgTabela, "Table"},
+                                  {f.imgFigura, "Figure"}, {f.imgImprimir, "Print"}})
+        if (Conjunto::Visivel(b))
+            botoes << QLatin1String(nome);
+    linha(QStringLiteral("toolbar: %1").arg(botoes.join(QLatin1Char(' '))));
     linha(QStringLiteral("subtitle: %1").arg(f.lblSubTitulo->text()));
     const auto& figura = v.Figura();
     linha(QStringLiteral("figure: %1 pages, %2 labels").arg(figura.QuantidadePartes()).arg(figura.UltimoItem()));
     linha(QStringLiteral("page: %1 (drawing \"%2\", description \"%3\")")
-              .arg(f.mParteFiguraAtual)
+              .arg(v.ParteFiguraAtual())
               .arg(v.ArquivoFiguraAtual(), c.lblDescricaoParteFigura->text()));
     QStringList paginas;
     for (int i = 0; i < figura.QuantidadePartes(); ++i)
-        if (QLabel* m = v.Miniatura(i); m && Conjunto::Visivel(m))
+        if (Imagem* m = v.Miniatura(i); m && Conjunto::Visivel(m))
             paginas << (QString::number(i) + (v.MiniaturaEmoldurada(i) ? QStringLiteral("[framed]") : QString()));
     linha(QStringLiteral("thumbnails: %1").arg(paginas.join(QLatin1Char(' '))));
     for (int i = 1; i <= figura.UltimoItem(); ++i) {
@@ -158,9 +167,9 @@ void Dump(MolduraConjunto& f)
               .arg(Conjunto::Visivel(c.cboTHCombo2) ? QStringLiteral("shown") : QStringLiteral("hidden"))
               .arg(combo && combo->IsOpen() ? combo->RecordCount() : 0)
               .arg(v.CodigoJogoReparoAtual()));
-    const auto tabela = f.tabela.dtcTHGrid1->Recordset();
+    const auto tabela = t.dtcTHGrid1->Recordset();
     if (f.mTabelaCarregada && tabela && tabela->IsOpen()) {
-        linha(QStringLiteral("table: %1 rows, sort \"%2\"").arg(tabela->RecordCount()).arg(f.tabela.grdTHGrid1->Tag()));
+        linha(QStringLiteral("table: %1 rows, sort \"%2\"").arg(tabela->RecordCount()).arg(t.grdTHGrid1->Tag()));
         if (!tabela->EOF_() && !tabela->BOF())
             linha(QStringLiteral("current row: %1 | %2 | %3 | %4")
                       .arg(tabela->Fields(QStringLiteral("ItemComponente")).Text(),
@@ -173,17 +182,19 @@ void Dump(MolduraConjunto& f)
         linha(QStringLiteral("box: %1").arg(b));
     for (const QString& m : g_menu)
         linha(QStringLiteral("menu: %1").arg(m));
-    for (const QString& r : f.requisicoes)
+    for (const QString& r : demo.requisicoes)
         linha(QStringLiteral("request: %1").arg(r));
-    for (const QString& r : f.carrinho)
+    for (const QString& r : demo.Carrinho())
         linha(QStringLiteral("cart: %1").arg(r));
-    for (const QString& r : f.sugestoes)
+    for (const QString& r : demo.sugestoes)
         linha(QStringLiteral("suggestion: %1").arg(r));
+    for (const QString& r : demo.chamadas)
+        linha(QStringLiteral("call: %1").arg(r));
 }
 
-int Rotulo(MolduraConjunto& f, const QString& item)
+int RotuloDoItem(JanelaDemo& demo, const QString& item)
 {
-    const auto& figura = f.Vista().Figura();
+    const auto& figura = demo.Vista().Figura();
     for (int i = 1; i <= figura.UltimoItem(); ++i)
         if (figura.ObtemTextoItem(i, false) == item)
             return i;
@@ -232,37 +243,38 @@ int main(int argc, char** argv)
         asmdemo::AbreDados(o.value(QStringLiteral("data")), o.value(QStringLiteral("edition")).toUpper(),
                            o.value(QStringLiteral("language")).toUpper());
         {
-            MolduraConjunto f;
-            f.show();
+            JanelaDemo demo;
+            frmTQ1& f = demo.F();
             menu.janela = &f;
             const QString captura = o.value(QStringLiteral("screenshot"));
             bool ok = Modulo::Guarda([&] {
-                f.AbreConjunto(o.value(QStringLiteral("assembly")).toLongLong(), o.value(QStringLiteral("locate")));
+                demo.AbreConjunto(o.value(QStringLiteral("assembly")).toLong(), o.value(QStringLiteral("locate")));
                 if (o.value(QStringLiteral("screen")) == QLatin1String("5"))
                     f.imgTabela_Click();
                 if (o.isSet(QStringLiteral("hover"))) {
-                    const int i = Rotulo(f, o.value(QStringLiteral("hover")));
+                    const int i = RotuloDoItem(demo, o.value(QStringLiteral("hover")));
                     if (i < 0)
                         throw platform::Error(5, QStringLiteral("No label of item \"%1\".").arg(o.value(QStringLiteral("hover"))));
-                    f.Vista().imgParteFigura_Click(f.Vista().Figura().Item(i).pagina);
-                    QWidget* rotulo = f.Vista().lblItem(i);
+                    f.imgParteFigura_Click(demo.Vista().Figura().Item(i).pagina);
+                    QWidget* rotulo = demo.Vista().lblItem(i);
                     QCursor::setPos(rotulo->mapToGlobal(rotulo->rect().center()));
-                    f.Vista().lblItem_MouseMove(i);
+                    demo.Vista().lblItem_MouseMove(i);
                     for (int k = 0; k < o.value(QStringLiteral("next")).toInt(); ++k)
-                        f.Vista().lblItem_MouseUp(i, 2);
+                        demo.Vista().lblItem_MouseUp(i, 2);
                     if (o.isSet(QStringLiteral("menu"))) {
                         menu.escolha = o.value(QStringLiteral("menu")).toInt();
                         menu.captura = captura;
-                        f.Vista().lblItem_MouseUp(i, 1);
+                        demo.Vista().lblItem_MouseUp(i, 1);
                     }
                 }
                 if (o.isSet(QStringLiteral("type"))) {
                     const QString t = o.value(QStringLiteral("type"));
                     const QString caixa = t.section(QLatin1Char('='), 0, 0), texto = t.section(QLatin1Char('='), 1);
-                    QLineEdit* e = caixa == QLatin1String("item")         ? f.tabela.txtItem
-                                   : caixa == QLatin1String("numero")     ? f.tabela.txtNumeroEmpresaT
-                                   : caixa == QLatin1String("componente") ? f.tabela.txtComponente
-                                                                          : f.tabela.txtNumeroFabricanteT;
+                    QLineEdit* e = caixa == QLatin1String("item")         ? f.txtItem
+                                   : caixa == QLatin1String("numero")     ? f.txtNumeroEmpresaT
+                                   : caixa == QLatin1String("componente") ? f.txtComponente
+                                                                          : f.txtNumeroFabricanteT;
+                    e->setFocus();
                     QFocusEvent foco(QEvent::FocusIn, Qt::OtherFocusReason);
                     QCoreApplication::sendEvent(e, &foco);
                     e->setText(texto);
@@ -270,13 +282,13 @@ int main(int argc, char** argv)
             });
             for (int k = 0; k < 5; ++k)
                 QCoreApplication::processEvents();
-            for (int k = 0; k < o.value(QStringLiteral("ticks")).toInt() && f.figura.tmrFigura->isActive(); ++k) {
+            for (int k = 0; k < o.value(QStringLiteral("ticks")).toInt() && f.tmrFigura->isActive(); ++k) {
                 QEventLoop espera;
-                QObject::connect(f.figura.tmrFigura, &QTimer::timeout, &espera, &QEventLoop::quit, Qt::QueuedConnection);
+                QObject::connect(f.tmrFigura, &QTimer::timeout, &espera, &QEventLoop::quit, Qt::QueuedConnection);
                 espera.exec();
             }
             if (o.isSet(QStringLiteral("dump")))
-                Dump(f);
+                Dump(demo);
             if (!captura.isEmpty() && !menu.capturou) {
                 ok = f.grab().save(captura) && ok;
                 std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(captura));
