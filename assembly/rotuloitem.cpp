@@ -119,8 +119,9 @@ void RotuloItem::SetBackStyle(int s)
 
 void RotuloItem::AjustaTamanho()
 {
+    // The text is laid out when it is first drawn (most labels of a figure
+    // stand on pages not shown); the size comes from the glyph advances.
     m_texto.setText(m_caption);
-    m_texto.prepare(QTransform(), Fonte());
     resize(std::max(1, Largura(m_caption, m_bold, m_italic)), Metricas(m_bold, m_italic).height());
 }
 

@@ -4,6 +4,7 @@
 #include "platform/base/error.h"
 
 #include <QFile>
+#include <QPixmapCache>
 
 namespace Modulo {
 namespace {
@@ -26,9 +27,17 @@ QPixmap CarregaImagemRecurso(const QString& Nome, const QString& Tipo)
     if (Nome.isEmpty() || tipo.isEmpty() || !recurso.open(QIODevice::ReadOnly))
         throw platform::Error(ErroRecursoNaoEncontrado,
                               QStringLiteral("Resource with identifier '%1' not found").arg(Nome), kOrigem);
+    // The program's resources never change: a picture is decoded once and
+    // then shared (QPixmap is implicitly shared, so no caller sees another's
+    // changes).
+    const QString chave = QStringLiteral("tqrecurso:") + recurso.fileName();
     QPixmap imagem;
+    if (QPixmapCache::find(chave, &imagem))
+        return imagem;
     // A picture that does not decode stays null: the control shows nothing.
     imagem.loadFromData(recurso.readAll());
+    if (!imagem.isNull())
+        QPixmapCache::insert(chave, imagem);
     return imagem;
 }
 

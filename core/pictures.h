@@ -18,7 +18,8 @@ inline constexpr long ErroRecursoNaoEncontrado = 326;
 // the current language letter (gIdioma).  JPEG and GIF data both load.  Data
 // that cannot be decoded gives a null picture (the control then shows
 // nothing).  A name the type does not hold raises platform::Error 326.
-// Nothing is cached: each call decodes the picture again.
+// A decoded picture is kept in the application's pixmap cache
+// (QPixmapCache) and shared by later calls; the resources never change.
 QPixmap CarregaImagemRecurso(const QString& Nome, const QString& Tipo = {});
 
 // The screen loaders' form: mode "D" releases, returning a null picture

@@ -519,14 +519,20 @@ void THGrid::Descarrega()
     m_barra->descarregaLinhas();
     m_barra->descarregaRotulos();
     m_barra->descarregaIcones();
-    // A host may unload the list from inside the click of one of its icons:
-    // the icons go when that event has been delivered.
+    // The unloaded icons are kept, hidden and disconnected, for the next
+    // configuration (a host may unload the list from inside the click of one
+    // of its icons: nothing is deleted under that event).
+    const auto guarda = [this](THPicture* p) {
+        p->hide();
+        p->disconnect();
+        m_iconesReserva.push_back(p);
+    };
     for (size_t e = 1; e < m_rowIcons.size(); ++e)
-        Descarta(m_rowIcons[e]);
+        guarda(m_rowIcons[e]);
     m_rowIcons.resize(1);
     m_rowIcons[0]->hide();
     for (size_t k = 1; k < m_hoverIcons.size(); ++k)
-        Descarta(m_hoverIcons[k]);
+        guarda(m_hoverIcons[k]);
     m_hoverIcons.resize(1);
     m_hoverIcons[0]->hide();
     m_iconesColunas.clear();
@@ -556,6 +562,15 @@ void THGrid::ObtemPictures(const THPictures& sPictures)
     const size_t n = std::max(m_pictures[0].size(), m_pictures[1].size());
     m_pictures[0].resize(n);
     m_pictures[1].resize(n);
+}
+
+THPicture* THGrid::NovoIcone()
+{
+    if (m_iconesReserva.empty())
+        return new THPicture(m_cliente);
+    THPicture* p = m_iconesReserva.back();
+    m_iconesReserva.pop_back();
+    return p;
 }
 
 void THGrid::ConfiguraColunas(const QStringList& sColunas, int sApartirIndexNoDividerCol)
@@ -617,7 +632,7 @@ void THGrid::ConfiguraColunas(const QStringList& sColunas, int sApartirIndexNoDi
         const int ki = static_cast<int>(k);
         if (k > 0) {
             m_barra->carregaIcone(ki);
-            auto* h = new THPicture(m_cliente);
+            THPicture* h = NovoIcone();
             h->setPassaMouse(true);
             h->hide();
             m_hoverIcons.push_back(h);
@@ -637,14 +652,16 @@ void THGrid::ConfiguraColunas(const QStringList& sColunas, int sApartirIndexNoDi
             if (e == 0) {
                 p = m_rowIcons[0];
             } else {
-                p = new THPicture(m_cliente);
+                p = NovoIcone();
+                p->setPassaMouse(false);
                 m_rowIcons.push_back(p);
             }
+            // Row icons lie above the inner grid (always the lowest child);
+            // the column's hover twin is raised above them below.
             p->setPicture(m_pictures[0][k]);
             p->move(Px(ic.esquerdaTwips), 1 + THLayout::AlturaLinhaPx * j);
             p->setToolTip(ic.dica);
             p->setPonteiro(ic.ponteiro);
-            p->raise();
             p->setVisible(ic.tipo == QLatin1Char('F'));
             disconnect(p, nullptr, this, nullptr);
             connect(p, &THPicture::pressionado, this, [this](int b) { m_botaoMouse = b; });

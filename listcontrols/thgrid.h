@@ -263,6 +263,11 @@ private:
     QLabel* m_vazio;          // lblTextGridVazio
     std::vector<THPicture*> m_rowIcons;     // pctNaoSelecionado
     std::vector<THPicture*> m_hoverIcons;   // pctNaoSelecionado2
+    // Unloaded row and hover icons, hidden and disconnected, kept for the
+    // next ConfiguraColunas (a list reconfigured per screen need not make
+    // and destroy its icon widgets every time).
+    std::vector<THPicture*> m_iconesReserva;
+    THPicture* NovoIcone();
     QTimer m_tmr;             // tmrTHGrid
 
     QPointer<platform::dao::DataControl> m_dataControl;   // mDataControl

@@ -2,7 +2,7 @@
 // screen built and painted, as ratios to decoding the page's drawing with
 // QImage alone (the least any showing of the page must do).
 //
-//   bench_assembly --data DIR [--runs N]
+//   bench_assembly --data DIR [--runs N] [--only open|table|page|large]
 //
 // Figures (each run times the reference and the subject back to back, and
 // the median of the runs' ratios is printed, so that a busy machine slows
@@ -59,6 +59,7 @@ int main(int argc, char** argv)
     QCommandLineParser o;
     o.addOption({QStringLiteral("data"), QStringLiteral("Data folder with the catalogue and its drawings."), QStringLiteral("DIR")});
     o.addOption({QStringLiteral("runs"), QStringLiteral("Runs of each figure."), QStringLiteral("N"), QStringLiteral("21")});
+    o.addOption({QStringLiteral("only"), QStringLiteral("Measure one figure alone (for a profiler)."), QStringLiteral("NAME")});
     o.process(app);
     const int vezes = std::max(3, o.value(QStringLiteral("runs")).toInt());
     try {
@@ -91,8 +92,11 @@ int main(int argc, char** argv)
             if (imagem.isNull())
                 throw platform::Error(53, QStringLiteral("cannot decode ") + pagina);
         };
-        auto mede = [&](const std::function<void()>& antes, const std::function<void()>& trabalho) {
+        const QString so = o.value(QStringLiteral("only"));
+        auto mede = [&](const char* nome, const std::function<void()>& antes, const std::function<void()>& trabalho) {
             std::vector<double> tempos, razoes;
+            if (!so.isEmpty() && so != QLatin1String(nome))
+                return Medida{};
             for (int k = 0; k < vezes; ++k) {
                 antes();
                 const double ref = Tempo(decodifica);
@@ -110,11 +114,11 @@ int main(int argc, char** argv)
         std::vector<double> referencias;
         for (int k = 0; k < vezes; ++k)
             referencias.push_back(Tempo(decodifica));
-        const Medida abre = mede(fecha, [&] {
+        const Medida abre = mede("open", fecha, [&] {
             demo.AbreConjunto(vitrine, QString());
             pinta();
         });
-        const Medida tabela = mede(fecha, [&] {
+        const Medida tabela = mede("table", fecha, [&] {
             demo.AbreConjunto(vitrine, QString());
             f.imgTabela_Click();
             pinta();
@@ -122,11 +126,11 @@ int main(int argc, char** argv)
         fecha();
         demo.AbreConjunto(vitrine, QString());
         pinta();
-        const Medida vira = mede([] {}, [&] {
+        const Medida vira = mede("page", [] {}, [&] {
             f.imgParteFigura_Click(demo.Vista().ParteSeguinte());
             pinta();
         });
-        const Medida larga = mede(fecha, [&] {
+        const Medida larga = mede("large", fecha, [&] {
             demo.AbreConjunto(grande, QString());
             pinta();
         });

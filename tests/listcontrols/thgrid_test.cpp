@@ -327,6 +327,18 @@ TEST_F(Grid, ImageClickWithTheRightButton)
     EXPECT_EQ(imagens.last()[0].toInt(), 2);
     EXPECT_EQ(imagens.last()[1].value<Bookmark>(), dc.Recordset()->BookmarkOfRow(4));
     EXPECT_EQ(imagens.last()[2].toInt(), 0);
+    // Unloaded and configured again (its icon widgets are reused): element
+    // 12 lies on top again and reports its own column, once.
+    g->Descarrega();
+    g->ObtemPictures(Figuras(2));
+    g->ConfiguraColunas(kSpecs);
+    THPicture* novo = g->rowIcon(12);
+    ASSERT_TRUE(novo && !novo->isHidden());
+    EXPECT_EQ(janela.childAt(novo->mapTo(&janela, QPoint(3, 3))), novo);
+    const int antes = imagens.count();
+    QTest::mouseClick(novo, Qt::LeftButton, {}, QPoint(3, 3));
+    ASSERT_EQ(imagens.count(), antes + 1);
+    EXPECT_EQ(imagens.last()[0].toInt(), 1);
 }
 
 TEST_F(Grid, HoverInAndOut)
