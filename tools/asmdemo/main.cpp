@@ -257,7 +257,8 @@ int main(int argc, char** argv)
                         throw platform::Error(5, QStringLiteral("No label of item \"%1\".").arg(o.value(QStringLiteral("hover"))));
                     f.imgParteFigura_Click(demo.Vista().Figura().Item(i).pagina);
                     QWidget* rotulo = demo.Vista().lblItem(i);
-                    QCursor::setPos(rotulo->mapToGlobal(rotulo->rect().center()));
+                    // The pointer at the label's right end (the menu opens there).
+                    QCursor::setPos(rotulo->mapToGlobal(QPoint(rotulo->width() - 2, rotulo->height() - 2)));
                     demo.Vista().lblItem_MouseMove(i);
                     for (int k = 0; k < o.value(QStringLiteral("next")).toInt(); ++k)
                         demo.Vista().lblItem_MouseUp(i, 2);
