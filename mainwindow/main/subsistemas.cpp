@@ -4,6 +4,7 @@
 #include "mainwindow/main/subsistemas.h"
 
 #include "detailwindow/frmTQ2.h"
+#include "update/janelas/registra.h"
 
 void RegistraSubsistemas()
 {
@@ -11,6 +12,6 @@ void RegistraSubsistemas()
     // Conjunto::Registra();        // assembly/: screens 4 and 5, item menu
     // Comparacao::Registra();      // comparison/: screens 8 and 9, suggestion panel, cart list
     // Saida::Registra();           // output/: printouts and the output options screen
-    // Atualizacao::Registra();     // update/: update checks and the update run
+    Atualizacao::Registra();        // update/: update checks and the update run
     frmTQ2::Registra();             // detailwindow/: frmTQ2 as the opener of core/janeladetalhe.h
 }
