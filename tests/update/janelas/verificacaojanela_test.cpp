@@ -21,7 +21,9 @@
 #include "tools/demo/updatetree.h"
 
 #include <QDirIterator>
+#include <QPointer>
 #include <QProcess>
+#include <QTimer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -360,6 +362,58 @@ TEST_F(VerificacaoNaJanela, ClosingTheWindowEndsARunningChecker)
     EXPECT_FALSE(janela->tmrVerificarAtualizacoes->isActive());
     EXPECT_TRUE(iniciados.isEmpty());  // no restart
     EXPECT_EQ(creditos, 1);
+}
+
+// An automatic check whose pass ends while the detail window shows another
+// screen (the configuration, opened from the menu): that window is unloaded
+// and request 7 opens in a window of its own.  The server does not answer here, so the run
+// ends in its error box.
+TEST_F(VerificacaoNaJanela, AnOpenDetailWindowMakesWayForTheUpdate)
+{
+    {
+        platform::dao::WorkspacePtr ws = platform::dao::DBEngine::CreateWorkspace(QStringLiteral("url"));
+        platform::dao::DatabasePtr db = ws->OpenDatabase(Catalogo(), false, false);
+        db->Execute(QStringLiteral("UPDATE UMREGISTRO SET UrlAtualizacao = 'http://127.0.0.1:%1/tq'").arg(tqrig::freePort()));
+        ws->Close();
+    }
+    Verificador("sleep 0.2; cat \"$r\" > \"$arq\"\n");
+    Resultado("141|43");
+    OpcoesAtualizacao opcoes;
+    opcoes.pastaPrograma = programa;
+    RegistraTelaAtualizacao(opcoes);
+    // The detail window's opener, noting each request and, for request 7,
+    // whether the configuration window had gone.
+    QStringList abertos;
+    QPointer<frmTQ2> configuracao;
+    bool configuracaoFechada = false;
+    Modulo::RegistraJanelaDetalhe([&] {
+        abertos << Modulo::gParametro;
+        if (Modulo::gParametro.startsWith(QLatin1String("7|")))
+            configuracaoFechada = configuracao && configuracao->Descarregada() && configuracao->isHidden();
+        frmTQ2::ExibeModal();
+    });
+    CarregaJanela();
+
+    caixas.answers.push_back(platform::vbYes);
+    QTimer::singleShot(0, janela, [&] {
+        // The configuration window is up; the timers run under it, and the
+        // automatic one starts a check.
+        configuracao = frmTQ2::Instancia();
+        TickAutomatico();
+    });
+    menus.answers.push_back(kComandoConfiguracao);
+    QTest::mouseClick(janela->imgAtualizacao, Qt::LeftButton);  // returns once the configuration window has gone
+    ASSERT_TRUE(Termina());
+
+    EXPECT_EQ(abertos, (QStringList{QStringLiteral("8"), QStringLiteral("7|41|43")}));
+    EXPECT_TRUE(configuracaoFechada);
+    ASSERT_EQ(caixas.shown.size(), 2u);
+    EXPECT_EQ(caixas.shown[0].text, Texto(67));
+    EXPECT_TRUE(caixas.shown[1].text.startsWith(Texto(21) + QStringLiteral(": -104\r\n"))) << caixas.shown[1].text.toStdString();
+    EXPECT_EQ(frmTQ2::Instancia(), nullptr);
+    EXPECT_EQ(Flag(), QStringLiteral("0"));
+    EXPECT_TRUE(BloqueioLivre());
+    EXPECT_EQ(janela->mHistoricoTelas, QStringLiteral("0"));
 }
 
 // The whole road with the real checker, nginx and the demo update tree: the
