@@ -1,22 +1,20 @@
 #include "detailwindow/carrinhodetalhe.h"
 
-#include "platform/base/error.h"
+#include "comparison/carrinho.h"
 
 namespace CarrinhoDetalhe {
 namespace {
 
-[[noreturn]] void Indisponivel(const char* rotina)
-{
-    throw platform::Error(platform::errors::InvalidProcedureCall,
-                          QStringLiteral("As rotinas do carrinho não estão disponíveis nesta versão."),
-                          QString::fromLatin1(rotina));
-}
-
+// The shared module's cart routines (comparison/carrinho.h).
 Rotinas Proprias()
 {
-    return {[](const QString&, std::int32_t, const QString&, bool, bool) { Indisponivel("IncluiItemCarrinho"); },
-            [](const QString&, std::int32_t, const QString&) { Indisponivel("AlteraQuantidadeCarrinho"); },
-            [](const QString&, std::int32_t) { Indisponivel("ExcluiItemCarrinho"); }};
+    return {[](const QString& tipo, std::int32_t codigo, const QString& quantidade, bool opcional, bool efeito) {
+                Modulo::IncluiItemCarrinho(tipo, codigo, quantidade, opcional, efeito);
+            },
+            [](const QString& tipo, std::int32_t codigo, const QString& quantidade) {
+                Modulo::AlteraQuantidadeCarrinho(tipo, codigo, quantidade);
+            },
+            [](const QString& tipo, std::int32_t codigo) { Modulo::ExcluiItemCarrinho(tipo, codigo); }};
 }
 
 Rotinas& Atuais()

@@ -3,9 +3,7 @@
 // the cart, set a row's quantity, delete a row (the shared module's
 // IncluiItemCarrinho, AlteraQuantidadeCarrinho and ExcluiItemCarrinho).
 //
-// The shared cart routines are not in this build yet: until they are, each
-// call raises error 5 with a text that says so, which the handler's guard
-// shows in the error box.  This file is the one place to switch to them.
+// They call the shared module's routines (comparison/carrinho.h).
 // DefineRotinas puts other routines in their place (the tests' cart over a
 // table of their own); an empty member keeps the current routine.
 

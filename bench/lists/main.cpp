@@ -10,6 +10,7 @@
 #include "core/globals.h"
 #include "listcontrols/thgrid.h"
 #include "platform/dao/dao.h"
+#include "search/sqlpesquisa.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -24,24 +25,14 @@ namespace {
 
 using platform::dao::DatabasePtr;
 
-// The part search with every kind and no box filled, sorted by number.
+// The part search with every kind and no box filled, sorted by number, as
+// the search screen builds it (the type code " ": every assembly type).
 QString PesquisaCompleta()
 {
-    const auto parte = [](const QString& t, const QString& e, const QString& tipo, const QString& de) {
-        const QString numero = QStringLiteral("%1.NumeroEmpresa%2").arg(t, e);
-        return QStringLiteral("SELECT %1 AS NumeroEmpresa,%2.Descricao%3P AS Descricao,%4 AS Tipo,%2.Codigo%3 AS Codigo,"
-                              "%2.ImagensGrid FROM %5 ")
-            .arg(QStringLiteral("Format(%1,'0000 000 000')").arg(numero), t, e, tipo, de);
-    };
-    return parte(QStringLiteral("COMPONENTE"), QStringLiteral("Componente"), QStringLiteral("'Componente'"),
-                 QStringLiteral("COMPONENTE")) +
-           QStringLiteral("UNION ALL ") +
-           parte(QStringLiteral("JOGOREPARO"), QStringLiteral("JogoReparo"), QStringLiteral("'Jogo de Reparo'"),
-                 QStringLiteral("JOGOREPARO")) +
-           QStringLiteral("UNION ALL ") +
-           parte(QStringLiteral("PECA"), QStringLiteral("Peca"), QStringLiteral("TIPOPECA.DescricaoTipoPecaP"),
-                 QStringLiteral("PECA LEFT JOIN TIPOPECA ON PECA.TipoPeca = TIPOPECA.CodigoTipoPeca")) +
-           QStringLiteral("ORDER BY 1");
+    Pesquisa::EntradaPesquisaPecas e;
+    e.edicao = QStringLiteral("M");
+    e.codigoTipoPeca = QStringLiteral(" ");
+    return Pesquisa::SqlPesquisaPecas(e, QStringLiteral("1"));
 }
 
 const QStringList kColunas = {

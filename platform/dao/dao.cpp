@@ -121,7 +121,10 @@ void Database::open()
         sqlite3_close(db);
         throw detail::MakeError(rc, msg, Context::Open, m_path);
     }
-    m_db = db;
+    {
+        const std::lock_guard<std::mutex> lock(m_handleMutex);
+        m_db = db;
+    }
     try {
         if (!m_readOnly && sqlite3_db_readonly(db, "main") == 1)
             Throw(JetError::CannotOpen,
@@ -149,6 +152,7 @@ void Database::open()
             m_inserts = std::make_unique<detail::InsertCache>(db);
         }
     } catch (...) {
+        const std::lock_guard<std::mutex> lock(m_handleMutex);
         sqlite3_close_v2(m_db);
         m_db = nullptr;
         throw;
@@ -294,8 +298,27 @@ void Database::Close()
     m_inserts.reset();
     // close_v2 defers the close until forward-only statements still held by
     // recordsets are finalised.
+    const std::lock_guard<std::mutex> lock(m_handleMutex);
     sqlite3_close_v2(m_db);
     m_db = nullptr;
+}
+
+void Database::Interrupt()
+{
+    const std::lock_guard<std::mutex> lock(m_handleMutex);
+    if (m_db)
+        sqlite3_interrupt(m_db);
+}
+
+void Database::SetInterruptCheck(std::function<bool()> check)
+{
+    ensureOpen();
+    m_interruptCheck = std::move(check);
+    if (m_interruptCheck)
+        sqlite3_progress_handler(
+            m_db, 4000, [](void* self) { return static_cast<Database*>(self)->m_interruptCheck() ? 1 : 0; }, this);
+    else
+        sqlite3_progress_handler(m_db, 0, nullptr, nullptr);
 }
 
 // ---------------------------------------------------------------------------

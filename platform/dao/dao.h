@@ -20,8 +20,26 @@
 //
 // Objects.  Workspaces, databases and recordsets are held through shared
 // pointers, the way the catalogue code holds object references; Close() is
-// safe twice and on an object never opened.  The objects belong to the one
-// user-interface thread.
+// safe twice and on an object never opened.
+//
+// Threads.  Every object belongs to the thread that created it and is used
+// by that thread alone; the catalogue program creates them on its one
+// user-interface thread.  The one exception is the catalogue search
+// (search/executorpesquisa.h): a worker thread opens its own workspace and
+// read-only database on the catalogue file and opens snapshot recordsets on
+// it, so that typing never waits for a query.  Exactly three things cross
+// threads:
+//   - Database::Interrupt() may be called from any thread while the Database
+//     object exists (open, closed or closing): a statement running on it
+//     stops with 3059 (JetError::Interrupted);
+//   - a snapshot recordset, once OpenRecordset has returned it (its rows are
+//     in memory and no statement is open), may be handed to another thread,
+//     which then owns it; the sender keeps no reference.  The receiver calls
+//     SetDatabase with a database of its own thread before it uses Requery;
+//   - the layer's shared state (the text order tables, the registered
+//     functions, bookmark generations) is read-only or atomic.
+// Find on a recordset uses a connection private to the layer and is for the
+// user-interface thread only.
 //
 // Recordsets.  A snapshot recordset reads its statement to the end and
 // finalises it when it opens, so no read statement stays open between events
@@ -40,6 +58,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 struct sqlite3;
@@ -115,6 +134,7 @@ constexpr long NoTransaction = 3034;         // commit or rollback without Begin
 constexpr long DiskFull = 3035;              // system resource exceeded
 constexpr long Corrupt = 3049;               // cannot open database: corrupt
 constexpr long NotAllowedHere = 3112;        // insufficient permissions (refused by the authorizer)
+constexpr long Interrupted = 3059;           // "Operation canceled by user." (Database::Interrupt)
 }  // namespace JetError
 
 // A Null value is an invalid QVariant.
@@ -226,6 +246,11 @@ public:
     RecordsetPtr Clone() const;
     // Reads the statement again: a new generation, old bookmarks refused.
     void Requery();
+    // The database Requery reads from (a recordset handed over from another
+    // thread takes one of the receiving thread's; see Threads above).  The
+    // rows, position and bookmarks stay.  Like the reference from
+    // OpenRecordset, it does not keep the database open.
+    void SetDatabase(const std::shared_ptr<Database>& db) { m_db = db; }
     // The generation of the rows this recordset reads (0 when closed); it
     // changes with every open and requery, and clones share it.
     std::uint64_t Generation() const;
@@ -313,6 +338,17 @@ public:
     void Close();
     bool IsOpen() const { return m_db != nullptr; }
 
+    // Stops the statement running on this connection, from any thread (see
+    // Threads above): it fails with 3059.  Nothing when none runs or the
+    // database is closed.
+    void Interrupt();
+    // A test the connection runs now and then (every few thousand steps of
+    // the engine) on the thread running a statement; when it answers true
+    // the statement stops with 3059.  It closes the gap Interrupt leaves
+    // (an interrupt sent just before a statement starts is forgotten).  An
+    // empty function removes it.
+    void SetInterruptCheck(std::function<bool()> check);
+
     // Statements that arrive from the update server run with the authorizer on:
     // ATTACH, DETACH, PRAGMA, VACUUM and extension loading are refused.
     void SetUntrusted(bool on);
@@ -338,6 +374,8 @@ private:
     bool m_readOnly;
     sqlite3* m_db = nullptr;
     std::unique_ptr<detail::InsertCache> m_inserts;  // INSERTs of literals, prepared once per shape
+    std::mutex m_handleMutex;  // Interrupt from another thread against Close
+    std::function<bool()> m_interruptCheck;
     long m_recordsAffected = 0;
     int m_transDepth = 0;
     bool m_untrusted = false;

@@ -69,6 +69,8 @@ platform::Error MakeError(int rc, const QString& msg, Context ctx, const QString
         return {JetError::NotAllowedHere, QStringLiteral("Statement not allowed here. (%1)").arg(msg), kSource};
     case SQLITE_MISMATCH:
         return {JetError::TypeMismatch, QStringLiteral("Data type mismatch in criteria expression."), kSource};
+    case SQLITE_INTERRUPT:
+        return {JetError::Interrupted, QStringLiteral("Operation canceled by user."), kSource};
     default:
         break;
     }

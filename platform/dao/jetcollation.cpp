@@ -118,6 +118,19 @@ int CompareUtf8(std::string_view a, std::string_view b, bool withCase)
     auto pb = reinterpret_cast<const unsigned char*>(b.data());
     const auto ea = pa + a.size();
     const auto eb = pb + b.size();
+    // Equal characters decide nothing: skip the bytes both texts share, back
+    // to the start of the character where they part.
+    {
+        const std::size_t shared = std::size_t(std::mismatch(pa, pa + std::min(a.size(), b.size()), pb).first - pa);
+        std::size_t k = shared;
+        const auto continuation = [&](std::size_t i) {
+            return (pa + i < ea && (pa[i] & 0xC0) == 0x80) || (pb + i < eb && (pb[i] & 0xC0) == 0x80);
+        };
+        while (k > 0 && continuation(k))
+            --k;
+        pa += k;
+        pb += k;
+    }
     int secondary = 0, tertiary = 0;
     while (pa < ea && pb < eb) {
         std::uint32_t ca, cb;
@@ -157,6 +170,9 @@ struct LikePattern::Elem {
     enum Kind : std::uint8_t { Star, Any, Digit, Char, Class };
     Kind kind;
     std::uint32_t ch; // Char: folded code point; Class: index
+    // The ASCII characters (as they stand in the text, before folding) that
+    // the element matches, worked out once when the pattern is compiled.
+    std::uint64_t ascii[2] = {0, 0};
 };
 
 struct LikePattern::Class {
@@ -247,6 +263,21 @@ LikePattern::LikePattern(std::string_view pattern)
             m_elems.push_back({Elem::Char, foldOf(t, c)});
         }
     }
+    for (Elem& x : m_elems)
+        for (std::uint32_t c = 0; c < 128; ++c)
+            if (x.kind != Elem::Star && matchesOne(x, foldOf(t, c)))
+                x.ascii[c >> 6] |= std::uint64_t(1) << (c & 63);
+}
+
+bool LikePattern::matchesOne(const Elem& x, std::uint32_t folded) const
+{
+    switch (x.kind) {
+    case Elem::Any: return true;
+    case Elem::Digit: return folded >= '0' && folded <= '9';
+    case Elem::Char: return folded == x.ch;
+    case Elem::Class: return m_classes[x.ch].contains(folded);
+    default: return false;
+    }
 }
 
 LikePattern::~LikePattern() = default;
@@ -256,38 +287,48 @@ bool LikePattern::matches(std::string_view text) const
     if (!m_valid)
         return false;
     const Tables& t = tables();
-    thread_local std::vector<std::uint32_t> buf;
-    buf.clear();
-    auto p = reinterpret_cast<const unsigned char*>(text.data());
-    const auto e = p + text.size();
-    while (p < e) {
-        const std::uint32_t c = *p < 0x80 ? *p++ : decode(p, e);
-        buf.push_back(foldOf(t, c));
-    }
-    const std::size_t n = buf.size(), m = m_elems.size();
+    const auto* s = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t n = text.size();
+    const std::size_t m = m_elems.size();
     const Elem* el = m_elems.data();
-    auto one = [&](const Elem& x, std::uint32_t c) {
-        switch (x.kind) {
-        case Elem::Any: return true;
-        case Elem::Digit: return c >= '0' && c <= '9';
-        case Elem::Char: return c == x.ch;
-        case Elem::Class: return m_classes[x.ch].contains(c);
-        default: return false;
+    // Works on the UTF-8 bytes: positions are byte offsets, an ASCII
+    // character is tested against the element's table of ASCII characters,
+    // any other is decoded and folded where it stands.
+    const auto one = [&](const Elem& x, std::size_t i, std::size_t* len) {
+        const unsigned c = s[i];
+        if (c < 0x80) {
+            *len = 1;
+            return ((x.ascii[c >> 6] >> (c & 63)) & 1) != 0;
         }
+        const unsigned char* p = s + i;
+        const std::uint32_t cp = decode(p, s + n);
+        *len = std::size_t(p - (s + i));
+        return matchesOne(x, foldOf(t, cp));
+    };
+    const auto step = [&](std::size_t i) {
+        if (s[i] < 0x80)
+            return i + 1;
+        const unsigned char* p = s + i;
+        decode(p, s + n);
+        return std::size_t(p - s);
     };
     // Greedy match with backtracking to the last star: every element other
     // than a star takes exactly one character.
-    std::size_t pi = 0, ti = 0, starP = std::size_t(-1), starT = 0;
+    std::size_t pi = 0, ti = 0, starP = std::size_t(-1), starT = 0, len = 0;
     while (ti < n) {
         if (pi < m && el[pi].kind == Elem::Star) {
             starP = pi++;
+            // Skip to the next character the element after the star takes.
+            if (pi < m && el[pi].kind != Elem::Star)
+                while (ti < n && !one(el[pi], ti, &len))
+                    ti += len;
             starT = ti;
-        } else if (pi < m && one(el[pi], buf[ti])) {
+        } else if (pi < m && one(el[pi], ti, &len)) {
             ++pi;
-            ++ti;
+            ti += len;
         } else if (starP != std::size_t(-1)) {
             pi = starP + 1;
-            ti = ++starT;
+            ti = starT = step(starT);
         } else {
             return false;
         }

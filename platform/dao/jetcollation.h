@@ -40,6 +40,7 @@ public:
 private:
     struct Elem;
     struct Class;
+    bool matchesOne(const Elem& x, std::uint32_t folded) const;
     std::vector<Elem> m_elems;
     std::vector<Class> m_classes;
     bool m_valid = true;

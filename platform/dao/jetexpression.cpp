@@ -294,6 +294,13 @@ Expr Translator::comparison()
             const Expr b = concat();
             a = op(QLatin1Char('(') + a.sql + QLatin1String(notText) + QStringLiteral(" LIKE ") + b.sql +
                    QLatin1Char(')'));
+            // A pattern search is handed to the planner as keeping one row in
+            // sixteen (a hint only: likelihood returns its first argument).
+            // The catalogue's searches keep few rows; without the hint SQLite
+            // may drive a join from the small table and test the pattern on
+            // every row of the large one through its index.
+            if (!negated)
+                a = op(QStringLiteral("likelihood(") + a.sql + QStringLiteral(", 0.0625)"));
         } else if (acceptWord("IN")) {
             const QString left = a.column ? a.sql : collated(a, kCollation);
             expectSymbol("(");

@@ -2,6 +2,7 @@
 
 #include "comparisondemo.h"
 #include "schema.h"
+#include "searchcases.h"
 #include "vocabulary.h"
 
 #include "platform/base/vbruntime.h"
@@ -341,6 +342,8 @@ public:
         WriteOutputCases(m_options, m_sink, m_summary, m_files);
         WriteAssemblyViewSection();
         WriteComparisonSpecials();
+        // Last, so that they change no code of the rows above.
+        WriteSearchCasesSection();
     }
 
 private:
@@ -943,6 +946,16 @@ private:
                                             [this] { return m_nextSuggestion++; },
                                             [this](int prefix) { return CompanyNumber(prefix); }};
         WriteComparisonDemo(context, m_summary);
+    }
+
+    // --- the search cases (searchcases.cpp) ---------------------------------
+    void WriteSearchCasesSection()
+    {
+        CodeCounters k{m_nextAssembly, m_nextComponent, m_nextKit, m_nextFigure, m_nextHotSpot, m_nextSuggestion, m_nextObservation};
+        WriteSearchCases(m_options, m_vocab, m_sink, m_summary, m_files, k, m_base.derive(0x5EA2C4).next());
+        m_nextAssembly = k.assembly;
+        m_nextComponent = k.component;
+        m_nextKit = k.kit;
     }
 
     // --- special cases of family 0 ----------------------------------------

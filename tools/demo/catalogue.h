@@ -44,6 +44,7 @@ struct PhotoJob {
     QString file;
     int style = 0;
     std::uint64_t seed = 0;
+    bool gif = false;  // written as a GIF file instead of a JPEG
 };
 
 struct DocumentJob {

@@ -146,7 +146,7 @@ struct Summary {
     long assemblyPhotoMissing = 0;    // ArquivoFotoPeca names no file
     long assemblyPhotoNull = 0;
     long assemblyPhotoCaseMismatch = 0;
-    long assemblyUnknownType = 0;     // edition D: TipoPeca without TIPOPECA row
+    long assemblyUnknownType = 0;     // editions D, A, M: TipoPeca without TIPOPECA row
     long axleAssembly = 0;            // edition A: TipoPeca "E"
 
     // Vehicles.
@@ -231,6 +231,22 @@ struct Summary {
     long suggestionHalf = 0;                 // proposal "0.5" in the 9-row list
     long suggestionNullSetAssembly = 0;      // CodigoSugestao Null, its item flagged
     QString suggestionNullSetItem;
+
+    // Catalogue search, parts list and cart (searchcases.cpp): descriptions
+    // that typed accents and several words must find, items without
+    // assemblies, a part type whose texts hold an apostrophe, photo names.
+    long clutchDiscComponent = 0;       // "DISCO DE EMBREAGEM", a component
+    long clutchDiscKit = 0;             // "DISCO DE EMBREAGEM", a repair kit
+    long accentedPecaComponent = 0;     // a description with "PEÇA"
+    long plainPecaComponent = 0;        // a description with "PECA" (no cedilla)
+    long spanishEnyeComponent = 0;      // its Spanish description holds "Ñ"
+    long kitInNoAssembly = 0;           // a repair kit that no assembly holds
+    long vehicleInNoAssembly = 0;       // a vehicle that no assembly fits
+    long searchAssembly = 0;            // holds the components and the kit above
+    QString gifPhoto;                   // the search assembly's photo, a GIF file
+    long assemblyPhotoTrailingBlanks = 0;  // ArquivoFotoPeca ends in blanks; the file has none
+    QString apostropheTypeCode;         // editions A, D, M: a TIPOPECA row whose E and I texts hold "'"
+    long apostropheTypeAssembly = 0;    // an assembly of that type
 
     // Version record.
     QString updateUrl;

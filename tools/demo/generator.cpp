@@ -79,7 +79,10 @@ void writeFiles(const QString& folder, const FilePlan& plan, Summary& summary)
     });
     parallelFor(int(plan.photos.size()), [&](int i) {
         const PhotoJob& p = plan.photos[std::size_t(i)];
-        SaveJpeg(RenderPhoto(p.style, Rng(p.seed)), photos + p.file, 90);
+        if (p.gif)
+            SaveGif(RenderPhoto(p.style, Rng(p.seed)), photos + p.file);
+        else
+            SaveJpeg(RenderPhoto(p.style, Rng(p.seed)), photos + p.file, 90);
     });
     // The PDF writer is a QObject: documents are written on this thread.
     for (const DocumentJob& d : plan.documents) {
@@ -287,6 +290,9 @@ QString Summary::Text() const
                  .arg(bigFigurePages)
                  .arg(bigFigureLabels)
                  .arg(bigFigureFirstHotSpot);
+    lines << QStringLiteral("  search cases: clutch disc component %1 and kit %2, PEÇA %3, PECA %4, search assembly %5 (photo %6)")
+                 .arg(clutchDiscComponent).arg(clutchDiscKit).arg(accentedPecaComponent).arg(plainPecaComponent)
+                 .arg(searchAssembly).arg(gifPhoto);
     lines << QStringLiteral("  update address %1, version %2").arg(updateUrl).arg(version);
     return lines.join(QLatin1Char('\n'));
 }

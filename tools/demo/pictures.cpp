@@ -173,6 +173,12 @@ void SaveJpeg(const QImage& image, const QString& path, int quality)
         cannotWrite(path);
 }
 
+void SaveGif(const QImage& image, const QString& path)
+{
+    if (platform::WriteFileAtomically(path, resources::encodeGif(image)) != 0)
+        cannotWrite(path);
+}
+
 void SaveDrawing(const QImage& image, const QString& path, int format)
 {
     QByteArray bytes;

@@ -27,6 +27,10 @@ void SaveJpeg(const QImage& image, const QString& path, int quality = 90);
 // PNG, or a corrupt file); raises platform::Error when it cannot.
 void SaveDrawing(const QImage& image, const QString& path, int format);
 
+// Writes `image` as a GIF file (the picture set's encoder: at most 256
+// colours); raises platform::Error when it cannot.
+void SaveGif(const QImage& image, const QString& path);
+
 // A PDF document of a few pages: a title, paragraphs and an optional table
 // (rows of cells separated by "|").  Raises platform::Error when the file
 // cannot be written.  The creation date inside the file is fixed, so the same

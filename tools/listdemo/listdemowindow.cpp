@@ -1,13 +1,14 @@
 #include "listdemowindow.h"
 
 #include "core/errorbox.h"
-#include "core/searchtext.h"
+#include "core/globals.h"
 #include "core/texts.h"
 #include "icons.h"
 #include "listcontrols/gridnavigation.h"
 #include "listcontrols/thbar.h"
 #include "listcontrols/thwidgets.h"
 #include "platform/desktop/units.h"
+#include "search/sqlpesquisa.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -44,8 +45,8 @@ QLabel* Titulo(const QString& texto, QWidget* pai, int x, int y, int w)
 
 }  // namespace
 
-ListDemoWindow::ListDemoWindow(platform::dao::DatabasePtr db, bool jet, QWidget* parent)
-    : QWidget(parent), m_db(std::move(db)), m_jet(jet)
+ListDemoWindow::ListDemoWindow(platform::dao::DatabasePtr db, QWidget* parent)
+    : QWidget(parent), m_db(std::move(db))
 {
     setWindowTitle(QStringLiteral("Listas do catálogo: THGrid e THCombo"));
     setFixedSize(800, 600);
@@ -152,55 +153,24 @@ ListDemoWindow::ListDemoWindow(platform::dao::DatabasePtr db, bool jet, QWidget*
 
 void ListDemoWindow::carregaTipos()
 {
-    const QString todos = Modulo::TextoSQL(Modulo::ObtemTexto(106).toUpper());
-    const QString jogos = Modulo::TextoSQL(Modulo::ObtemTexto(4));
-    const QString componentes = Modulo::TextoSQL(Modulo::ObtemTexto(2));
+    // The part-type drop-down, built as the search screen builds it.
     m_combo->AnalisarScollProximoRefresh();
-    m_dtcCombo.SetRecordSource(
-        QStringLiteral("SELECT CodigoTipoPeca,DescricaoTipoPecaP AS DescricaoTipoPeca,1 AS OrderBy FROM TIPOPECA "
-                       "UNION ALL SELECT ' ' AS CodigoTipoPeca, '%1' AS DescricaoTipoPeca, 0 AS OrderBy FROM CODIGOFABRICANTE "
-                       "UNION ALL SELECT '1' AS CodigoTipoPeca, '%2' AS DescricaoTipoPeca, 3 AS OrderBy FROM CODIGOFABRICANTE "
-                       "UNION ALL SELECT '2' AS CodigoTipoPeca, '%3' AS DescricaoTipoPeca, 4 AS OrderBy FROM CODIGOFABRICANTE "
-                       "ORDER BY 3,2")
-            .arg(todos, jogos, componentes));
+    m_dtcCombo.SetRecordSource(Pesquisa::SqlComboTiposPeca(Modulo::gEdicao, Modulo::gIdioma));
     m_dtcCombo.Refresh();
 }
 
 void ListDemoWindow::pesquisa()
 {
     // The part search with the description box and the kind from the
-    // drop-down: components, repair kits and assemblies joined by UNION ALL.
-    const QString t = Modulo::PreparaTextoPesquisa(Modulo::SomenteLetrasDigitos(m_descricao->text()), m_jet);
-    const auto consulta = [&](const QString& tabela, const QString& entidade, const QString& tipo,
-                              const QString& de, const QString& filtro) {
-        const QString numero = QStringLiteral("%1.NumeroEmpresa%2").arg(tabela, entidade);
-        QStringList condicoes;
-        if (!t.isEmpty()) {
-            condicoes << (m_jet ? QStringLiteral("%1.Descricao%2P LIKE '*%3*'").arg(tabela, entidade, t)
-                                : QStringLiteral("%1.Descricao%2P LIKE '%%3%'").arg(tabela, entidade, t));
-        }
-        if (!filtro.isEmpty())
-            condicoes << filtro;
-        return QStringLiteral("SELECT %1 AS NumeroEmpresa,%2.Descricao%3P AS Descricao,%4 AS Tipo,"
-                              "%2.Codigo%3 AS Codigo,%2.ImagensGrid FROM %5 %6")
-            .arg(m_jet ? QStringLiteral("Format(%1,'0000 000 000')").arg(numero) : numero, tabela, entidade, tipo, de,
-                 condicoes.isEmpty() ? QString() : QStringLiteral("WHERE ") + condicoes.join(QStringLiteral(" AND ")) + QLatin1Char(' '));
-    };
-    QStringList partes;
-    if (m_tipo == QLatin1String(" ") || m_tipo == QLatin1String("2"))
-        partes << consulta(QStringLiteral("COMPONENTE"), QStringLiteral("Componente"),
-                           QLatin1Char('\'') + Modulo::TextoSQL(Modulo::ObtemTexto(2)) + QLatin1Char('\''),
-                           QStringLiteral("COMPONENTE"), {});
-    if (m_tipo == QLatin1String(" ") || m_tipo == QLatin1String("1"))
-        partes << consulta(QStringLiteral("JOGOREPARO"), QStringLiteral("JogoReparo"),
-                           QLatin1Char('\'') + Modulo::TextoSQL(Modulo::ObtemTexto(4)) + QLatin1Char('\''),
-                           QStringLiteral("JOGOREPARO"), {});
-    if (m_tipo != QLatin1String("1") && m_tipo != QLatin1String("2"))
-        partes << consulta(QStringLiteral("PECA"), QStringLiteral("Peca"), QStringLiteral("TIPOPECA.DescricaoTipoPecaP"),
-                           QStringLiteral("PECA LEFT JOIN TIPOPECA ON PECA.TipoPeca = TIPOPECA.CodigoTipoPeca"),
-                           m_tipo == QLatin1String(" ") ? QString() : QStringLiteral("TipoPeca = '%1'").arg(Modulo::TextoSQL(m_tipo)));
+    // drop-down, built by the search screen's builder; the drop-down's code
+    // chooses the kinds as in editions D and M.
+    Pesquisa::EntradaPesquisaPecas e;
+    e.edicao = QStringLiteral("M");
+    e.idioma = Modulo::gIdioma;
+    e.descricao = m_descricao->text();
+    e.codigoTipoPeca = m_tipo;
     m_grid->AnalisarScollProximoRefresh();
-    m_dtcGrid.SetRecordSource(partes.join(QStringLiteral("UNION ALL ")) + QStringLiteral("ORDER BY 1"));
+    m_dtcGrid.SetRecordSource(Pesquisa::SqlPesquisaPecas(e, QStringLiteral("1")));
     m_dtcGrid.Refresh();
 }
 

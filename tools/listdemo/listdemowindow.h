@@ -18,8 +18,7 @@ namespace listdemo {
 class ListDemoWindow : public QWidget {
     Q_OBJECT
 public:
-    // jet: the database layer translates Jet SQL (Format, LIKE with "*").
-    ListDemoWindow(platform::dao::DatabasePtr db, bool jet, QWidget* parent = nullptr);
+    ListDemoWindow(platform::dao::DatabasePtr db, QWidget* parent = nullptr);
 
     THGrid* grid() const { return m_grid; }
     THCombo* combo() const { return m_combo; }
@@ -42,7 +41,6 @@ private:
     void atualizaStatus();
 
     platform::dao::DatabasePtr m_db;
-    bool m_jet;
     platform::dao::DataControl m_dtcGrid;
     platform::dao::DataControl m_dtcCombo;
     THGrid* m_grid;

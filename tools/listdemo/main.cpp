@@ -41,14 +41,7 @@ int main(int argc, char** argv)
         }
         auto ws = platform::dao::DBEngine::CreateWorkspace(QStringLiteral("gWS"));
         auto db = ws->OpenDatabase(arquivo, false, true);
-        bool jet = true;
-        try {
-            db->OpenRecordset(QStringLiteral("SELECT Format(1,'00') AS x FROM CODIGOFABRICANTE"));
-        } catch (const platform::Error&) {
-            jet = false;   // the layer passes SQLite text through as it is
-        }
-
-        listdemo::ListDemoWindow janela(db, jet);
+        listdemo::ListDemoWindow janela(db);
         janela.show();
         if (opcoes.isSet(QStringLiteral("screenshot"))) {
             const QString destino = opcoes.value(QStringLiteral("screenshot"));

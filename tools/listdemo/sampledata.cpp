@@ -79,6 +79,16 @@ QString Numero(long long base)
     return QString::number(base).rightJustified(10, QLatin1Char('0'));
 }
 
+// The search form of a description: upper case, letters and digits only.
+QString FormaPesquisa(const QString& texto)
+{
+    QString out;
+    for (const QChar c : texto.toUpper())
+        if (c.isLetterOrNumber())
+            out += c;
+    return out;
+}
+
 // Flags: position 1 set (a note) on roughly one row in four.
 QString Flags(int i)
 {
@@ -96,7 +106,9 @@ QString EscreveCatalogoExemplo(const QString& pasta)
                                "DescricaoTipoPecaP TEXT(50) NOT NULL, DescricaoTipoPecaE TEXT(50) NOT NULL, "
                                "DescricaoTipoPecaI TEXT(50) NOT NULL)"));
     db->Execute(QStringLiteral("CREATE TABLE PECA (CodigoPeca LONG, NumeroEmpresaPeca TEXT(15), DescricaoPecaP TEXT(50), "
-                               "DescricaoPecaE TEXT(50), DescricaoPecaI TEXT(50), TipoPeca TEXT(1), ImagensGrid TEXT(4))"));
+                               "DescricaoPecaE TEXT(50), DescricaoPecaI TEXT(50), DescricaoPecaPesquisaP TEXT(50), "
+                               "DescricaoPecaPesquisaE TEXT(50), DescricaoPecaPesquisaI TEXT(50), TipoPeca TEXT(1), "
+                               "ImagensGrid TEXT(4))"));
     db->Execute(QStringLiteral("CREATE TABLE COMPONENTE (CodigoComponente LONG, NumeroEmpresaComponente TEXT(15), "
                                "DescricaoComponenteP TEXT(50), DescricaoComponenteE TEXT(50), "
                                "DescricaoComponenteI TEXT(50), ImagensGrid TEXT(4))"));
@@ -116,13 +128,13 @@ QString EscreveCatalogoExemplo(const QString& pasta)
             .texto(4, QStringLiteral("Axle")).executa();
     }
     {
-        Insercao p(h, "INSERT INTO PECA VALUES (?1, ?2, ?3, ?3, ?3, ?4, ?5)");
+        Insercao p(h, "INSERT INTO PECA VALUES (?1, ?2, ?3, ?3, ?3, ?6, ?6, ?6, ?4, ?5)");
         for (int i = 0; i < 40; ++i) {
             const QString nome = kConjuntos[i % kConjuntos.size()];
             const QString modelo = QStringLiteral("%1-%2").arg(nome.startsWith(QLatin1String("Eixo")) ? "RS" : "S").arg(200 + 20 * i);
             p.numero(1, 1 + i).texto(2, Numero(501200000LL + 3571LL * i)).texto(3, nome + QLatin1Char(' ') + modelo)
                 .texto(4, nome.startsWith(QLatin1String("Eixo")) ? QStringLiteral("E") : QStringLiteral("T"))
-                .texto(5, Flags(i)).executa();
+                .texto(5, Flags(i)).texto(6, FormaPesquisa(nome + QLatin1Char(' ') + modelo)).executa();
         }
     }
     {
