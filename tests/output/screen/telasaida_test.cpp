@@ -11,6 +11,7 @@
 
 #include "core/globals.h"
 #include "core/itemtexts.h"
+#include "core/janeladetalhe.h"
 #include "core/janelaprincipal.h"
 #include "core/pictures.h"
 #include "core/texts.h"
@@ -25,6 +26,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTimer>
 
 #include <memory>
 
@@ -306,5 +308,57 @@ TEST_F(TelaSaidaJanela, RequestSixPrintsTheMainWindowsComparisonAndCloses)
     }
     EXPECT_FALSE(QFileInfo::exists(pdf));
     EXPECT_TRUE(caixas.shown.empty());
+
+    // The main window's Print on its comparison screen sends request 6.
+    frmTQ2::Registra();
+    principal.mHistoricoTelas = QStringLiteral("098");
+    {
+        tqtest::FakePrintDialogs dialogos(pdf, 300);
+        principal.imgImprimir_Click();
+        EXPECT_EQ(dialogos.shown, 1);
+    }
+    EXPECT_EQ(PaginasPdf(pdf), 1);
+    EXPECT_TRUE(caixas.shown.empty());
+    Modulo::RegistraJanelaDetalhe({});
     Modulo::DefineJanelaPrincipal(nullptr);
+}
+
+// The main window's Print on its figure screen, through the detail window's
+// modal show: screen 5 comes up for the part on show, its action button
+// prints that part's figure page, and the window closes.
+TEST_F(TelaSaidaJanela, ThePrintButtonOfTheFigureScreenPrintsThroughScreenFive)
+{
+    frmTQ2::Registra();
+    frmTQ1 principal;
+    Modulo::DefineJanelaPrincipal(&principal);
+    principal.mHistoricoTelas = QStringLiteral("034");
+    principal.mCodigoPeca = cat.s.outputAssembly23;
+    principal.mParteFiguraAtual = 2;
+    const QString pdf = pasta.file(QStringLiteral("figura.pdf"));
+    tqtest::FakePrintDialogs dialogos(pdf, 300);
+
+    // The user presses the action button once screen 5 is up.
+    QString pedido;
+    std::vector<int> selecionadas;
+    QTimer usuario;
+    QObject::connect(&usuario, &QTimer::timeout, [&] {
+        frmTQ2* j = frmTQ2::Instancia();
+        if (!j || j->TelaAtual() != 5 || !j->isVisible())
+            return;
+        usuario.stop();
+        pedido = j->pctTela[5]->Tag;
+        selecionadas = j->mEscolhaSaida.PartesSelecionadas();
+        Q_EMIT j->imgImprimir->clicado(1);
+    });
+    usuario.start(10);
+    principal.imgImprimir_Click();
+
+    EXPECT_EQ(pedido, QString::number(cat.s.outputAssembly23));
+    EXPECT_EQ(selecionadas, std::vector<int>{2});
+    EXPECT_EQ(dialogos.shown, 1);
+    EXPECT_EQ(PaginasPdf(pdf), 1);
+    EXPECT_TRUE(Modulo::gParametro.isEmpty());
+    EXPECT_TRUE(caixas.shown.empty());
+    Modulo::DefineJanelaPrincipal(nullptr);
+    Modulo::RegistraJanelaDetalhe({});
 }
