@@ -174,7 +174,12 @@ public:
     QString ObtemReferenciasCruzadas(const QString& sNumeroEmpresa, long sCodigoFabricante) const;
     void ImprimeJogosReparo(long sCodigoPeca, const QString& ListaJogos);
     void ImprimeObservacoes(long sCodigoPeca, const QString& ListaObs);
-    // The cart list (its recordset is cloned) and the comparison, portrait.
+    // The cart list and the comparison, portrait, each a job of its own in
+    // print mode.  ImprimeLista reads the fields NumeroEmpresa (formatted),
+    // Descricao, Quantidade, DescricaoTipo and Opcional (" " marks an
+    // optional item) of a clone of `lista`, in its order; a list without
+    // rows ends the document at once (nothing printed), a null recordset
+    // shows error 91 in the error box.
     void ImprimeLista(const platform::dao::RecordsetPtr& lista);
     void ImprimeComparacao(const DadosComparacao& dados);
 

@@ -392,6 +392,15 @@ TEST(ReportLists, CartListColumnsAndPages)
     for (const Operacao* op : g.Textos(1))
         EXPECT_LE(op->y, (3400 + 100) * p.saida.mEscalaSaida);
     EXPECT_EQ(g.Operacoes().back().tipo, Operacao::FimDocumento);
+    EXPECT_TRUE(caixas.shown.empty());
+
+    // No list at all: error 91 in the box, the job dropped.
+    ImpressoraGravada semLista;
+    semLista.saida.ImprimeLista(nullptr);
+    ASSERT_EQ(caixas.shown.size(), 1u);
+    EXPECT_TRUE(caixas.last().text.startsWith(Modulo::ObtemTexto(21) + QStringLiteral(": 91\r\n")));
+    ASSERT_NE(semLista.gravacao, nullptr);
+    EXPECT_EQ(semLista.gravacao->Operacoes().back().tipo, Operacao::Cancelamento);
 }
 
 TEST(ReportLists, ComparisonColumnsSubtitlesAndNull)
