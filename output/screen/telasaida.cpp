@@ -11,9 +11,14 @@
 #include "detailwindow/frmTQ2.h"
 #include "mainwindow/frmTQ1.h"
 #include "platform/base/doevents.h"
+#include "resources/palette.h"
 
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QLabel>
+#include <QPainter>
+
+#include <cmath>
 
 namespace TelaSaida {
 namespace {
@@ -47,6 +52,30 @@ public:
     AmbienteJanela ambiente;
     saida::Saida saida;
 };
+
+// The button of part `numero` (from 1) where the picture set has none (it
+// carries 30): drawn as its thumbnails are, the number in bold on white in a
+// brand-blue frame on the panel's paper.
+QPixmap MiniaturaParte(int numero, QSize tamanho)
+{
+    QPixmap pixmap(tamanho);
+    pixmap.fill(resources::palette::paper());
+    QPainter p(&pixmap);
+    const QRectF r(QPointF(0, 0), QSizeF(tamanho));
+    p.setPen(QPen(resources::palette::brand(), 1));
+    p.setBrush(Qt::white);
+    p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
+    QFont fonte;
+    fonte.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    fonte.setPixelSize(9);
+    fonte.setBold(true);
+    p.setFont(fonte);
+    const QFontMetricsF m(fonte);
+    const QString texto = QString::number(numero);
+    const double base = std::round((r.height() - m.capHeight()) / 2 + m.capHeight());
+    p.drawText(QPointF(std::round((r.width() - m.horizontalAdvance(texto)) / 2), base), texto);
+    return pixmap;
+}
 
 Controle* ObtemControle(frmTQ2& janela) { return janela.findChild<Controle*>(QLatin1String(kNomeControle)); }
 
@@ -91,6 +120,11 @@ void ExibeTelaSaida(frmTQ2& j, std::int32_t sCodigoPeca, const QString& sModo, c
 
     saida::PreparaEscolha(j.mEscolhaSaida, sCodigoPeca, sOpcoes, sParteFigura);
     j.ExibeEscolhaSaida();
+    for (std::size_t i = 0; i < j.imgParteFigura.size(); ++i) {
+        THPicture* parte = j.imgParteFigura[i];
+        if (parte->picture().isNull())
+            parte->setPicture(MiniaturaParte(static_cast<int>(i) + 1, parte->size()));
+    }
     j.pctTela[5]->Tag = QString::number(sCodigoPeca);
 
     const bool arquivo = j.mModoSaida != QLatin1String("P");

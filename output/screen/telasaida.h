@@ -11,7 +11,9 @@
 // pictures for that mode, shows the assembly's title line as the subtitle,
 // fills the part chooser (saida::PreparaEscolha: the figure ticked unless
 // the content is exactly "T", the table unless exactly "F", the part at
-// position `part` selected, every part for 255) and shows it, keeps the
+// position `part` selected, every part for 255) and shows it (a part past
+// the picture set's 30 thumbnails gets a button drawn in their style),
+// keeps the
 // assembly code in pctTela(5).Tag, shows the progress label (empty) and the
 // single-compressed-file box (text 52, unticked) only in the file modes,
 // moves the action button to the place of the generate-file (G) or e-mail

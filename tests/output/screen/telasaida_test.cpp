@@ -151,6 +151,30 @@ TEST_F(TelaSaidaJanela, ScreenFiveInTheThreeModes)
     EXPECT_TRUE(caixas.shown.empty());
 }
 
+TEST_F(TelaSaidaJanela, PartsPastThePictureSetGetButtonsOfTheSameStyle)
+{
+    frmTQ2& j = Abre(QStringLiteral("5|%1|P|*|255").arg(cat.s.bigFigureAssembly));
+    ASSERT_EQ(j.imgParteFigura.size(), std::size_t(cat.s.bigFigurePages));
+    ASSERT_GT(j.imgParteFigura.size(), 30u);
+    const QImage carregada = j.imgParteFigura[29]->picture().toImage();
+    const QImage desenhada = j.imgParteFigura[30]->picture().toImage();
+    ASSERT_FALSE(desenhada.isNull());
+    EXPECT_EQ(desenhada.size(), carregada.size());
+    EXPECT_FALSE(j.imgParteFigura[30]->isHidden());
+    // The same frame and ground as the picture set's buttons (JPEG aside).
+    for (const QPoint p : {QPoint(0, 0), QPoint(1, 5), QPoint(8, 0)}) {
+        const QColor a = carregada.pixelColor(p), b = desenhada.pixelColor(p);
+        EXPECT_LE(std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()), 60)
+            << p.x() << "," << p.y();
+    }
+    // The number: dark strokes inside the frame.
+    int tinta = 0;
+    for (int y = 2; y < desenhada.height() - 2; ++y)
+        for (int x = 2; x < desenhada.width() - 2; ++x)
+            tinta += qGray(desenhada.pixel(x, y)) < 160 ? 1 : 0;
+    EXPECT_GE(tinta, 6);
+}
+
 TEST_F(TelaSaidaJanela, PrintClosesTheWindowAfterTheDocument)
 {
     const QString pdf = pasta.file(QStringLiteral("saida.pdf"));
