@@ -17,6 +17,7 @@
 #include "listcontrols/gridnavigation.h"
 #include "listcontrols/thgrid.h"
 #include "mainwindow/frmTQ1.h"
+#include "mainwindow/registro.h"
 #include "platform/base/doevents.h"
 
 namespace Conjunto {
@@ -139,8 +140,23 @@ ConjuntoTQ1* ConjuntoTQ1::De(const frmTQ1& janela)
 
 bool ConjuntoTQ1::NaTabela() const { return f.CodigoTelaAtual() == 5; }
 
+bool ConjuntoTQ1::ListaDaTabela()
+{
+    using Rotina = void (*)(frmTQ1&);
+    const Rotina* rotina = RegistroTQ1::Global().imgFigura_Click.target<Rotina>();
+    return rotina && *rotina == &ConjuntoTQ1::imgFigura_Click_TQ1;
+}
+
+void ConjuntoTQ1::imgFigura_Click_TQ1(frmTQ1& janela)
+{
+    if (ConjuntoTQ1* c = De(janela))
+        c->imgFigura_Click();
+}
+
 void ConjuntoTQ1::LigaEventos()
 {
+    if (!ListaDaTabela())
+        return;
     THGrid* g = f.grdTHGrid1;
     connect(g, &THGrid::DblClick, this, [this] {
         if (NaTabela())

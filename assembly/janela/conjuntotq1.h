@@ -6,11 +6,11 @@
 // Form_Load.  It gathers the window's controls of screens 4 and 5 and the
 // members the view shares with the window, builds the view (VistaConjunto)
 // over them, carries out the view's calls on the window (JanelaConjunto),
-// and handles the events of the window's controls that belong to screen 5:
-// the list's double click, row change, row icons and mouse moves, and the
-// column titles.  Each handler runs in the guard (Modulo::Guarda) and acts
-// only while screen 5 is the current screen (the list and the titles serve
-// other screens too).
+// and, unless another subsystem handles the main list (ListaDaTabela), the
+// events of the window's controls on screen 5: the list's double click, row
+// change, row icons and mouse moves, and the column titles.  Each handler
+// runs in the guard (Modulo::Guarda) and acts only while screen 5 is the
+// current screen (the list and the titles serve other screens too).
 
 #include "assembly/controles.h"
 #include "assembly/vistaconjunto.h"
@@ -37,8 +37,14 @@ public:
     const ControlesTabela& Tabela() const { return m_tabela; }
 
     // ---- Handlers of the window's controls ---------------------------------
-    // The Figure button of screen 5 (also the list's double click).
+    // The Figure button of screen 5 (also the list's double click), and the
+    // same as a registry slot.
     void imgFigura_Click();
+    static void imgFigura_Click_TQ1(frmTQ1& janela);
+    // Whether this view handles the main list's events and the column
+    // titles of its table: the Figure button's slot is the view's own (no
+    // other subsystem took the main list's events).
+    static bool ListaDaTabela();
     void grdTHGrid1_DblClick();
     void grdTHGrid1_ImageClick(int sColuna);
     void grdTHGrid1_RowColChange(const platform::dao::Bookmark& LastRow);

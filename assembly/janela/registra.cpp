@@ -38,10 +38,12 @@ void Registra()
     r.OrdenaTabelaPorColuna = [](frmTQ1& f, const QString& coluna) {
         NaVista(f, [&](VistaConjunto& v) { v.OrdenaTabelaPorColuna(coluna); });
     };
-    r.imgFigura_Click = [](frmTQ1& f) {
-        if (ConjuntoTQ1* c = ConjuntoTQ1::De(f))
-            c->imgFigura_Click();
-    };
+    // The Figure button and the main list's row events of screen 5 belong to
+    // whoever fills the Figure button's slot first: the catalogue search's
+    // screens handle the main list on every screen; without them the view
+    // does it for its table (ConjuntoTQ1::ListaDaTabela).
+    if (!r.imgFigura_Click)
+        r.imgFigura_Click = &ConjuntoTQ1::imgFigura_Click_TQ1;
     r.AoCriar.push_back([](frmTQ1& f) { new ConjuntoTQ1(f); });
     r.AoDescarregar.push_back([](frmTQ1& f) { f.tmrFigura->stop(); });
 }

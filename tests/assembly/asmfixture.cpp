@@ -71,7 +71,7 @@ void TelaConjunto::Abre(const QString& edicao, const QString& idioma, const QStr
     Modulo::DefineTamanhoTela(QSize(1024, 768));
     Modulo::DefinePastaUsuario(m_aux->path());
     asmdemo::AbreDados(dados, edicao, idioma, m_aux->path());
-    m_demo = std::make_unique<asmdemo::JanelaDemo>();
+    m_demo = std::make_unique<asmdemo::JanelaDemo>(vizinhos);
 }
 
 void TelaConjunto::TearDown()

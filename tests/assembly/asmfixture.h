@@ -59,6 +59,8 @@ protected:
     void EsperaTique();
 
     demo::Summary s;
+    // Slots another subsystem fills before the assembly view registers.
+    std::function<void(RegistroTQ1&)> vizinhos;
     tqtest::FakeMessageBoxes caixas;
     tqtest::FakePopupMenus menus;
     tqtest::FakeBeeper bipes;

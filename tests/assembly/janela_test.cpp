@@ -44,6 +44,7 @@ TEST_F(Janela, EveryWindowGetsItsViewAndTheSlotsReachIt)
                              bool(r.imgFigura_Click)})
         EXPECT_TRUE(cheio);
     EXPECT_NE(Conjunto::ConjuntoTQ1::De(F()), nullptr);
+    EXPECT_TRUE(Conjunto::ConjuntoTQ1::ListaDaTabela());
     {
         const auto mostra = r.MostraFigura;
         const auto fecha = r.FechaConjunto;
@@ -167,4 +168,30 @@ TEST_F(Janela, TheListsEventsAndTitlesOnTheTableOnly)
     EXPECT_EQ(D().requisicoes.size(), pedidos);
     EXPECT_EQ(g->Tag(), QStringLiteral("1"));
     EXPECT_EQ(F().mHistoricoTelas, QStringLiteral("0134"));
+}
+
+TEST_F(Janela, AnotherSubsystemsMainListEventsAreNotRunTwice)
+{
+    // The catalogue search registered first: it owns the Figure button and
+    // the main list's events on every screen; the view's table leaves them
+    // to it.
+    QStringList figura;
+    vizinhos = [&figura](RegistroTQ1& r) { r.imgFigura_Click = [&figura](frmTQ1&) { figura << QStringLiteral("busca"); }; };
+    Abre();
+    EXPECT_FALSE(Conjunto::ConjuntoTQ1::ListaDaTabela());
+    D().AbreConjunto(s.casesAssembly, QString());
+    F().imgTabela_Click();
+    Rs()->FindFirst(Conjunto::CriterioItem(s.itemAllFlags));
+    for (int icone = 0; icone < 5; ++icone)
+        T().grdTHGrid1->EventImageClick(icone);
+    Q_EMIT F().imgTitComponente[1]->Click();
+    Q_EMIT T().grdTHGrid1->DblClick();
+    F().imgFigura_Click();
+    EXPECT_TRUE(D().requisicoes.isEmpty());
+    EXPECT_TRUE(D().Carrinho().isEmpty());
+    EXPECT_EQ(T().grdTHGrid1->Tag(), QStringLiteral("1"));
+    EXPECT_EQ(figura, QStringList{"busca"});
+    // The sort itself is still the view's slot.
+    F().OrdenaTabelaPorColuna(QStringLiteral("3"));
+    EXPECT_EQ(T().grdTHGrid1->Tag(), QStringLiteral("3"));
 }

@@ -61,8 +61,11 @@ QLabel* Marcador(QWidget* tela, const QString& texto)
 
 }  // namespace
 
-JanelaDemo::JanelaDemo() : m_registro(std::make_unique<RegistroTQ1::Temporario>())
+JanelaDemo::JanelaDemo(const std::function<void(RegistroTQ1&)>& antes)
+    : m_registro(std::make_unique<RegistroTQ1::Temporario>())
 {
+    if (antes)
+        antes(RegistroTQ1::Global());
     Conjunto::Registra();
     RegistroTQ1& r = RegistroTQ1::Global();
     // The parts list: Back to it leaves the assembly, as the parts list's

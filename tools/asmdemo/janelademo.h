@@ -24,6 +24,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 namespace asmdemo {
@@ -39,7 +40,9 @@ void FechaDados();
 
 class JanelaDemo {
 public:
-    JanelaDemo();
+    // `antes` fills slots of the registry before the assembly view registers
+    // (another subsystem's registration running first).
+    explicit JanelaDemo(const std::function<void(RegistroTQ1&)>& antes = {});
     ~JanelaDemo();
     JanelaDemo(const JanelaDemo&) = delete;
     JanelaDemo& operator=(const JanelaDemo&) = delete;
