@@ -142,6 +142,9 @@ public:
     virtual void MostraSugestaoGrid() = 0;
     // The window's inner width (ScaleWidth), pixels.
     virtual int LarguraInterna() const = 0;
+    // False once the window is being taken down (its controls may still
+    // report events then; the view's handlers ignore them).
+    virtual bool Viva() const { return true; }
 };
 
 }  // namespace Conjunto

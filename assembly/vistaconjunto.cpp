@@ -35,42 +35,42 @@ VistaConjunto::~VistaConjunto()
 
 void VistaConjunto::LigaMiniatura(Imagem* mini, int pagina)
 {
-    connect(mini, &Imagem::Click, this, [this, pagina] { Modulo::Guarda([&] { imgParteFigura_Click(pagina); }); });
-    connect(mini, &Imagem::MouseMove, this, [this, pagina] { Modulo::Guarda([&] { imgParteFigura_MouseMove(pagina); }); });
+    connect(mini, &Imagem::Click, this, [this, pagina] { Evento([&] { imgParteFigura_Click(pagina); }); });
+    connect(mini, &Imagem::MouseMove, this, [this, pagina] { Evento([&] { imgParteFigura_MouseMove(pagina); }); });
 }
 
 void VistaConjunto::LigaSinais()
 {
     c.tmrFigura->setInterval(100);
-    connect(c.tmrFigura, &QTimer::timeout, this, [this] { Modulo::Guarda([this] { tmrFigura_Timer(); }); });
-    connect(c.cboTHCombo2, &THCombo::Click, this, [this] { Modulo::Guarda([this] { cboTHCombo2_Click(); }); });
+    connect(c.tmrFigura, &QTimer::timeout, this, [this] { Evento([this] { tmrFigura_Timer(); }); });
+    connect(c.cboTHCombo2, &THCombo::Click, this, [this] { Evento([this] { cboTHCombo2_Click(); }); });
     connect(c.cboTHCombo2, &THCombo::ImageClick, this, [this](int coluna, const platform::dao::Bookmark&, int botao) {
-        Modulo::Guarda([&] { cboTHCombo2_ImageClick(coluna, botao); });
+        Evento([&] { cboTHCombo2_ImageClick(coluna, botao); });
     });
     connect(c.cboTHCombo2, &THCombo::MouseMove, this,
-            [this](int, int, float, float) { Modulo::Guarda([this] { cboTHCombo2_MouseMove(); }); });
-    connect(t.txtItem, &QLineEdit::textChanged, this, [this] { Modulo::Guarda([this] { txtItem_Change(); }); });
-    connect(t.txtNumeroEmpresaT, &QLineEdit::textChanged, this, [this] { Modulo::Guarda([this] { txtNumeroEmpresaT_Change(); }); });
-    connect(t.txtComponente, &QLineEdit::textChanged, this, [this] { Modulo::Guarda([this] { txtComponente_Change(); }); });
+            [this](int, int, float, float) { Evento([this] { cboTHCombo2_MouseMove(); }); });
+    connect(t.txtItem, &QLineEdit::textChanged, this, [this] { Evento([this] { txtItem_Change(); }); });
+    connect(t.txtNumeroEmpresaT, &QLineEdit::textChanged, this, [this] { Evento([this] { txtNumeroEmpresaT_Change(); }); });
+    connect(t.txtComponente, &QLineEdit::textChanged, this, [this] { Evento([this] { txtComponente_Change(); }); });
     connect(t.txtNumeroFabricanteT, &QLineEdit::textChanged, this,
-            [this] { Modulo::Guarda([this] { txtNumeroFabricanteT_Change(); }); });
+            [this] { Evento([this] { txtNumeroFabricanteT_Change(); }); });
     // A find box sorts the table by its column when it takes the focus.
     const std::pair<CaixaTexto*, const char*> caixas[] = {
         {t.txtItem, "1"}, {t.txtNumeroEmpresaT, "4"}, {t.txtComponente, "3"}};
     for (const auto& [caixa, coluna] : caixas) {
         const QString ordem = QLatin1String(coluna);
-        connect(caixa, &CaixaTexto::GotFocus, this, [this, ordem] { Modulo::Guarda([&] { OrdenaTabelaPorColuna(ordem); }); });
+        connect(caixa, &CaixaTexto::GotFocus, this, [this, ordem] { Evento([&] { OrdenaTabelaPorColuna(ordem); }); });
     }
 }
 
 void VistaConjunto::RotuloMouseMove(int indice)
 {
-    Modulo::Guarda([&] { lblItem_MouseMove(indice); });
+    Evento([&] { lblItem_MouseMove(indice); });
 }
 
 void VistaConjunto::RotuloMouseUp(int indice, int botao)
 {
-    Modulo::Guarda([&] { lblItem_MouseUp(indice, botao); });
+    Evento([&] { lblItem_MouseUp(indice, botao); });
 }
 
 int VistaConjunto::TelaAtual() const

@@ -45,6 +45,7 @@
 #include "assembly/localizacao.h"
 #include "assembly/rotuloitem.h"
 
+#include "core/errorbox.h"
 #include "listcontrols/thgrid.h"
 #include "platform/dao/dao.h"
 
@@ -56,6 +57,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace Conjunto {
@@ -159,6 +161,13 @@ private:
     void txtComponente_Change();
     void txtNumeroFabricanteT_Change();
     int TelaAtual() const;
+    // Runs an event handler in the guard, unless the window is going.
+    template <typename F>
+    void Evento(F&& handler)
+    {
+        if (m_janela.Viva())
+            Modulo::Guarda(std::forward<F>(handler));
+    }
     platform::dao::RecordsetPtr RsCombo() const;
     platform::dao::RecordsetPtr RsTabela() const;
     void LigaSinais();

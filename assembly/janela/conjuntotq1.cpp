@@ -138,7 +138,12 @@ ConjuntoTQ1* ConjuntoTQ1::De(const frmTQ1& janela)
     return janela.findChild<ConjuntoTQ1*>(QStringLiteral("ConjuntoTQ1"), Qt::FindDirectChildrenOnly);
 }
 
-bool ConjuntoTQ1::NaTabela() const { return f.CodigoTelaAtual() == 5; }
+bool ConjuntoTQ1::NaTabela() const { return Viva() && f.CodigoTelaAtual() == 5; }
+
+// While the window's base destructor takes its controls down the window is
+// no frmTQ1 any more: its members are gone, only events of its controls
+// may still arrive.
+bool ConjuntoTQ1::Viva() const { return qobject_cast<const frmTQ1*>(parent()) != nullptr; }
 
 bool ConjuntoTQ1::ListaDaTabela()
 {

@@ -71,6 +71,7 @@ public:
     void MostraSugestaoMenu() override;
     void MostraSugestaoGrid() override;
     int LarguraInterna() const override;
+    bool Viva() const override;
 
 private:
     bool NaTabela() const;

@@ -28,8 +28,6 @@ namespace {
 
 class Figura : public TelaConjunto {};
 
-QString Numero(const QVariant& v) { return v.toString(); }
-
 }  // namespace
 
 TEST_F(Figura, HistoryAndTheScreensBetweenFigureAndTable)
