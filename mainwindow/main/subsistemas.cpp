@@ -4,10 +4,11 @@
 #include "mainwindow/main/subsistemas.h"
 
 #include "detailwindow/frmTQ2.h"
+#include "search/screens/telas.h"
 
 void RegistraSubsistemas()
 {
-    // Pesquisa::Registra();        // search/: screens 1, 2, 3, Forward, grid row actions, cart animation
+    Pesquisa::Registra();           // search/: screens 1, 2, 3, Forward, grid row actions, cart animation
     // Conjunto::Registra();        // assembly/: screens 4 and 5, item menu
     // Comparacao::Registra();      // comparison/: screens 8 and 9, suggestion panel, cart list
     // Saida::Registra();           // output/: printouts and the output options screen
