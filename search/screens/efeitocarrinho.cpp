@@ -45,6 +45,11 @@ void EfeitoCarrinho(frmTQ1& f, bool sApenasDesabilita)
     if (f.lblToolTipCarrinho->Tag() != QLatin1String("1")) {
         f.lblToolTipCarrinho->setText(Modulo::ObtemTexto(100));
         f.lblToolTipCarrinho->SetTag(QStringLiteral("1"));
+        // The caption's two lines are centred in what the box shows of its
+        // label, not below the box's lower edge.
+        const int visivel = f.pctToolTipCarrinho->contentsRect().height() - f.lblToolTipCarrinho->y();
+        if (visivel > 0 && f.lblToolTipCarrinho->height() > visivel)
+            f.lblToolTipCarrinho->resize(f.lblToolTipCarrinho->width(), visivel);
     }
     f.pctToolTipCarrinho->raise();
     f.pctToolTipCarrinho->show();
