@@ -1,12 +1,12 @@
 #include "search/screens/telapesquisa.h"
 
 #include "core/errorbox.h"
+#include "listcontrols/thgrid.h"
 #include "mainwindow/frmTQ1.h"
 #include "search/vinculolista.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
 
 namespace Pesquisa {
 
@@ -100,12 +100,15 @@ bool TelaPesquisa::eventFilter(QObject* observado, QEvent* evento)
     auto* w = static_cast<QWidget*>(observado);
     if (w->window() != &m_janela)
         return false;
+    const auto dentro = [w](const QWidget* area) { return area && (w == area || area->isAncestorOf(w)); };
     bool age = false;
     switch (evento->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        // Clicking into a search box to go on typing reads no list.
-        age = !qobject_cast<QLineEdit*>(w);
+        // The list itself and the toolbar (Forward, Back, Home, Print) read
+        // or move the list; the boxes, check boxes and drop-down only start
+        // another search, which replaces the pending one without waiting.
+        age = dentro(m_janela.grdTHGrid1) || dentro(m_janela.pctMenu);
         break;
     case QEvent::Wheel: age = true; break;
     case QEvent::KeyPress: age = TeclaDeNavegacao(static_cast<QKeyEvent*>(evento)); break;

@@ -6,13 +6,15 @@
 //
 // The state object is a child of the window, made by the first call of De()
 // (Registra's AoCriar makes it for each new window).  While a search is
-// pending (typed, not yet bound), every mouse press, double click or wheel
-// turn inside the window (the search boxes' own presses excepted) and every
-// navigation key (arrows, page keys, Enter, Esc) first finishes and binds it
+// pending (typed, not yet bound), a mouse press or double click on the list
+// or the toolbar, a wheel turn inside the window and a navigation key (the
+// arrows, page keys, Enter, Esc, Alt+Left/Right) first finish and bind it
 // (Conclui), before the window's own handlers see the event: Forward, Back,
-// Home, the list's clicks and keys, the column titles.  The routines that
-// read the list call Conclui themselves too; the show and hide routines
-// cancel what is pending.  A failing search shows the error box once.
+// Home, Print, the list's clicks, keys and scrolling.  Clicks on the boxes,
+// check boxes and drop-down only start another search, which replaces the
+// pending one without waiting.  The routines of search/screens that read
+// the list call Conclui themselves too; the show and hide routines cancel
+// what is pending.  A failing search shows the error box once.
 
 #include "search/executorpesquisa.h"
 

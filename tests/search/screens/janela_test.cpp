@@ -131,3 +131,31 @@ TEST_F(Janela, AFailingSearchShowsOneBoxAndKeepsTheScreenAndList)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Janela, AnyTypedTextIsAValidSearch)
+{
+    frmTQ1& f = Abre();
+    const QString ruim = QStringLiteral("' [ ] * ? # ! | ") + QChar(0x01) + QChar(0x7F) + QLatin1Char('\t') +
+                         QStringLiteral(" Ωμέγα 中文 ") + QString(10000, QLatin1Char('x'));
+    f.imgPesquisa0_Click();
+    for (QLineEdit* caixa : {static_cast<QLineEdit*>(f.txtNumeroEmpresa), static_cast<QLineEdit*>(f.txtDescricao),
+                             static_cast<QLineEdit*>(f.txtNumeroFabricante)}) {
+        SCOPED_TRACE(caixa->objectName().toStdString());
+        caixa->setText(ruim);
+        EsperaLista();
+        EXPECT_EQ(Lista()->RecordCount(), 0);
+        caixa->clear();
+        EsperaLista();
+        EXPECT_GT(Lista()->RecordCount(), 0);
+    }
+    f.imgVoltar_Click();
+    f.imgPesquisa1_Click();
+    f.txtVeiculo->setText(ruim);
+    EsperaLista();
+    EXPECT_EQ(Lista()->RecordCount(), 0);
+    EXPECT_TRUE(caixas.shown.empty());
+}
+
+}  // namespace
