@@ -430,6 +430,8 @@ public:
     void AtualizaGridComparacao(const QString& CodigoComponente, int Filtro, const QString& Ordem, bool Recriar,
                                 bool Atualizar);
     void MostraSugestaoGrid();
+    void MostraSugestaoFigura(int Index);
+    void MostraSugestaoMenu();
     void imgMudaPagina_Click(int Index);
     void imgFigura_Click();
     void imgPesquisa0_Click();

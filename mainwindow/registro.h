@@ -82,6 +82,11 @@ struct RegistroTQ1 {
                        bool Atualizar)>
         AtualizaGridComparacao;
     Rotina MostraSugestaoGrid;
+    // The panel beside the hovered figure label of that index (after the
+    // item's repair-kit panel), and the pointer moved onto the visible panel
+    // (the item menu's suggestion entry).
+    RotinaIndice MostraSugestaoFigura;
+    Rotina MostraSugestaoMenu;
     RotinaIndice imgMudaPagina_Click;
     // The cart animation (JanelaPrincipal::EfeitoCarrinho); true only stops it.
     RotinaSimNao EfeitoCarrinho;
