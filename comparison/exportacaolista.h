@@ -65,7 +65,7 @@ void GeraArquivoTextoLista(const QString& NomeArquivo, const platform::dao::Reco
                            const QString& TextoDataEmissao, const QString& Idioma = {}, const QString& Edicao = {});
 
 // The detail window's save dialog, set up for "TXT" (its title, first
-// folder and filter: saida::PedidoArquivo), asked with a proposed bare file
+// folder and filter: saida::Saida::ConfiguraDialogoArquivo), asked with a proposed bare file
 // name: the path the user accepted, or nothing when the user cancelled.
 using PerguntaArquivo = std::function<std::optional<QString>(const QString& NomeProposto)>;
 

@@ -22,6 +22,7 @@
 #include "platform/dao/dao.h"
 #include "platform/desktop/messagebox.h"
 #include "platform/desktop/printdialog.h"
+#include "platform/desktop/savedialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,11 +44,13 @@ public:
     }
 };
 
-class Ambiente final : public saida::Ambiente {
+// The save dialog, answered with one path.
+class DialogoSalvar final : public platform::SaveDialogs {
 public:
+    explicit DialogoSalvar(QString a) : arquivo(std::move(a)) { platform::setSaveDialogs(this); }
+    ~DialogoSalvar() override { platform::setSaveDialogs(nullptr); }
+    QString GetSaveFileName(const platform::SaveFileRequest&, QWidget*) override { return arquivo; }
     QString arquivo;
-    std::optional<QString> PerguntaArquivo(const saida::PedidoArquivo&) override { return arquivo; }
-    void EnviaEmail(const QStringList&) override {}
 };
 
 double segundos(QElapsedTimer& t) { return t.nsecsElapsed() / 1e9; }
@@ -72,7 +75,8 @@ int main(int argc, char** argv)
     Modulo::gDbDazadize = Modulo::gWsDazadize->OpenDatabase(Modulo::gCaminhoDados + QStringLiteral("DAZADIZETQ_V.MDB"), false, true);
 
     const long codigo = 7100001;
-    const saida::EscolhaSaida escolha = saida::PreparaEscolha(codigo, QStringLiteral("*"), 255);
+    EscolhaSaida escolha;
+    saida::PreparaEscolha(escolha, codigo, QStringLiteral("*"), 255);
     const QString linhas = Modulo::ObtemValorSQL(QStringLiteral("SELECT COUNT(*) FROM PECA_COMPONENTE WHERE CodigoPeca=%1").arg(codigo)).toString();
     QTemporaryDir tmp;
 
@@ -85,9 +89,9 @@ int main(int argc, char** argv)
         {
             platform::PdfPrintDialog dialogo(tmp.filePath(QStringLiteral("b.pdf")), 600);
             platform::setPrintDialogs(&dialogo);
-            Ambiente amb;
-            saida::Saida s(amb);
+            saida::Saida s;
             s.mModoSaida = QStringLiteral("P");
+            s.CodigoPecaSaida = codigo;
             QElapsedTimer t;
             t.start();
             s.GeraFiguraTabela(escolha);
@@ -97,10 +101,10 @@ int main(int argc, char** argv)
         }
         // jpeg
         {
-            Ambiente amb;
-            amb.arquivo = tmp.filePath(QStringLiteral("b.jpg"));
-            saida::Saida s(amb);
+            DialogoSalvar dialogo(tmp.filePath(QStringLiteral("b.jpg")));
+            saida::Saida s;
             s.mModoSaida = QStringLiteral("G");
+            s.CodigoPecaSaida = codigo;
             QElapsedTimer t;
             t.start();
             s.GeraFiguraTabela(escolha);
@@ -114,10 +118,10 @@ int main(int argc, char** argv)
         }
         // reference: record the canvas pages, then replay and encode them
         {
-            Ambiente amb;
-            amb.arquivo = tmp.filePath(QStringLiteral("gravacao.jpg"));
-            saida::Saida s(amb);
+            DialogoSalvar dialogo(tmp.filePath(QStringLiteral("gravacao.jpg")));
+            saida::Saida s;
             s.mModoSaida = QStringLiteral("G");
+            s.CodigoPecaSaida = codigo;
             saida::SuperficieGravacao* g = nullptr;
             s.FabricaSuperficieTela = [&] {
                 auto p = std::make_unique<saida::SuperficieGravacao>(96);

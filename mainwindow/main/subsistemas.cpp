@@ -5,13 +5,14 @@
 
 #include "comparison/screen/telascomparacao.h"
 #include "detailwindow/frmTQ2.h"
+#include "output/screen/telasaida.h"
 
 void RegistraSubsistemas()
 {
     // Pesquisa::Registra();        // search/: screens 1, 2, 3, Forward, grid row actions, cart animation
     // Conjunto::Registra();        // assembly/: screens 4 and 5, item menu
     Comparacao::Registra();         // comparison/: screens 8 and 9, suggestion panel, cart list
-    // Saida::Registra();           // output/: printouts and the output options screen
+    TelaSaida::Registra();          // output/: the output options screen (request 5), the comparison printout (6)
     // Atualizacao::Registra();     // update/: update checks and the update run
     frmTQ2::Registra();             // detailwindow/: frmTQ2 as the opener of core/janeladetalhe.h
 }

@@ -33,15 +33,4 @@ QString FiltroArquivo(const QString& sTipo)
     return {};
 }
 
-QString NomesArquivos(const QString& sArquivos, const QString& sSeparador)
-{
-    QStringList nomes;
-    for (const QString& caminho : sArquivos.split(sSeparador)) {
-        const int barra = caminho.lastIndexOf(QLatin1Char('/'));
-        if (barra >= 0)
-            nomes << caminho.mid(barra + 1);
-    }
-    return nomes.join(sSeparador);
-}
-
 }  // namespace saida

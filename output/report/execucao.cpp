@@ -11,13 +11,14 @@
 #include "core/texts.h"
 #include "platform/base/doevents.h"
 #include "platform/base/error.h"
+#include "platform/desktop/mail.h"
 #include "platform/desktop/messagebox.h"
 
 #include <QFile>
 
 namespace saida {
 
-std::vector<ParteFigura> ObtemPartesFigura(long sCodigoPeca)
+std::vector<ParteFiguraSaida> ObtemPartesFigura(long sCodigoPeca)
 {
     QString sql = QStringLiteral("SELECT ") + QStringLiteral("PARTESFIGURA.NumeroParte,") +
                   QStringLiteral("PARTESFIGURA.DescricaoParte<I> AS DescricaoParte ") + QStringLiteral("FROM ") +
@@ -27,28 +28,26 @@ std::vector<ParteFigura> ObtemPartesFigura(long sCodigoPeca)
                   QStringLiteral("ORDER BY ") + QStringLiteral("PARTESFIGURA.NumeroParte");
     sql.replace(QStringLiteral("<I>"), Modulo::gIdioma);
     platform::dao::RecordsetPtr rs = Modulo::AbreConsulta(sql, nullptr, platform::dao::dbOpenForwardOnly);
-    std::vector<ParteFigura> partes;
+    std::vector<ParteFiguraSaida> partes;
     for (; !rs->EOF_(); rs->MoveNext()) {
-        ParteFigura p;
+        ParteFiguraSaida p;
         p.NumeroParte = rs->Value(0).toInt();
         const QVariant descricao = rs->Value(1);
-        p.DescricaoParte = platform::dao::IsNull(descricao) ? QString() : descricao.toString();
+        p.Descricao = platform::dao::IsNull(descricao) ? QString() : descricao.toString();
         partes.push_back(p);
     }
     Modulo::FechaConsulta(rs);
     return partes;
 }
 
-EscolhaSaida PreparaEscolha(long sCodigoPeca, const QString& sOpcoes, int sParteFigura)
+void PreparaEscolha(EscolhaSaida& e, long sCodigoPeca, const QString& sOpcoes, int sParteFigura)
 {
-    EscolhaSaida e;
-    e.CodigoPeca = sCodigoPeca;
+    e.ModoSelecaoPartes = EscolhaSaida::kSemPintura;
     e.Figura = sOpcoes != QLatin1String("T");
     e.Tabela = sOpcoes != QLatin1String("F");
     e.Partes = ObtemPartesFigura(sCodigoPeca);
     for (std::size_t i = 0; i < e.Partes.size(); ++i)
         e.Partes[i].Selecionada = sParteFigura == 255 || int(i) == sParteFigura;
-    return e;
 }
 
 void Saida::Compacta()
@@ -70,14 +69,10 @@ bool Saida::GeraFiguraTabela(const EscolhaSaida& escolha)
     };
     if (!escolha.Figura && !escolha.Tabela)
         return nadaSelecionado();
-    int selecionadas = 0;
-    for (const ParteFigura& p : escolha.Partes)
-        selecionadas += p.Selecionada ? 1 : 0;
+    const int selecionadas = static_cast<int>(escolha.PartesSelecionadas().size());
     if (selecionadas == 0)
         return nadaSelecionado();
 
-    CodigoPecaSaida = escolha.CodigoPeca;
-    UnicoArquivoCompactado = escolha.UnicoArquivoCompactado;
     bool ok = false;
     IniciaSaida(2, ok);
     if (!ok)
@@ -85,6 +80,7 @@ bool Saida::GeraFiguraTabela(const EscolhaSaida& escolha)
 
     const bool arquivos = mModoSaida != QLatin1String("P");
     Ampulheta ampulheta;
+    m_ambiente.HabilitaJanela(false);
     try {
         platform::DoEvents();
         int total = 0;
@@ -97,18 +93,18 @@ bool Saida::GeraFiguraTabela(const EscolhaSaida& escolha)
         int feitos = 0;
         bool todasSelecionadas = true;
         bool ultimaTabela = false;
-        for (const ParteFigura& parte : escolha.Partes) {
+        for (const ParteFiguraSaida& parte : escolha.Partes) {
             if (!parte.Selecionada) {
                 todasSelecionadas = false;
                 continue;
             }
             if (escolha.Figura) {
-                ImprimeFigura(escolha.CodigoPeca, parte.NumeroParte);
+                ImprimeFigura(CodigoPecaSaida, parte.NumeroParte);
                 AtualizaStatusGeracao(total, ++feitos);
             }
             if (escolha.Tabela) {
                 bool impresso = false;
-                ImprimeTabela(escolha.CodigoPeca, parte.NumeroParte, ListaJogos, ListaObs, impresso);
+                ImprimeTabela(CodigoPecaSaida, parte.NumeroParte, ListaJogos, ListaObs, impresso);
                 ultimaTabela = impresso;
                 AtualizaStatusGeracao(total, ++feitos);
             }
@@ -116,15 +112,15 @@ bool Saida::GeraFiguraTabela(const EscolhaSaida& escolha)
         if (escolha.Tabela) {
             if (todasSelecionadas) {
                 bool impresso = false;
-                ImprimeTabela(escolha.CodigoPeca, 255, ListaJogos, ListaObs, impresso);
+                ImprimeTabela(CodigoPecaSaida, 255, ListaJogos, ListaObs, impresso);
                 ultimaTabela = ultimaTabela || impresso;
             }
             // Output that ends on a figure page: the sections start a page
             // of their own.
             if (escolha.Figura && !ultimaTabela)
                 mDispositivoSaida->SetCurrentY(U(2500));
-            ImprimeJogosReparo(escolha.CodigoPeca, ListaJogos);
-            ImprimeObservacoes(escolha.CodigoPeca, ListaObs);
+            ImprimeJogosReparo(CodigoPecaSaida, ListaJogos);
+            ImprimeObservacoes(CodigoPecaSaida, ListaObs);
         }
         FinalizaSaida();
         AtualizaStatusGeracao(total, ++feitos);
@@ -140,22 +136,26 @@ bool Saida::GeraFiguraTabela(const EscolhaSaida& escolha)
             const QStringList anexos = m_arquivoCompactado.isEmpty() ? PaginasGravadas() : QStringList{m_arquivoCompactado};
             if (!anexos.isEmpty()) {
                 platform::DoEvents();
-                m_ambiente.EnviaEmail(anexos);
+                platform::mailer().SendDocuments(anexos);
             }
         }
         ampulheta.Desliga();
         if (mModoSaida == QLatin1String("G"))
             platform::MsgBox(Modulo::ObtemTexto(32).replace(QStringLiteral("|1|"), m_arquivoAceito) + QStringLiteral("."),
                              platform::vbInformation | platform::vbOKOnly, Modulo::ObtemTexto(19));
+        m_ambiente.HabilitaJanela(true);
+        platform::DoEvents();
         return true;
     } catch (const platform::Error& e) {
         AbortaSaida();
+        m_ambiente.HabilitaJanela(true);
         ampulheta.Desliga();
         if (arquivos)
             m_ambiente.MostraStatus(QString());
         MostraFalha(e.number(), e.description());
     } catch (const std::exception& e) {
         AbortaSaida();
+        m_ambiente.HabilitaJanela(true);
         ampulheta.Desliga();
         if (arquivos)
             m_ambiente.MostraStatus(QString());

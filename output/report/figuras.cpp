@@ -4,23 +4,9 @@
 #include "core/imagemdados.h"
 #include "platform/base/error.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace saida {
-namespace {
-
-// Whether JPEG data ends with EOI (FF D9); line ends or zeros after it are
-// allowed.
-bool TerminaJpeg(const QByteArray& bytes)
-{
-    qsizetype fim = bytes.size();
-    while (fim > 2 && (bytes[fim - 1] == '\0' || bytes[fim - 1] == '\n' || bytes[fim - 1] == '\r'))
-        --fim;
-    return fim >= 4 && uchar(bytes[fim - 2]) == 0xFF && uchar(bytes[fim - 1]) == 0xD9;
-}
-
-}  // namespace
 
 QImage CarregaDesenho(const QString& sArquivoFigura)
 {
@@ -33,14 +19,6 @@ QImage CarregaDesenho(const QString& sArquivoFigura)
         throw platform::Error(75, QStringLiteral("Path/File access error: %1").arg(nome), origem);
     if (!QFileInfo(caminho).isFile())
         throw platform::Error(platform::errors::FileNotFound, QStringLiteral("File not found: %1").arg(nome), origem);
-    // Qt's JPEG reader fills a truncated file with grey without a word: a
-    // JPEG must end with its end-of-image marker.
-    QFile arquivo(caminho);
-    if (arquivo.open(QIODevice::ReadOnly) && arquivo.size() <= Modulo::kLimiteBytesImagem) {
-        const QByteArray bytes = arquivo.readAll();
-        if (bytes.startsWith("\xFF\xD8") && !TerminaJpeg(bytes))
-            throw platform::Error(481, QStringLiteral("Invalid picture: %1 (truncated)").arg(nome), origem);
-    }
     QImage imagem = Modulo::CarregaImagemDados(nome);
     if (imagem.isNull())
         throw platform::Error(481, QStringLiteral("Invalid picture: %1").arg(nome), origem);

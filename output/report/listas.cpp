@@ -31,6 +31,8 @@ void Saida::ImprimeLista(const platform::dao::RecordsetPtr& lista)
     Superficie& d = *mDispositivoSaida;
     platform::dao::RecordsetPtr copia;
     try {
+        if (!lista)
+            throw platform::Error(91, QStringLiteral("Object variable not set"), QStringLiteral("ImprimeLista"));
         copia = lista->Clone();
         // A clone has no current row yet.
         const bool vazia = copia->RecordCount() == 0;

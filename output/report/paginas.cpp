@@ -5,14 +5,15 @@
 
 #include "core/database.h"
 #include "core/errorbox.h"
+#include "core/globals.h"
 #include "core/itemtexts.h"
 #include "core/searchtext.h"
 #include "core/texts.h"
 #include "platform/base/error.h"
 
 #include <QElapsedTimer>
+#include <QSet>
 
-#include <algorithm>
 #include <cmath>
 
 namespace saida {
@@ -63,7 +64,7 @@ void Saida::ImprimeCabecalho(const QString& sTitulo, const QString& sSubTitulo, 
     d.SetCurrentY(U(sLinha == -1 ? mMargemSuperior : sLinha));
     d.SetFontSize(12);
     d.SetCurrentX(U(mMargemEsquerda));
-    d.Print(Modulo::ObtemTexto(19) + QStringLiteral("     3.2     ") + TextoDataEmissao, true);
+    d.Print(Modulo::ObtemTexto(19) + QStringLiteral("     3.2     ") + Modulo::gTextoDataEmissao, true);
 
     d.SetFontSize(10);
     d.SetCurrentX(U(mMargemEsquerda));
@@ -120,19 +121,19 @@ void Saida::ImprimeFigura(long sCodigoPeca, int sNumeroParte)
         const QImage desenho = CarregaDesenho(rs->Value(QStringLiteral("ArquivoFigura")).toString());
         d.PaintPicture(desenho, px, py, double(k) * desenho.width(), double(k) * desenho.height());
 
-        // Each label goes on a white ground, so a number the drawing itself
-        // carries at that place does not show through, doubled, beside it.
-        QImage branco(1, 1, QImage::Format_Grayscale8);
-        branco.fill(Qt::white);
+        // The drawings carry no numbers: the labels are written over them
+        // at their stored places, at the ends of the drawing's leaders.  An
+        // item with two component rows comes twice out of the join; its
+        // label is written once (a second copy on top would thicken it).
+        QSet<QString> escritos;
         for (; !rs->EOF_(); rs->MoveNext()) {
             const double x = px + k * rs->Value(QStringLiteral("PosicaoLeft")).toDouble();
             const double y = py + k * rs->Value(QStringLiteral("PosicaoTop")).toDouble();
             const QString rotulo = rs->Value(QStringLiteral("ItemFigura")).toString();
-            // The drawing's own numbers are set in an 11-pixel face, a little
-            // larger than the label's 8 points on paper.
-            const double margem = k;
-            d.PaintPicture(branco, x - margem, y, d.Metrics().horizontalAdvance(rotulo) * 1.2 + 2 * margem,
-                           std::max(d.Metrics().height(), 14.0 * k));
+            const QString chave = QStringLiteral("%1|%2|").arg(x).arg(y) + rotulo;
+            if (escritos.contains(chave))
+                continue;
+            escritos.insert(chave);
             d.SetCurrentX(x);
             d.SetCurrentY(y);
             if (platform::dao::IsNull(rs->Value(QStringLiteral("ItemAplicavel")))) {

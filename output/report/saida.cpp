@@ -28,6 +28,8 @@
 
 namespace saida {
 
+Saida::Saida() : m_ambiente(m_semJanela) {}
+
 Saida::Saida(Ambiente& ambiente) : m_ambiente(ambiente) {}
 
 Saida::~Saida()
@@ -51,9 +53,9 @@ QString Saida::MontaNomeArquivo(const QString& sTipo) const
 
 void Saida::ConfiguraDialogoArquivo(const QString& sTipo)
 {
-    m_dialogo.titulo = Modulo::ObtemTexto(19) + QStringLiteral(" - ") + Modulo::ObtemTexto(20);
-    m_dialogo.pastaInicial = Modulo::ObtemPastaDesktop(false);
-    m_dialogo.filtro = FiltroArquivo(sTipo);
+    m_dialogo.title = Modulo::ObtemTexto(19) + QStringLiteral(" - ") + Modulo::ObtemTexto(20);
+    m_dialogo.folder = platform::saveDialogFolder();
+    m_dialogo.filter = FiltroArquivo(sTipo);
 }
 
 void Saida::EncerraTrabalhoAnterior()
@@ -129,6 +131,7 @@ void Saida::IniciaSaida(int sOrientacao, bool& sOk)
         if (mModoSaida == QLatin1String("P")) {
             auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
             printer->setDocName(Modulo::ObtemTexto(19));
+            ampulheta.Desliga();  // the user works in the dialog
             if (!platform::printDialogs().Show(*printer))
                 return;  // cancelled: no message
             ampulheta.Reativa();
@@ -144,12 +147,13 @@ void Saida::IniciaSaida(int sOrientacao, bool& sOk)
             QString nome;
             if (mModoSaida == QLatin1String("G")) {
                 ConfiguraDialogoArquivo(tipo);
-                PedidoArquivo pedido = m_dialogo;
-                pedido.nome = MontaNomeArquivo(tipo);
-                const std::optional<QString> aceito = m_ambiente.PerguntaArquivo(pedido);
-                if (!aceito)
-                    return;
-                nome = *aceito;
+                platform::SaveFileRequest pedido = m_dialogo;
+                pedido.fileName = MontaNomeArquivo(tipo);
+                ampulheta.Desliga();
+                nome = platform::saveDialogs().GetSaveFileName(pedido, m_ambiente.JanelaDialogos());
+                if (nome.isEmpty())
+                    return;  // cancelled: no message
+                ampulheta.Reativa();
             } else {
                 nome = Modulo::ObtemPastaSistema(QStringLiteral("TEMP"), true) + MontaNomeArquivo(tipo);
             }

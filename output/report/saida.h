@@ -2,17 +2,32 @@
 // saida - report output: the page model, the report pages and the figure and
 // table output run of the detail window, without widgets.
 //
-// The detail window owns one Saida (its output state) and drives it:
+// The detail window drives it (output/screen/ registers screen 5 and
+// request 6 with frmTQ2; the cart list screen calls ImprimeLista):
 //
-//   request 5, the action button   GeraFiguraTabela(EscolhaSaida)
+//   request 5, the action button   GeraFiguraTabela(the part chooser's state)
 //   cart list, Print                ImprimeLista(cart recordset)
 //   request 6                       ImprimeComparacao(DadosComparacao)
+//
+// The cart list's Print button (screen 3 of the detail window), as its
+// click handler does it: an empty list (its recordset at its end) shows
+// text 16 and "." (critical, titled text 19) and prints nothing; otherwise
+//
+//   saida::Saida saida;                       // print mode, no window needed
+//   saida.ImprimeLista(janela.dtcTHGrid1->Recordset());
+//
+// ImprimeLista opens the print dialog (platform/desktop/printdialog.h), prints
+// the rows of a clone of the recordset (the list's current row stays) in
+// portrait, page header from 700 layout units down on every page, and shows
+// its own errors in the error box; a cancelled dialog prints nothing and
+// says nothing.  The Saida may be a local: the job ends inside the call.
 //
 // Every output is one job: IniciaSaida sets up a surface (the printer picked
 // in the print dialog for mode "P"; the 840 x 630 page canvas for modes "G"
 // and "E", whose pages become greyscale JPEG files), the layouts draw through
 // the surface's members (superficie.h), the page header alone starts new
-// pages (NovaPagina), and FinalizaSaida ends the document.
+// pages (NovaPagina), and FinalizaSaida ends the document.  Every page header
+// carries the catalogue's issue date text Modulo::gTextoDataEmissao.
 //
 // Units: layouts place everything in layout units; the surface receives
 // them multiplied by mEscalaSaida.  On paper a layout unit is 4 twips (1/360
@@ -25,12 +40,16 @@
 // cart list and the comparison printouts show the error box and stop, and
 // the printer job they opened is dropped, never half printed.  Message boxes
 // go through platform/desktop/messagebox.h, the print dialog through
-// platform/desktop/printdialog.h; the save dialog, the mail program, the
-// progress label and the clock through Ambiente.
+// platform/desktop/printdialog.h, the save dialog through savedialog.h (its
+// first folder platform::saveDialogFolder(): the Desktop, else home), the
+// mail program through mail.h; the progress label, the window's enabled
+// state and the clock through Ambiente.
 
+#include "detailwindow/escolhasaida.h"
 #include "output/report/arquivos.h"
 #include "output/report/superficie.h"
 #include "platform/dao/dao.h"
+#include "platform/desktop/savedialog.h"
 
 #include <QDateTime>
 #include <QString>
@@ -41,53 +60,37 @@
 #include <optional>
 #include <vector>
 
+class QWidget;
+
 namespace saida {
 
 class SuperficieTela;
 
-// What the output needs of its window and of the desktop beyond the print
-// dialog.  The detail window implements it over its controls; tests and
-// tools implement it in a few lines.
+// What the output needs of its window: the default does without one (the
+// cart list and comparison printouts, tests, tools).
 class Ambiente {
 public:
     virtual ~Ambiente() = default;
-    // The save dialog (see PedidoArquivo): the path the user accepted, or
-    // nothing when the user cancelled.
-    virtual std::optional<QString> PerguntaArquivo(const PedidoArquivo& pedido) = 0;
-    // Opens a new e-mail with the files attached in this order; raises
-    // platform::Error when the mail program is missing or fails.
-    virtual void EnviaEmail(const QStringList& arquivos) = 0;
     // The caption of the progress label of the file modes, repainted at once.
     virtual void MostraStatus(const QString& texto) { (void)texto; }
+    // Disables the window for the length of a run, and enables it again.
+    virtual void HabilitaJanela(bool habilitada) { (void)habilitada; }
+    // The parent of the save dialog.
+    virtual QWidget* JanelaDialogos() const { return nullptr; }
     // The present moment (file names).
     virtual QDateTime Agora() const { return QDateTime::currentDateTime(); }
 };
 
-// One part (page) of an assembly's figure on the output options screen.
-struct ParteFigura {
-    int NumeroParte = 0;
-    QString DescricaoParte;  // a Null description is empty
-    bool Selecionada = false;
-};
-
-// The choices of the output options screen when the action button is
-// pressed: the state the part chooser of the detail window keeps.
-struct EscolhaSaida {
-    long CodigoPeca = 0;                 // pctTela(5).Tag
-    bool Figura = true;                  // imgChkFigura.Tag = "1"
-    bool Tabela = true;                  // imgChkTabela.Tag = "1"
-    std::vector<ParteFigura> Partes;     // in part-chooser order
-    bool UnicoArquivoCompactado = false; // chkGerarUnicoArquivoCompactado ticked
-};
-
 // The parts of an assembly's figure, ordered by NumeroParte, none selected
-// (the query of the output options screen, on the catalogue database).
-std::vector<ParteFigura> ObtemPartesFigura(long sCodigoPeca);
+// (the query of the output options screen, on the catalogue database); a
+// Null description is empty.
+std::vector<ParteFiguraSaida> ObtemPartesFigura(long sCodigoPeca);
 
-// The screen's preset for request 5: the parts of the figure; the figure
-// ticked unless sOpcoes is exactly "T", the table unless it is exactly "F";
-// the part at position sParteFigura selected, every part for 255.
-EscolhaSaida PreparaEscolha(long sCodigoPeca, const QString& sOpcoes, int sParteFigura);
+// The screen's preset for request 5 (the part chooser's state that the
+// detail window shows): the parts of the figure; the figure ticked unless
+// sOpcoes is exactly "T", the table unless it is exactly "F"; the part at
+// position sParteFigura selected, every part for 255; painting off.
+void PreparaEscolha(EscolhaSaida& escolha, long sCodigoPeca, const QString& sOpcoes, int sParteFigura);
 
 // What the comparison printout reads of the main window's comparison screen.
 struct DadosComparacao {
@@ -100,6 +103,8 @@ struct DadosComparacao {
 
 class Saida {
 public:
+    // Without an Ambiente: no window (progress and enabling go nowhere).
+    Saida();
     explicit Saida(Ambiente& ambiente);
     ~Saida();
     Saida(const Saida&) = delete;
@@ -110,7 +115,6 @@ public:
     QString NomeFonte = QStringLiteral("Liberation Sans");  // pctTela(5)'s font face
     long CodigoPecaSaida = 0;          // pctTela(5).Tag: the assembly of the title line
     bool UnicoArquivoCompactado = false;  // the compressed-file box is ticked
-    QString TextoDataEmissao;          // gTextoDataEmissao, in every page header
     QString PrefixoStatus;             // lblStatusGerandoArquivo.Tag
 
     // Makes the surface of mode "P" after the print dialog, from the
@@ -158,9 +162,10 @@ public:
     // --- files --------------------------------------------------------------
     QString MontaNomeArquivo(const QString& sTipo) const;
     // Prepares the save dialog's request for files of sTipo: title, first
-    // folder and the type's filter (the filter follows every call's type).
+    // folder (platform::saveDialogFolder()) and the type's filter (the filter
+    // follows every call's type).
     void ConfiguraDialogoArquivo(const QString& sTipo);
-    const PedidoArquivo& DialogoArquivo() const { return m_dialogo; }
+    const platform::SaveFileRequest& DialogoArquivo() const { return m_dialogo; }
 
     // --- report pages ---------------------------------------------------
     void ImprimeCabecalho(const QString& sTitulo, const QString& sSubTitulo, int sLinha);
@@ -169,14 +174,22 @@ public:
     QString ObtemReferenciasCruzadas(const QString& sNumeroEmpresa, long sCodigoFabricante) const;
     void ImprimeJogosReparo(long sCodigoPeca, const QString& ListaJogos);
     void ImprimeObservacoes(long sCodigoPeca, const QString& ListaObs);
-    // The cart list (its recordset is cloned) and the comparison, portrait.
+    // The cart list and the comparison, portrait, each a job of its own in
+    // print mode.  ImprimeLista reads the fields NumeroEmpresa (formatted),
+    // Descricao, Quantidade, DescricaoTipo and Opcional (" " marks an
+    // optional item) of a clone of `lista`, in its order; a list without
+    // rows ends the document at once (nothing printed), a null recordset
+    // shows error 91 in the error box.
     void ImprimeLista(const platform::dao::RecordsetPtr& lista);
     void ImprimeComparacao(const DadosComparacao& dados);
 
     // --- the run ----------------------------------------------------------
-    // The figure and table output run of the output options screen.  True
-    // when it completed (the window then closes); false when it stopped
-    // (nothing chosen, a cancelled dialog, an error shown).
+    // The figure and table output run of the output options screen over the
+    // part chooser's state (the flags, the parts and their selection), for
+    // the assembly CodigoPecaSaida, the compressed file when
+    // UnicoArquivoCompactado.  True when it completed (the window then
+    // closes); false when it stopped (nothing chosen, a cancelled dialog, an
+    // error shown).
     bool GeraFiguraTabela(const EscolhaSaida& escolha);
 
     // Time spent, for the benchmark: in the database queries of the report
@@ -207,6 +220,7 @@ private:
     QVariant Valor(const QString& sql, const QVariant& padrao);
     QString Lista(const QString& sql, const QString& separador);
 
+    Ambiente m_semJanela;
     Ambiente& m_ambiente;
     std::unique_ptr<Superficie> m_superficie;  // the printer or a test surface
     std::unique_ptr<SuperficieTela> m_tela;
@@ -217,7 +231,7 @@ private:
     int m_contadorPaginas = 1;
     QString m_arquivoCompactado;
     QString m_arquivoAceito;
-    PedidoArquivo m_dialogo;
+    platform::SaveFileRequest m_dialogo;
     Tempos m_tempos;
 };
 

@@ -8,8 +8,8 @@
 #include "core/texts.h"
 #include "detailwindow/frmTQ2.h"
 #include "detailwindow/listasdetalhe.h"
+#include "output/screen/telasaida.h"
 
-#include <QCheckBox>
 
 namespace {
 
@@ -63,62 +63,12 @@ void ListaDemo(frmTQ2& j, std::uint8_t Origem, const QString& Tipo, std::int32_t
     MostraTelaLista(j, 3);
 }
 
-void SaidaDemo(frmTQ2& j, std::int32_t sCodigoPeca, const QString& sModo, const QString& sOpcoes,
-               std::uint8_t sParteFigura)
-{
-    j.mHistoricoTelas += QLatin1Char('5');
-    j.mModoSaida = sModo.left(1);
-    j.CarregaImagensTela(QStringLiteral("C"), 5);
-    j.MostraSubTitulo(Modulo::ObtemTituloItem(QStringLiteral("PCA"), sCodigoPeca), true);
-
-    EscolhaSaida& e = j.mEscolhaSaida;
-    e.ModoSelecaoPartes = EscolhaSaida::kSemPintura;
-    e.Figura = sOpcoes != QLatin1String("T");
-    e.Tabela = sOpcoes != QLatin1String("F");
-    e.Partes.clear();
-    Modulo::RecordsetPtr rs = Modulo::AbreConsulta(
-        QStringLiteral("SELECT PARTESFIGURA.NumeroParte,PARTESFIGURA.DescricaoParte<I> AS DescricaoParte FROM "
-                       "PECA,PARTESFIGURA WHERE PECA.CodigoPeca = %1 AND PECA.CodigoFigura = PARTESFIGURA.CodigoFigura "
-                       "ORDER BY PARTESFIGURA.NumeroParte")
-            .arg(sCodigoPeca)
-            .replace(QStringLiteral("<I>"), Modulo::gIdioma),
-        nullptr, platform::dao::dbOpenForwardOnly);
-    for (int i = 0; !rs->EOF_(); ++i, rs->MoveNext()) {
-        ParteFiguraSaida p;
-        p.NumeroParte = rs->Value(0).toInt();
-        p.Descricao = rs->Value(1).toString();
-        p.Selecionada = sParteFigura == 255 || i == sParteFigura;
-        e.Partes.push_back(p);
-    }
-    Modulo::FechaConsulta(rs);
-    j.ExibeEscolhaSaida();
-    j.pctTela[5]->Tag = QString::number(sCodigoPeca);
-
-    const bool arquivo = j.mModoSaida != QLatin1String("P");
-    j.lblStatusGerandoArquivo->clear();
-    j.lblStatusGerandoArquivo->setVisible(arquivo);
-    j.chkGerarUnicoArquivoCompactado->setText(Modulo::ObtemTexto(52));
-    j.chkGerarUnicoArquivoCompactado->setChecked(false);
-    j.chkGerarUnicoArquivoCompactado->setVisible(arquivo);
-    const auto lugar = [&](THPicture* de) {
-        j.imgImprimir->move(de->x(), j.imgImprimir->y());
-        j.imgImprimirSelecionada->move(de->x(), j.imgImprimirSelecionada->y());
-    };
-    if (j.mModoSaida == QLatin1String("G"))
-        lugar(j.imgGerarArquivo);
-    else if (j.mModoSaida == QLatin1String("E"))
-        lugar(j.imgEnviarEmail);
-    j.pctTela[5]->show();
-    j.pctTela[5]->repaint();
-    j.AjustaBotoesNavegacao(5);
-}
-
 }  // namespace
 
 void RegistraRotinasDemo()
 {
     frmTQ2::RegistraExibeTelaLista(ListaDemo);
-    frmTQ2::RegistraExibeTelaSaida(SaidaDemo);
+    TelaSaida::Registra();
 }
 
 void EncheCarrinhoDemo()

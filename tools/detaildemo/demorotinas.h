@@ -1,12 +1,11 @@
 #pragma once
-// Stand-ins the viewer registers for the requests whose screens other
-// libraries serve, when the program carries none yet: the cart list
-// (request 3) and the output options (request 5).  They show those screens
-// as far as the detail window's own part of them needs (the cart list's row
-// icons and keys, the output part chooser), nothing more: no printing, no
-// export.
+// The routines the viewer registers for the requests whose screens other
+// libraries serve: report output's own for the output options (request 5)
+// and the comparison printout (request 6), and a stand-in for the cart list
+// (request 3), shown as far as the detail window's own part of it needs
+// (the row icons and keys), nothing more: no printing, no export.
 
-// Registers the stand-ins for the requests that have no routine.
+// Registers the routines of requests 3, 5 and 6.
 void RegistraRotinasDemo();
 
 // Puts a few items of the catalogue into the run's cart table (the viewer's

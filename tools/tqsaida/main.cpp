@@ -1,31 +1,37 @@
-// tqsaida - the figure and table output of the output options screen, run
-// headless on a data folder:
+// tqsaida - request 5 of the detail window (the output options screen and
+// its figure and table run) on a data folder, without anyone at the screen:
 //
 //   tqsaida DATA CODE MODE CONTENT PART OUT [--idioma L] [--dpi N] [--zip]
+//           [--screenshot FILE]
 //
-// CODE the assembly; MODE P (print: an A4 PDF printer writing OUT, 600 dpi
-// unless --dpi), G (JPEG pages: the save dialog answers OUT) or E (JPEG pages
-// mailed through xdg-email; OUT is not used); CONTENT F figure, T table, FT
-// both; PART the position of a figure part, 255 for all parts; --zip ticks
-// the single-compressed-file box.  The edition comes from the catalogue file
-// in DATA.  Each message box's text is written to standard output.  Exit 0
-// after a complete run, 1 otherwise, 2 for a bad command line.
-#include "output/report/correio.h"
-#include "output/report/saida.h"
+// The detail window is loaded offscreen for "5|CODE|MODE|CONTENT|PART" as
+// the main window would open it, the compressed-file box ticked with --zip,
+// and its action button pressed.  CODE the assembly; MODE P (print: the
+// print dialog answers with an A4 PDF printer writing OUT, 600 dpi unless
+// --dpi), G (JPEG pages: the save dialog answers OUT) or E (JPEG pages mailed
+// through xdg-email; OUT is not used); CONTENT F figure, T table, FT both;
+// PART the position of a figure part, 255 for all parts.  --screenshot saves
+// screen 5 as a PNG before the button is pressed.  The edition comes from
+// the catalogue file in DATA.  Each message box's text is written to
+// standard output.  Exit 0 after a complete run (the window closed itself),
+// 1 otherwise, 2 for a bad command line.
+#include "output/screen/telasaida.h"
 
 #include "core/database.h"
 #include "core/dates.h"
 #include "core/globals.h"
 #include "core/searchtext.h"
+#include "detailwindow/frmTQ2.h"
 #include "platform/base/error.h"
 #include "platform/base/vbruntime.h"
 #include "platform/dao/dao.h"
 #include "platform/desktop/messagebox.h"
 #include "platform/desktop/printdialog.h"
+#include "platform/desktop/savedialog.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
-#include <QTextStream>
 
 #include <cstdio>
 #include <cstdlib>
@@ -45,11 +51,11 @@ public:
     }
 };
 
-class AmbienteFerramenta final : public saida::Ambiente {
+// The save dialog, answered with the path of the command line.
+class DialogoSalvar final : public platform::SaveDialogs {
 public:
-    explicit AmbienteFerramenta(QString arquivo) : m_arquivo(std::move(arquivo)) {}
-    std::optional<QString> PerguntaArquivo(const saida::PedidoArquivo&) override { return m_arquivo; }
-    void EnviaEmail(const QStringList& arquivos) override { saida::EnviaEmailXdg(arquivos); }
+    explicit DialogoSalvar(QString arquivo) : m_arquivo(std::move(arquivo)) {}
+    QString GetSaveFileName(const platform::SaveFileRequest&, QWidget*) override { return m_arquivo; }
 
 private:
     QString m_arquivo;
@@ -57,11 +63,13 @@ private:
 
 int uso()
 {
-    std::fputs("usage: tqsaida DATA CODE MODE(P|G|E) CONTENT(F|T|FT) PART OUT [--idioma P|E|I] [--dpi N] [--zip]\n", stderr);
+    std::fputs("usage: tqsaida DATA CODE MODE(P|G|E) CONTENT(F|T|FT) PART OUT [--idioma P|E|I] [--dpi N] [--zip] "
+               "[--screenshot FILE]\n",
+               stderr);
     return 2;
 }
 
-// The catalogue's issue date as the main window shows it in page headers.
+// The catalogue's issue date, as the main window fills it when it loads.
 QString TextoDataEmissao()
 {
     const auto rs = Modulo::AbreConsulta(QStringLiteral("SELECT DataEmissao, ComplementoDataEmissao FROM UMREGISTRO"));
@@ -75,6 +83,25 @@ QString TextoDataEmissao()
     return texto;
 }
 
+// Opens the window on the request, presses the action button; true when the
+// run completed and the window closed.
+bool ExecutaSolicitacao(const QString& pedido, bool zip, const QString& imagem)
+{
+    Modulo::gParametro = pedido;
+    frmTQ2 janela;
+    janela.Form_Load();
+    janela.Form_Activate();
+    if (janela.Descarregada() || janela.TelaAtual() != 5)
+        return false;
+    janela.chkGerarUnicoArquivoCompactado->setChecked(zip);
+    if (!imagem.isEmpty() && !janela.grab().save(imagem)) {
+        std::fprintf(stderr, "tqsaida: cannot write %s\n", qPrintable(imagem));
+        return false;
+    }
+    Q_EMIT janela.imgImprimir->clicado(1);
+    return janela.Descarregada();
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -83,6 +110,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     QString idioma = QStringLiteral("P");
+    QString imagem;
     int dpi = 600;
     bool zip = false;
     QStringList posicionais;
@@ -91,6 +119,8 @@ int main(int argc, char** argv)
             idioma = args[++i].toUpper();
         else if (args[i] == QLatin1String("--dpi") && i + 1 < args.size())
             dpi = args[++i].toInt();
+        else if (args[i] == QLatin1String("--screenshot") && i + 1 < args.size())
+            imagem = QDir::current().absoluteFilePath(args[++i]);
         else if (args[i] == QLatin1String("--zip"))
             zip = true;
         else
@@ -109,9 +139,12 @@ int main(int argc, char** argv)
 
     CaixasNaSaida caixas;
     platform::setMessageBoxes(&caixas);
-    QString saida = QDir::current().absoluteFilePath(posicionais[5]);
+    const QString saida = QDir::current().absoluteFilePath(posicionais[5]);
     platform::PdfPrintDialog impressora(saida, dpi);
     platform::setPrintDialogs(&impressora);
+    DialogoSalvar salvar(saida);
+    platform::setSaveDialogs(&salvar);
+    TelaSaida::Registra();
 
     int resultado = 1;
     try {
@@ -125,20 +158,17 @@ int main(int argc, char** argv)
         Modulo::gIdioma = idioma;
         Modulo::gWsDazadize = platform::dao::DBEngine::CreateWorkspace(QStringLiteral("gWS"));
         Modulo::gDbDazadize = Modulo::gWsDazadize->OpenDatabase(Modulo::gCaminhoDados + catalogos.first(), false, true);
+        Modulo::gTextoDataEmissao = TextoDataEmissao();
 
-        AmbienteFerramenta ambiente(saida);
-        saida::Saida s(ambiente);
-        s.mModoSaida = modo;
-        s.TextoDataEmissao = TextoDataEmissao();
-        saida::EscolhaSaida escolha =
-            saida::PreparaEscolha(codigo, conteudo == QLatin1String("FT") ? QStringLiteral("*") : conteudo, parte);
-        escolha.UnicoArquivoCompactado = zip;
-        resultado = s.GeraFiguraTabela(escolha) ? 0 : 1;
+        const QString opcoes = conteudo == QLatin1String("FT") ? QStringLiteral("*") : conteudo;
+        const QString pedido = QStringLiteral("5|%1|%2|%3|%4").arg(codigo).arg(modo, opcoes).arg(parte);
+        resultado = ExecutaSolicitacao(pedido, zip, imagem) ? 0 : 1;
     } catch (const platform::Error& e) {
         caixas.Show(QStringLiteral("Erro Nº: %1\r\n%2").arg(e.number()).arg(e.description()), platform::vbCritical, {});
         resultado = 1;
     }
     Modulo::FechaBanco(Modulo::gWsDazadize, Modulo::gDbDazadize);
+    platform::setSaveDialogs(nullptr);
     platform::setPrintDialogs(nullptr);
     platform::setMessageBoxes(nullptr);
     return resultado;

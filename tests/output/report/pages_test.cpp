@@ -131,6 +131,11 @@ TEST(ReportFigure, LabelsAtTheirPlacesGreyItalicWithoutComponent)
     ASSERT_NE(com, nullptr);
     EXPECT_FALSE(com->italico);
     EXPECT_EQ(com->cor, QColor(Qt::black));
+    // An item with two component rows (two rows of the join): one label.
+    int copias = 0;
+    for (const Operacao* op : r.g().Textos(1))
+        copias += op->texto == cat.s.outputItemWithKitsAndOptional ? 1 : 0;
+    EXPECT_EQ(copias, 1);
 
     // A part without rows draws nothing and starts no page.
     const auto antes = r.g().Operacoes().size();
@@ -329,7 +334,6 @@ platform::dao::RecordsetPtr Linhas(tqtest::TempDir& pasta, const QString& criaca
 struct ImpressoraGravada {
     ImpressoraGravada()
     {
-        saida.TextoDataEmissao = QStringLiteral("15-MAR-2024 R2");
         saida.FabricaSuperficieImpressora = [this](int dpi) {
             auto g = std::make_unique<saida::SuperficieGravacao>(dpi);
             gravacao = g.get();
@@ -388,6 +392,15 @@ TEST(ReportLists, CartListColumnsAndPages)
     for (const Operacao* op : g.Textos(1))
         EXPECT_LE(op->y, (3400 + 100) * p.saida.mEscalaSaida);
     EXPECT_EQ(g.Operacoes().back().tipo, Operacao::FimDocumento);
+    EXPECT_TRUE(caixas.shown.empty());
+
+    // No list at all: error 91 in the box, the job dropped.
+    ImpressoraGravada semLista;
+    semLista.saida.ImprimeLista(nullptr);
+    ASSERT_EQ(caixas.shown.size(), 1u);
+    EXPECT_TRUE(caixas.last().text.startsWith(Modulo::ObtemTexto(21) + QStringLiteral(": 91\r\n")));
+    ASSERT_NE(semLista.gravacao, nullptr);
+    EXPECT_EQ(semLista.gravacao->Operacoes().back().tipo, Operacao::Cancelamento);
 }
 
 TEST(ReportLists, ComparisonColumnsSubtitlesAndNull)
@@ -474,17 +487,14 @@ TEST(ReportDocs, SamplePrintouts)
     db->Execute(QStringLiteral("INSERT INTO C VALUES ('0636 112 648', 'CALÇO 0,10 MM', '2', '3', ' ')"));
     db->Execute(QStringLiteral("INSERT INTO C VALUES ('0750 142 203', 'ROLAMENTO DE ROLOS 30X70X20', NULL, '2', NULL)"));
     auto comparacao = db->OpenRecordset(QStringLiteral("SELECT * FROM C ORDER BY NumeroEmpresaComponente"), platform::dao::dbOpenSnapshot);
-    AmbienteTeste ambiente;
     {
         tqtest::FakePrintDialogs d(pasta + QStringLiteral("/saida-lista.pdf"), 300);
-        saida::Saida s(ambiente);
-        s.TextoDataEmissao = QStringLiteral("15-MAR-2024 R2");
+        saida::Saida s;
         s.ImprimeLista(lista);
     }
     {
         tqtest::FakePrintDialogs d(pasta + QStringLiteral("/saida-comparacao.pdf"), 300);
-        saida::Saida s(ambiente);
-        s.TextoDataEmissao = QStringLiteral("15-MAR-2024 R2");
+        saida::Saida s;
         s.ImprimeComparacao({comparacao, QStringLiteral("2"), QStringLiteral("Transmissão: 1269 104 729  /  1269 112 648"),
                              QStringLiteral("1269 104 729"), QStringLiteral("1269 112 648")});
     }

@@ -24,8 +24,10 @@ const demo::Summary& Catalogo(const QString& edicao)
 }
 
 CatalogoAberto::CatalogoAberto(const QString& edicao, const QString& idioma)
-    : s(Catalogo(edicao)), m_edicao(Modulo::gEdicao), m_idioma(Modulo::gIdioma), m_dados(Modulo::gCaminhoDados)
+    : s(Catalogo(edicao)), m_edicao(Modulo::gEdicao), m_idioma(Modulo::gIdioma), m_dados(Modulo::gCaminhoDados),
+      m_emissao(Modulo::gTextoDataEmissao)
 {
+    Modulo::gTextoDataEmissao = QStringLiteral("15-MAR-2024 R2");
     Modulo::gEdicao = edicao;
     Modulo::gIdioma = idioma;
     Modulo::gCaminhoDados = s.dataFolder;
@@ -39,13 +41,20 @@ CatalogoAberto::~CatalogoAberto()
     Modulo::gEdicao = m_edicao;
     Modulo::gIdioma = m_idioma;
     Modulo::gCaminhoDados = m_dados;
+    Modulo::gTextoDataEmissao = m_emissao;
+}
+
+EscolhaSaida Escolha(long codigoPeca, const QString& opcoes, int parte)
+{
+    EscolhaSaida e;
+    saida::PreparaEscolha(e, codigoPeca, opcoes, parte);
+    return e;
 }
 
 SaidaGravada::SaidaGravada(int dpi, bool impressora, long codigoPeca)
 {
     auto g = std::make_unique<saida::SuperficieGravacao>(dpi);
     gravacao = g.get();
-    saida.TextoDataEmissao = QStringLiteral("15-MAR-2024 R2");
     saida.CodigoPecaSaida = codigoPeca;
     saida.IniciaSaidaEm(std::move(g), impressora);
 }

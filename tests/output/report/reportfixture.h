@@ -1,7 +1,8 @@
 #pragma once
 // Fixtures of the report output tests: demo data folders made once per test
 // program (edition V with its drawings, edition M without files), opened as
-// the run's catalogue, and a recording Ambiente.
+// the run's catalogue with a fixed issue date text, and a recording
+// Ambiente.
 
 #include "output/report/saida.h"
 #include "output/report/superficiegravacao.h"
@@ -20,8 +21,9 @@ namespace reporttest {
 // The demo folders: made on first use, kept until the program ends.
 const demo::Summary& Catalogo(const QString& edicao);
 
-// Opens the folder's catalogue as gDbDazadize with gEdicao, gIdioma "P" and
-// gCaminhoDados set; closes it and restores them at the end.
+// Opens the folder's catalogue as gDbDazadize with gEdicao, gIdioma "P",
+// gCaminhoDados and gTextoDataEmissao ("15-MAR-2024 R2") set; closes it and
+// restores them at the end.
 class CatalogoAberto {
 public:
     explicit CatalogoAberto(const QString& edicao, const QString& idioma = QStringLiteral("P"));
@@ -29,29 +31,26 @@ public:
     const demo::Summary& s;
 
 private:
-    QString m_edicao, m_idioma, m_dados;
+    QString m_edicao, m_idioma, m_dados, m_emissao;
 };
 
+// Records the progress captions and the window's enabling ("off", "on").
 class AmbienteTeste final : public saida::Ambiente {
 public:
-    std::optional<QString> PerguntaArquivo(const saida::PedidoArquivo& pedido) override
-    {
-        pedidos.push_back(pedido);
-        return resposta;
-    }
-    void EnviaEmail(const QStringList& arquivos) override { emails.push_back(arquivos); }
     void MostraStatus(const QString& texto) override { status << texto; }
+    void HabilitaJanela(bool habilitada) override { janela << (habilitada ? "on" : "off"); }
     QDateTime Agora() const override { return agora; }
 
-    std::optional<QString> resposta;
-    std::vector<saida::PedidoArquivo> pedidos;
-    std::vector<QStringList> emails;
     QStringList status;
+    QStringList janela;
     QDateTime agora{QDate(2024, 5, 1), QTime(14, 3, 9)};
 };
 
+// The part chooser's state as request 5 presets it.
+EscolhaSaida Escolha(long codigoPeca, const QString& opcoes, int parte);
+
 // A Saida on a recording surface of `dpi`, set up as the printer (or as the
-// page canvas), the header's date text fixed.
+// page canvas).
 struct SaidaGravada {
     explicit SaidaGravada(int dpi = 600, bool impressora = true, long codigoPeca = 0);
     saida::SuperficieGravacao& g() { return *gravacao; }

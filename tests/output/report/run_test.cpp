@@ -4,6 +4,8 @@
 // through the built tqsaida program.
 #include "reportfixture.h"
 
+#include "support/fakesavedialog.h"
+
 #include "output/report/arquivos.h"
 #include "output/report/compactacao.h"
 #include "output/report/figuras.h"
@@ -65,7 +67,6 @@ TEST(ReportRun, PageOrderAndNothingChosen)
     tqtest::FakePrintDialogs dialogos(QString(), 600);
     AmbienteTeste ambiente;
     saida::Saida s(ambiente);
-    s.TextoDataEmissao = QStringLiteral("15-MAR-2024 R2");
     saida::SuperficieGravacao* g = nullptr;
     s.FabricaSuperficieImpressora = [&](int dpi) {
         auto r = std::make_unique<saida::SuperficieGravacao>(dpi);
@@ -74,22 +75,26 @@ TEST(ReportRun, PageOrderAndNothingChosen)
     };
 
     // Neither option, or no part: text 16 and no dialog.
-    saida::EscolhaSaida e = saida::PreparaEscolha(cat.s.outputAssembly23, QStringLiteral("*"), 0);
+    s.CodigoPecaSaida = cat.s.outputAssembly23;
+    EscolhaSaida e = Escolha(cat.s.outputAssembly23, QStringLiteral("*"), 0);
     e.Figura = e.Tabela = false;
     EXPECT_FALSE(s.GeraFiguraTabela(e));
-    e = saida::PreparaEscolha(cat.s.outputAssemblyNoParts, QStringLiteral("*"), 255);
+    e = Escolha(cat.s.outputAssemblyNoParts, QStringLiteral("*"), 255);
     EXPECT_TRUE(e.Partes.empty());
     EXPECT_FALSE(s.GeraFiguraTabela(e));
     ASSERT_EQ(caixas.shown.size(), 2u);
     EXPECT_EQ(caixas.last().text, Modulo::ObtemTexto(16) + QStringLiteral("."));
     EXPECT_EQ(dialogos.shown, 0);
+    EXPECT_TRUE(ambiente.janela.isEmpty());
 
-    // Both options, parts 1 and 2 of 23: figure 1, table 1, figure 2, table 2.
-    e = saida::PreparaEscolha(cat.s.outputAssembly23, QStringLiteral("*"), 0);
+    // Both options, parts 1 and 2 of 23: figure 1, table 1, figure 2, table 2,
+    // the window disabled while the run draws.
+    e = Escolha(cat.s.outputAssembly23, QStringLiteral("*"), 0);
     ASSERT_EQ(e.Partes.size(), 23u);
-    EXPECT_TRUE(e.Partes[6].DescricaoParte.isEmpty());  // a Null description
+    EXPECT_TRUE(e.Partes[6].Descricao.isEmpty());  // a Null description
     e.Partes[1].Selecionada = true;
     EXPECT_TRUE(s.GeraFiguraTabela(e));
+    EXPECT_EQ(ambiente.janela, (QStringList{QStringLiteral("off"), QStringLiteral("on")}));
     ASSERT_NE(g, nullptr);
     QStringList titulos;
     for (int p = 1; p <= g->Paginas(); ++p)
@@ -101,7 +106,7 @@ TEST(ReportRun, PageOrderAndNothingChosen)
 
     // Table only, every part: the parts' tables, the undrawn items, then the
     // kit and note sections.
-    e = saida::PreparaEscolha(cat.s.outputAssembly23, QStringLiteral("T"), 255);
+    e = Escolha(cat.s.outputAssembly23, QStringLiteral("T"), 255);
     EXPECT_TRUE(s.GeraFiguraTabela(e));
     EXPECT_NE(g->Procura(Modulo::ObtemTexto(4)), nullptr);
     EXPECT_NE(g->Procura(Modulo::ObtemTexto(8)), nullptr);
@@ -113,21 +118,24 @@ TEST(ReportRun, ProgressStepsAndJpegPages)
     CatalogoAberto cat(QStringLiteral("V"));
     tqtest::FakeMessageBoxes caixas;
     tqtest::TempDir pasta;
+    tqtest::FakeSaveDialogs dialogos;
+    dialogos.answers = {pasta.file(QStringLiteral("pecas.jpg")), pasta.file(QStringLiteral("pecas.jpg"))};
     AmbienteTeste ambiente;
-    ambiente.resposta = pasta.file(QStringLiteral("pecas.jpg"));
     saida::Saida s(ambiente);
     s.mModoSaida = QStringLiteral("G");
+    s.CodigoPecaSaida = cat.s.showcaseAssembly;
     // Figure only, parts 1 and 3 of a four-part figure or more: three steps.
-    saida::EscolhaSaida e = saida::PreparaEscolha(cat.s.showcaseAssembly, QStringLiteral("F"), 0);
+    EscolhaSaida e = Escolha(cat.s.showcaseAssembly, QStringLiteral("F"), 0);
     ASSERT_GE(e.Partes.size(), 4u);
     e.Partes[2].Selecionada = true;
     EXPECT_TRUE(s.GeraFiguraTabela(e));
     EXPECT_EQ(ambiente.status, (QStringList{QStringLiteral("Gerando... 0.00 %"), QStringLiteral("Gerando... 33.33 %"),
                                             QStringLiteral("Gerando... 66.67 %"), QStringLiteral("Gerando... 100.00 %"),
                                             QString()}));
-    ASSERT_EQ(ambiente.pedidos.size(), 1u);
-    EXPECT_EQ(ambiente.pedidos[0].nome, QStringLiteral("CAT_TQ_2024-05-01_14-03-09.jpg"));
-    EXPECT_EQ(ambiente.pedidos[0].filtro, QStringLiteral("JPEG (*.jpg;*.jpeg)|*.jpg;*.jpeg"));
+    ASSERT_EQ(dialogos.requests.size(), 1u);
+    EXPECT_EQ(dialogos.requests[0].fileName, QStringLiteral("CAT_TQ_2024-05-01_14-03-09.jpg"));
+    EXPECT_EQ(dialogos.requests[0].filter, QStringLiteral("JPEG (*.jpg;*.jpeg)|*.jpg;*.jpeg"));
+    EXPECT_EQ(dialogos.requests[0].folder, platform::saveDialogFolder());
     ASSERT_EQ(caixas.shown.size(), 1u);
     EXPECT_EQ(caixas.last().icon(), platform::vbInformation);
     EXPECT_TRUE(caixas.last().text.contains(pasta.file(QStringLiteral("pecas.jpg"))));
@@ -161,7 +169,6 @@ TEST(ReportFiles, NamesAndNumberedPages)
                           Caso{QStringLiteral("/o/a.b/report"), 2, QStringLiteral("/o/a__2.b/report")},
                           Caso{QStringLiteral("/o/report"), 2, QStringLiteral("/o/report__2")}})
         EXPECT_EQ(saida::NumeraNomeArquivo(c.nome, c.n), c.esperado);
-    EXPECT_EQ(saida::NomesArquivos(QStringLiteral("/t/a.jpg|/t/b.jpg|semBarra"), QStringLiteral("|")), QStringLiteral("a.jpg|b.jpg"));
 }
 
 TEST(ReportFiles, ZipIsCompleteOrNotThere)
@@ -228,9 +235,9 @@ TEST_F(ReportProgram, CancelledDialogPrintsNothing)
     tqtest::FakeMessageBoxes caixas;
     tqtest::FakePrintDialogs dialogos(pasta.file(QStringLiteral("x.pdf")));
     dialogos.cancel = true;
-    AmbienteTeste ambiente;
-    saida::Saida s(ambiente);
-    EXPECT_FALSE(s.GeraFiguraTabela(saida::PreparaEscolha(cat.s.outputAssembly23, QStringLiteral("*"), 255)));
+    saida::Saida s;
+    s.CodigoPecaSaida = cat.s.outputAssembly23;
+    EXPECT_FALSE(s.GeraFiguraTabela(Escolha(cat.s.outputAssembly23, QStringLiteral("*"), 255)));
     EXPECT_EQ(dialogos.shown, 1);
     EXPECT_TRUE(caixas.shown.empty());
     EXPECT_FALSE(QFileInfo::exists(pasta.file(QStringLiteral("x.pdf"))));
