@@ -430,7 +430,7 @@ public:
     void AtualizaGridComparacao(const QString& CodigoComponente, int Filtro, const QString& Ordem, bool Recriar,
                                 bool Atualizar);
     void MostraSugestaoGrid();
-    void MostraSugestaoFigura(int Index);
+    void MostraSugestaoFigura(int Index, int LeftRotulo);
     void MostraSugestaoMenu();
     void imgMudaPagina_Click(int Index);
     void imgFigura_Click();

@@ -53,7 +53,7 @@ void frmTQ1::AtualizaGridComparacao(const QString& codigo, int filtro, const QSt
     TQ_CHAMA(AtualizaGridComparacao, codigo, filtro, ordem, recriar, atualizar);
 }
 void frmTQ1::MostraSugestaoGrid() { TQ_CHAMA(MostraSugestaoGrid); }
-void frmTQ1::MostraSugestaoFigura(int i) { TQ_CHAMA(MostraSugestaoFigura, i); }
+void frmTQ1::MostraSugestaoFigura(int i, int left) { TQ_CHAMA(MostraSugestaoFigura, i, left); }
 void frmTQ1::MostraSugestaoMenu() { TQ_CHAMA(MostraSugestaoMenu); }
 void frmTQ1::imgMudaPagina_Click(int i) { TQ_CHAMA(imgMudaPagina_Click, i); }
 void frmTQ1::imgFigura_Click() { TQ_CHAMA(imgFigura_Click); }

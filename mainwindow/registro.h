@@ -82,10 +82,11 @@ struct RegistroTQ1 {
                        bool Atualizar)>
         AtualizaGridComparacao;
     Rotina MostraSugestaoGrid;
-    // The panel beside the hovered figure label of that index (after the
-    // item's repair-kit panel), and the pointer moved onto the visible panel
-    // (the item menu's suggestion entry).
-    RotinaIndice MostraSugestaoFigura;
+    // The panel beside a hovered figure item: the item label's index and its
+    // Left inside pctTela(4) (the figure's labels past lblItem(0) are the
+    // assembly view's run-time controls, not members of the window); and the
+    // pointer moved onto the panel (the item menu's suggestion entry).
+    std::function<void(frmTQ1&, int Index, int LeftRotulo)> MostraSugestaoFigura;
     Rotina MostraSugestaoMenu;
     RotinaIndice imgMudaPagina_Click;
     // The cart animation (JanelaPrincipal::EfeitoCarrinho); true only stops it.
