@@ -99,8 +99,9 @@ bool CarregaSugestaoCompra(frmTQ1& f, long CodigoPeca, const QString& Item, int 
     return true;
 }
 
-void MostraSugestaoFigura(frmTQ1& f, int Index)
+void MostraSugestaoFigura(frmTQ1& f, int Index, int LeftRotulo)
 {
+    Q_UNUSED(Index);
     f.mManterSelecaoFigura = false;
     const RecordsetPtr& rs = f.mRsItensFigura;
     const bool sugestao = f.CodigoTelaAtual() == 4 && f.mItemSobMouse != -1 && rs && !rs->NoMatch() && !rs->EOF_() &&
@@ -114,8 +115,7 @@ void MostraSugestaoFigura(frmTQ1& f, int Index)
     }
     LugarFigura l;
     l.larguraJanela = f.width();
-    if (Index >= 0 && std::size_t(Index) < f.lblItem.size() && f.lblItem[std::size_t(Index)])
-        l.esquerdaRotulo = f.lblItem[std::size_t(Index)]->x();
+    l.esquerdaRotulo = LeftRotulo;
     l.figura = f.imgFiguraDetalhada->geometry();
     l.esquerdaTela = f.pctTela[4]->x();
     l.jogoReparoVisivel = !f.pctJogoReparo->isHidden();

@@ -163,6 +163,12 @@ void MostraComparacao(frmTQ1& f, quint8 Origem)
         Linha* l = f.linComparacao[i];
         l->SetPontos(g.linComparacao[i], l->Y1(), g.linComparacao[i], l->Y2());
     }
+    // The first quantity title ends at the line between the two sides (its
+    // picture is wider than the room the places leave it).
+    Imagem* titulo = f.imgTitQuantidade[1];
+    const int ate = g.linComparacao[1] - titulo->x();
+    if (ate > 0 && titulo->width() > ate)
+        titulo->resize(ate, titulo->height());
 
     // 18. Show.
     f.pctTela[8]->show();

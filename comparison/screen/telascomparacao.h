@@ -39,7 +39,8 @@
 // view closes screen 8, screen 9 closes it itself on its way back.
 //
 // The buying-suggestion panel pctSugestaoCompra floats over screens 4 and 5:
-// beside the hovered figure label (MostraSugestaoFigura, reading the row of
+// beside the hovered figure label (MostraSugestaoFigura with the label's
+// Left, reading the row of
 // the frame's mRsItensFigura that the assembly view positioned: the item's
 // ItemComponente and its SugestaoCompra flag) or beside the components
 // table's current row (MostraSugestaoGrid, reading dtcTHGrid1's row:
@@ -103,7 +104,8 @@ void LiberaComparacao(frmTQ1& f);
 // CarregaSugestaoCompra: fills page `Pagina` of the panel; false (nothing
 // changed) when that page has no row.
 bool CarregaSugestaoCompra(frmTQ1& f, long CodigoPeca, const QString& Item, int Pagina, bool Reset);
-void MostraSugestaoFigura(frmTQ1& f, int Index);
+// The hovered label's index and its Left inside pctTela(4).
+void MostraSugestaoFigura(frmTQ1& f, int Index, int LeftRotulo);
 void MostraSugestaoGrid(frmTQ1& f);
 void MostraSugestaoMenu(frmTQ1& f);
 // ValidaQuantidadesSugestao: true when every visible quantity box holds a

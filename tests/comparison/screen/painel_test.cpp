@@ -63,8 +63,8 @@ protected:
         QApplication::processEvents();
     }
 
-    // Screen 4 with the figure's recordset on `item` and hovered label 1 at x.
-    frmTQ1& Figura(const QString& item, int x, long peca = 0)
+    // Screen 4 with the figure's recordset on `item` and a label hovered.
+    frmTQ1& Figura(const QString& item, long peca = 0)
     {
         frmTQ1& f = janela ? *janela : Abre();
         f.mHistoricoTelas = QStringLiteral("034");
@@ -79,9 +79,6 @@ protected:
                 QString::number(f.mCodigoPeca),
             platform::dao::dbOpenSnapshot);
         f.mRsItensFigura->FindFirst(QStringLiteral("ItemComponente='") + item + QLatin1Char('\''));
-        if (f.lblItem.size() < 2)
-            f.lblItem.push_back(new Rotulo(f.pctTela[4]));
-        f.lblItem[1]->move(x, 200);
         return f;
     }
 
@@ -293,17 +290,16 @@ TEST_F(PainelSugestao, TheOptionalIconOpensTheAlternativesOfTheSuggestedItem)
 TEST_F(PainelSugestao, BesideAFigureItemAndThePointerMovedOntoIt)
 {
     // An item in the right half: the panel over the figure's left edge.
-    frmTQ1& f = Figura(s().suggestion4Item, 600);
+    frmTQ1& f = Figura(s().suggestion4Item);
     f.mManterSelecaoFigura = true;
-    f.MostraSugestaoFigura(1);
+    f.MostraSugestaoFigura(1, 600);
     EXPECT_FALSE(f.mManterSelecaoFigura);
     ASSERT_FALSE(f.pctSugestaoCompra->isHidden());
     EXPECT_EQ(f.pctSugestaoCompra->pos(), QPoint(f.pctTela[4]->x() + f.imgFiguraDetalhada->x(), f.imgFiguraDetalhada->y()));
 
     // One in the left half: the panel ends at x 799; below a shown kit panel.
-    f.lblItem[1]->move(f.imgFiguraDetalhada->x() + 10, 200);
     f.pctJogoReparo->show();
-    f.MostraSugestaoFigura(1);
+    f.MostraSugestaoFigura(1, f.imgFiguraDetalhada->x() + 10);
     EXPECT_EQ(f.pctSugestaoCompra->pos(), QPoint(799 - 176, f.pctJogoReparo->geometry().bottom() + 1 + 2));
     f.pctJogoReparo->hide();
 
@@ -324,15 +320,15 @@ TEST_F(PainelSugestao, BesideAFigureItemAndThePointerMovedOntoIt)
     EXPECT_EQ(QApplication::focusWidget(), f.txtQtdSug[0]);
 
     // An item without suggestions, an empty list, or no hovered label: hidden.
-    Figura(s().suggestionEmptyItem, 600);
-    f.MostraSugestaoFigura(1);
+    Figura(s().suggestionEmptyItem);
+    f.MostraSugestaoFigura(1, 600);
     EXPECT_TRUE(f.pctSugestaoCompra->isHidden());
-    Figura(s().suggestionNullSetItem, 600, s().suggestionNullSetAssembly);
-    f.MostraSugestaoFigura(1);
+    Figura(s().suggestionNullSetItem, s().suggestionNullSetAssembly);
+    f.MostraSugestaoFigura(1, 600);
     EXPECT_TRUE(f.pctSugestaoCompra->isHidden()) << "an assembly without a suggestion set";
-    Figura(s().suggestion4Item, 600);
+    Figura(s().suggestion4Item);
     f.mItemSobMouse = -1;
-    f.MostraSugestaoFigura(1);
+    f.MostraSugestaoFigura(1, 600);
     EXPECT_TRUE(f.pctSugestaoCompra->isHidden());
     f.MostraSugestaoMenu();
     EXPECT_EQ(ponteiro.targets.size(), 2u) << "nothing while the panel is hidden";
@@ -345,8 +341,8 @@ TEST_F(PainelSugestao, CloseByScreenAndADragKeptInsideTheWindow)
     f.imgFecharSug->Click();
     EXPECT_TRUE(f.pctSugestaoCompra->isHidden());
 
-    Figura(s().suggestion4Item, 600);
-    f.MostraSugestaoFigura(1);
+    Figura(s().suggestion4Item);
+    f.MostraSugestaoFigura(1, 600);
     f.mManterSelecaoFigura = true;
     f.imgFecharSug->Click();
     EXPECT_FALSE(f.mManterSelecaoFigura);
