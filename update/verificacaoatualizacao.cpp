@@ -68,21 +68,41 @@ VerificacaoAtualizacao::VerificacaoAtualizacao(JanelaVerificacao& janela, Ambien
     }
 }
 
-VerificacaoAtualizacao::~VerificacaoAtualizacao()
+// The destructor leaves the window alone: it may be going too.
+VerificacaoAtualizacao::~VerificacaoAtualizacao() { libera(); }
+
+void VerificacaoAtualizacao::Encerra()
 {
-    encerraVerificador();
+    libera();
+    if (m_vigiaHabilitada) {
+        try {
+            habilitaVigia(false);
+        } catch (...) {
+        }
+    }
+}
+
+void VerificacaoAtualizacao::libera()
+{
+    try {
+        encerraVerificador();
+    } catch (...) {
+    }
     if (!m_vigia.arquivo.isEmpty()) {
         try {
             Modulo::ExcluiArquivo(m_vigia.arquivo);
-        } catch (const platform::Error&) {
+        } catch (...) {
         }
+        m_vigia.arquivo.clear();
     }
     if (m_bloqueado) {
         try {
             Modulo::BloqueiaDazadize(false);
-        } catch (const platform::Error&) {
+        } catch (...) {
         }
+        m_bloqueado = false;
     }
+    m_segundaPassagem = false;
 }
 
 QDateTime VerificacaoAtualizacao::agora() const

@@ -93,7 +93,8 @@ struct AmbienteVerificacao {
 class VerificacaoAtualizacao {
 public:
     VerificacaoAtualizacao(JanelaVerificacao& janela, AmbienteVerificacao ambiente = {});
-    // A checker still running is ended; a lock still held is released.
+    // A checker still running is ended; a lock still held is released
+    // (Encerra).
     ~VerificacaoAtualizacao();
     VerificacaoAtualizacao(const VerificacaoAtualizacao&) = delete;
     VerificacaoAtualizacao& operator=(const VerificacaoAtualizacao&) = delete;
@@ -110,6 +111,12 @@ public:
 
     // Reads the last check's time from the version record (the window's load).
     void CarregaDataUltimaVerificacao();
+
+    // The window is closing: a checker still running is ended, its result
+    // file deleted, a lock still held released, and the watch switched off.
+    // Safe at any time, also from inside a pass that unloads the window, and
+    // twice; errors are ignored.
+    void Encerra();
 
     bool VerificacaoEmAndamento() const { return m_emAndamento; }
     bool DazadizeBloqueado() const { return m_bloqueado; }
@@ -134,6 +141,7 @@ private:
     void habilitaVigia(bool h);
     void fimDaPassagem(bool automatica, bool confirmada, long erro, const QString& textoErro);
     void encerraVerificador();
+    void libera();
     QDateTime agora() const;
     qint64 relogio() const;
 

@@ -6,6 +6,7 @@
 #include "comparison/screen/telascomparacao.h"
 #include "detailwindow/frmTQ2.h"
 #include "output/screen/telasaida.h"
+#include "update/janelas/registra.h"
 
 void RegistraSubsistemas()
 {
@@ -13,6 +14,6 @@ void RegistraSubsistemas()
     // Conjunto::Registra();        // assembly/: screens 4 and 5, item menu
     Comparacao::Registra();         // comparison/: screens 8 and 9, suggestion panel, cart list
     TelaSaida::Registra();          // output/: the output options screen (request 5), the comparison printout (6)
-    // Atualizacao::Registra();     // update/: update checks and the update run
+    Atualizacao::Registra();        // update/: update checks and the update run
     frmTQ2::Registra();             // detailwindow/: frmTQ2 as the opener of core/janeladetalhe.h
 }

@@ -69,6 +69,7 @@ TEST(DemoUpdate, TheDemoTreeUpdatesTheDemoCatalogue)
               QStringLiteral("Revisao39\\FOTO_REV39.jpg"));
     EXPECT_EQ(valor(QStringLiteral("SELECT Versao FROM UMREGISTRO")), QStringLiteral("39"));
     EXPECT_FALSE(QFile::exists(dados + QStringLiteral("ATUALIZACAO.LOG")));  // every statement ran
+    EXPECT_TRUE(Modulo::gReiniciarPeloLancador);  // the script's "R:"
     tqupd::FechaGlobais();
 }
 

@@ -13,6 +13,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QJsonDocument>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -193,6 +194,32 @@ TEST_F(Processo, AKillAtEveryCheckpointLeavesEachFileOldOrNewAndTheRunCompletesI
         EXPECT_EQ(Arquivos(p), novoP);
         EXPECT_FALSE(QFile::exists(d + QStringLiteral("/DAZADIZETQ_V.MDB-journal")));
     }
+}
+
+// Through the detail window's screen 7 (--janela): a kill before the commit
+// leaves the catalogue old, and a whole run ends as without the window, with
+// the window painted when the success box shows.
+TEST_F(Processo, ThroughTheDetailWindowAKillLeavesTheOldStateAndARunEndsAllNew)
+{
+    TQ_SERVE(ServeNginx());
+    Prepara();
+    const QString d = raiz.file(QStringLiteral("d/")), p = raiz.file(QStringLiteral("p/"));
+    Copia(dados, d);
+    Copia(programa, p);
+    const Saida morta = Atualiza(d, p, 37, 39, {QStringLiteral("--janela"), QStringLiteral("--kill-at"),
+                                                QStringLiteral("18")});  // before the commit
+    ASSERT_TRUE(morta.morto) << morta.erros.toStdString();
+    EXPECT_TRUE(morta.erros.contains(QStringLiteral("checkpoint 18: antes da confirmação"))) << morta.erros.toStdString();
+    EXPECT_EQ(Conteudo(d), kVelho);
+    EXPECT_TRUE(BloqueioLivre(d));
+
+    const QString foto = raiz.file(QStringLiteral("fim.png"));
+    const Saida s = Atualiza(d, p, 37, 39, {QStringLiteral("--janela"), QStringLiteral("--screenshot-end"), foto});
+    ASSERT_EQ(s.codigo, 0) << s.texto.toStdString() << s.erros.toStdString();
+    EXPECT_EQ(s.texto, QStringLiteral("Atualização Concluída com Sucesso.\n"));
+    EXPECT_EQ(Conteudo(d), kNovo);
+    EXPECT_EQ(tqtest::readFile(d + QStringLiteral("leia.txt")), "novo");
+    EXPECT_EQ(QImage(foto).size(), QSize(700, 450));
 }
 
 TEST_F(Processo, AKillFromOutsideDuringAStalledDownloadChangesNothing)

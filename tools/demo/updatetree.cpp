@@ -240,7 +240,9 @@ UpdateTreeSummary GenerateUpdateTree(const QString& dataFolder, const QString& o
               .arg(s.assembly)
         + QStringLiteral("\r\nE:UPDATE PECA SET ArquivoFotoPeca = '%1' WHERE CodigoPeca = %2\r\n")
               .arg(photoName)
-              .arg(s.assembly));
+              .arg(s.assembly)
+        // The catalogue starts again through its launcher once the update is in.
+        + QStringLiteral("R:\r\n"));
     const QString script39Name = QStringLiteral("Atualizacao%1%2.sql").arg(edition).arg(v39);
     const QByteArray script39Size = put(script39Name, script39);
     put(QStringLiteral("ListVersao%1.txt").arg(v39),

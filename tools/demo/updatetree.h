@@ -12,8 +12,9 @@
 //                            script that changes the descriptions of three of
 //                            its components (a template and data rows)
 //   ListVersao39.txt         a photo in a new folder ("FotoPeca\Revisao39\"),
-//                            and a script that adds a note to the assembly and
-//                            points the assembly at the new photo
+//                            and a script that adds a note to the assembly,
+//                            points the assembly at the new photo and asks
+//                            for a restart through the launcher ("R:")
 //   the files those lists name, in their folders
 // Lists and scripts are Windows-1252 text with CR LF line ends.  The data
 // folder itself is only read; a drawing missing from it (a folder written

@@ -1,8 +1,9 @@
-// tqatualiza: runs an update (request 7) without the windows, as the main
-// window does after a confirmed check: takes the update lock, runs the update
-// run of update/execucaoatualizacao.h and releases the lock.
+// tqatualiza: runs an update (request 7) as the main window does after a
+// confirmed check: takes the update lock, runs the update run of
+// update/execucaoatualizacao.h and releases the lock.
 //
 //   tqatualiza DATA PROGRAM CURRENT NEW [--kill-at N] [--timeout MS] [--progress]
+//              [--janela [--idioma L] [--screenshot-at POINT FILE] [--screenshot-end FILE]]
 //
 // DATA is the data folder (with the catalogue), PROGRAM the program folder
 // (where the pending program goes and "S:" programs may lie), CURRENT and NEW
@@ -12,6 +13,14 @@
 // --kill-at N   the process kills itself (SIGKILL) at checkpoint N
 // --timeout MS  connect and receive time-outs of the requests
 // --progress    every redraw of a row to stderr
+// --janela      the run goes through the detail window's screen 7 (request
+//               "7|CURRENT|NEW" to the real window, offscreen unless
+//               QT_QPA_PLATFORM names a display) instead of the text rows
+// --idioma L    the language of the texts and pictures (P, E or I)
+// --screenshot-at POINT FILE   with --janela: the window as a PNG at the
+//               checkpoint of that number, or the first whose text starts so
+// --screenshot-end FILE        with --janela: the window as a PNG when the
+//               closing message box shows
 // Proxy credentials come from the user's configuration file; the credentials
 // dialog is never shown (a proxy that asks for more ends the request).
 #include "core/database.h"
@@ -20,8 +29,11 @@
 #include "core/texts.h"
 #include "platform/desktop/messagebox.h"
 #include "platform/desktop/proxycredentials.h"
+#include "core/janeladetalhe.h"
+#include "detailwindow/frmTQ2.h"
 #include "update/execucaoatualizacao.h"
 #include "update/internet.h"
+#include "update/janelas/registra.h"
 
 #include <QApplication>
 
@@ -32,21 +44,38 @@
 
 namespace {
 
+// The detail window as a PNG (nothing when it is not open).
+bool FotoJanela(const QString& arquivo)
+{
+    frmTQ2* janela = frmTQ2::Instancia();
+    if (arquivo.isEmpty() || !janela || janela->Descarregada())
+        return false;
+    const bool ok = janela->grab().save(arquivo, "PNG");
+    std::fprintf(stderr, ok ? "screenshot: %s\n" : "screenshot not written: %s\n", qPrintable(arquivo));
+    return ok;
+}
+
 // Message boxes: their text on stdout, answered with their first button.
 class CaixasNaSaida final : public platform::MessageBoxes {
 public:
     int Show(const QString& text, int style, const QString&) override
     {
+        FotoJanela(fotoFim);
+        fotoFim.clear();
         QString t = text;
         t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         std::fprintf(stdout, "%s\n", qPrintable(t));
         std::fflush(stdout);
+        if (text == Modulo::ObtemTexto(73) + QLatin1Char('.'))
+            sucesso = true;
         switch (style & 0x7) {
         case platform::vbYesNo:
         case platform::vbYesNoCancel: return platform::vbYes;
         default: return platform::vbOK;
         }
     }
+    QString fotoFim;
+    bool sucesso = false;
 };
 
 class SemDialogoProxy final : public platform::ProxyCredentialsDialog {
@@ -73,7 +102,8 @@ private:
 
 int Uso()
 {
-    std::fprintf(stderr, "usage: tqatualiza DATA PROGRAM CURRENT NEW [--kill-at N] [--timeout MS] [--progress]\n");
+    std::fprintf(stderr, "usage: tqatualiza DATA PROGRAM CURRENT NEW [--kill-at N] [--timeout MS] [--progress]\n"
+                         "                  [--janela [--idioma L] [--screenshot-at POINT FILE] [--screenshot-end FILE]]\n");
     return 2;
 }
 
@@ -87,6 +117,9 @@ int main(int argc, char** argv)
     int matarEm = 0;
     int tempo = 0;
     bool detalhes = false;
+    bool janela = false;
+    QString idioma = QStringLiteral("P");
+    QString fotoEm, fotoEmArquivo, fotoFim;
     QStringList posicionais;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
@@ -97,6 +130,15 @@ int main(int argc, char** argv)
             tempo = args[++i].toInt(&ok);
         else if (a == QLatin1String("--progress"))
             detalhes = true;
+        else if (a == QLatin1String("--janela"))
+            janela = true;
+        else if (a == QLatin1String("--idioma") && i + 1 < args.size())
+            idioma = args[++i];
+        else if (a == QLatin1String("--screenshot-at") && i + 2 < args.size()) {
+            fotoEm = args[++i];
+            fotoEmArquivo = args[++i];
+        } else if (a == QLatin1String("--screenshot-end") && i + 1 < args.size())
+            fotoFim = args[++i];
         else if (a.startsWith(QLatin1String("--")))
             return Uso();
         else
@@ -104,7 +146,8 @@ int main(int argc, char** argv)
         if (!ok)
             return Uso();
     }
-    if (posicionais.size() != 4)
+    if (posicionais.size() != 4 || !QStringList{"P", "E", "I"}.contains(idioma)
+        || (!janela && (!fotoEm.isEmpty() || !fotoFim.isEmpty())))
         return Uso();
     bool ok1 = false, ok2 = false;
     const int atual = posicionais[2].toInt(&ok1);
@@ -113,6 +156,7 @@ int main(int argc, char** argv)
         return Uso();
 
     CaixasNaSaida caixas;
+    caixas.fotoFim = fotoFim;
     platform::setMessageBoxes(&caixas);
     SemDialogoProxy semDialogo;
     platform::setProxyCredentialsDialog(&semDialogo);
@@ -123,14 +167,18 @@ int main(int argc, char** argv)
     if (!dados.endsWith(QLatin1Char('/')))
         dados += QLatin1Char('/');
     Modulo::gCaminhoDados = dados;
-    Modulo::gIdioma = QStringLiteral("P");
+    Modulo::gIdioma = idioma;
 
     Atualizacao::OpcoesAtualizacao opcoes;
     opcoes.pastaDados = dados;
     opcoes.pastaPrograma = posicionais[1];
-    opcoes.pontoControle = [matarEm](int numero, const QString& ponto) {
+    opcoes.pontoControle = [matarEm, fotoEm, fotoEmArquivo](int numero, const QString& ponto) mutable {
         std::fprintf(stderr, "checkpoint %d: %s\n", numero, qPrintable(ponto));
         std::fflush(stderr);
+        if (!fotoEm.isEmpty() && (fotoEm == QString::number(numero) || ponto.startsWith(fotoEm))) {
+            FotoJanela(fotoEmArquivo);
+            fotoEm.clear();
+        }
         if (numero == matarEm)
             ::kill(::getpid(), SIGKILL);
     };
@@ -142,9 +190,18 @@ int main(int argc, char** argv)
             platform::MsgBox(Modulo::ObtemTexto(69) + QLatin1Char('.'), platform::vbInformation, Modulo::ObtemTexto(19));
             return;
         }
-        VisaoTexto visao(detalhes);
-        sucesso = Atualizacao::ExecutaPedidoAtualizacao(visao, static_cast<short>(atual), static_cast<short>(nova),
-                                                        opcoes);
+        if (janela) {
+            // As the main window opens request 7 (frmTQ1.AbreJanelaSecundaria).
+            frmTQ2::Registra();
+            Atualizacao::RegistraTelaAtualizacao(opcoes);
+            Modulo::gParametro = QStringLiteral("7|%1|%2").arg(atual).arg(nova);
+            Modulo::ExibeJanelaDetalhe();
+            sucesso = caixas.sucesso;
+        } else {
+            VisaoTexto visao(detalhes);
+            sucesso = Atualizacao::ExecutaPedidoAtualizacao(visao, static_cast<short>(atual),
+                                                            static_cast<short>(nova), opcoes);
+        }
         Modulo::BloqueiaDazadize(false);
     });
     if (Modulo::gReiniciarPeloLancador)
