@@ -108,6 +108,8 @@ void LigaSugestao(frmTQ1& f)
         f.lblDescricaoSug[k]->setWordWrap(true);
         f.lblDescricaoSug[k]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
+    // The page caption sits low in its place, clear of the title band above.
+    f.lblPaginasSug->setAlignment(Qt::AlignRight | Qt::AlignBottom);
     for (int i = 0; i < 2; ++i)
         QObject::connect(f.imgMudaPagina[std::size_t(i)], &Imagem::Click, &f,
                          guardado([&f, i] { f.imgMudaPagina_Click(i); }));
