@@ -1,5 +1,7 @@
 #include "core/globals.h"
 
+#include "platform/desktop/messagebox.h"
+
 namespace Modulo {
 
 QString gIdioma = QStringLiteral("P");
@@ -17,6 +19,12 @@ bool gVerificacaoAutomatica = true;
 bool gReiniciarPeloLancador = false;
 QString gTextoDataEmissao;
 bool gEdicaoNaoMaritima = true;
+
+namespace {
+// The message boxes caption their buttons in the language of the run.
+QString IdiomaAtual() { return gIdioma; }
+const bool g_idiomaCaixas = (platform::setMessageBoxLanguageSource(&IdiomaAtual), true);
+}  // namespace
 
 QString NomeArquivoCatalogo() { return QStringLiteral(TQ_CATALOGUE_FILE); }
 

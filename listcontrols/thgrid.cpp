@@ -683,6 +683,16 @@ void THGrid::ConfiguraColunas(const QStringList& sColunas, int sApartirIndexNoDi
         linha.cor = d.preto ? QColor(Qt::black) : kCinzaClaro;
     }
 
+    // The inner grid's cursor stands on the current record, so that the
+    // first arrow key moves from it (rows bound before the columns left the
+    // cursor without a column to stand in).
+    if (const int pos = linhaAtualModelo(); pos >= 0 && m_model->columnCount() > 0) {
+        m_sincronizando = true;
+        m_grid->selectionModel()->setCurrentIndex(
+            m_model->index(pos, std::clamp(m_ultimaColuna, 0, m_model->columnCount() - 1)), QItemSelectionModel::NoUpdate);
+        m_sincronizando = false;
+    }
+
     m_pictures = THPictures{};
     m_ultimaColunaGrid = l.ultimaColunaGrid;
     m_ultimaImagem = l.ultimaImagem;

@@ -6,11 +6,12 @@
 #include "comparison/screen/telascomparacao.h"
 #include "detailwindow/frmTQ2.h"
 #include "output/screen/telasaida.h"
+#include "search/screens/telas.h"
 #include "update/janelas/registra.h"
 
 void RegistraSubsistemas()
 {
-    // Pesquisa::Registra();        // search/: screens 1, 2, 3, Forward, grid row actions, cart animation
+    Pesquisa::Registra();           // search/: screens 1, 2, 3, Forward, grid row actions, cart animation
     // Conjunto::Registra();        // assembly/: screens 4 and 5, item menu
     Comparacao::Registra();         // comparison/: screens 8 and 9, suggestion panel, cart list
     TelaSaida::Registra();          // output/: the output options screen (request 5), the comparison printout (6)

@@ -7,6 +7,8 @@
 namespace platform {
 namespace {
 
+LanguageSource g_language = nullptr;
+
 class QtMessageBoxes final : public MessageBoxes {
 public:
     int Show(const QString& text, int style, const QString& title) override
@@ -43,6 +45,13 @@ public:
             box.setStandardButtons(QMessageBox::Ok);
             break;
         }
+        const ButtonTexts texts = messageBoxButtonTexts(g_language ? g_language() : QString());
+        const std::pair<QMessageBox::StandardButton, const QString*> captions[] = {
+            {QMessageBox::Ok, &texts.ok}, {QMessageBox::Cancel, &texts.cancel},
+            {QMessageBox::Yes, &texts.yes}, {QMessageBox::No, &texts.no}};
+        for (const auto& [which, caption] : captions)
+            if (QAbstractButton* b = box.button(which))
+                b->setText(*caption);
         if ((style & vbDefaultButton2) && second)
             box.setDefaultButton(qobject_cast<QPushButton*>(second));
         switch (box.exec()) {
@@ -66,5 +75,16 @@ MessageBoxes& messageBoxes()
 }
 
 void setMessageBoxes(MessageBoxes* fake) { g_fake = fake; }
+
+void setMessageBoxLanguageSource(LanguageSource source) { g_language = source; }
+
+ButtonTexts messageBoxButtonTexts(const QString& language)
+{
+    if (language == QLatin1String("P"))
+        return {QStringLiteral("OK"), QStringLiteral("Cancelar"), QStringLiteral("Sim"), QStringLiteral("Não")};
+    if (language == QLatin1String("E"))
+        return {QStringLiteral("Aceptar"), QStringLiteral("Cancelar"), QStringLiteral("Sí"), QStringLiteral("No")};
+    return {QStringLiteral("OK"), QStringLiteral("Cancel"), QStringLiteral("Yes"), QStringLiteral("No")};
+}
 
 }  // namespace platform

@@ -41,6 +41,18 @@ public:
 MessageBoxes& messageBoxes();
 void setMessageBoxes(MessageBoxes* fake);
 
+// The real boxes caption their buttons in the interface language of the run:
+// "P" Portuguese, "E" Spanish, anything else English.  The program installs
+// a function that gives the current letter (the shared module does it for
+// its language global); without one the buttons are in English.
+using LanguageSource = QString (*)();
+void setMessageBoxLanguageSource(LanguageSource source);
+// The captions of OK, Cancel, Yes and No for a language letter.
+struct ButtonTexts {
+    QString ok, cancel, yes, no;
+};
+ButtonTexts messageBoxButtonTexts(const QString& language);
+
 // Convenience with the argument order of the run time's MsgBox.
 inline int MsgBox(const QString& text, int style, const QString& title)
 {

@@ -2,9 +2,13 @@
 #include "core/globals.h"
 #include "core/texts.h"
 #include "platform/base/error.h"
+#include "platform/desktop/messagebox.h"
 #include "support/fakemessagebox.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 #include <QWidget>
 
 #include "support/qstringprinter.h"
@@ -80,4 +84,38 @@ TEST_F(ErrorBoxTest, GuardShowsEveryEscapingErrorAndReturns)
     EXPECT_FALSE(Guarda([] { throw 42; }));
     EXPECT_EQ(boxes.last().text, QStringLiteral("Erro Nº: 51\r\nInternal error"));
     EXPECT_EQ(boxes.shown.size(), 3u);
+}
+
+// The real box, answered by a timer: its buttons speak the run's language.
+TEST(MessageBoxLanguage, ButtonsAreCaptionedInTheLanguageOfTheRun)
+{
+    const QString antes = gIdioma;
+    struct Row {
+        const char* language;
+        QStringList captions;
+    };
+    const Row rows[] = {
+        {"P", {QStringLiteral("Sim"), QStringLiteral("Não")}},
+        {"E", {QStringLiteral("Sí"), QStringLiteral("No")}},
+        {"I", {QStringLiteral("Yes"), QStringLiteral("No")}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.language);
+        gIdioma = QString::fromLatin1(r.language);
+        QStringList seen;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            for (QAbstractButton* b : box->buttons())
+                seen << b->text();
+            box->button(QMessageBox::No)->click();
+        });
+        EXPECT_EQ(platform::MsgBox(QStringLiteral("?"), platform::vbYesNo | platform::vbQuestion, QStringLiteral("t")),
+                  platform::vbNo);
+        seen.sort();
+        QStringList expected = r.captions;
+        expected.sort();
+        EXPECT_EQ(seen, expected);
+    }
+    gIdioma = antes;
 }

@@ -287,6 +287,31 @@ TEST_F(Grid, RowChangesCarryThePreviousBookmark)
     EXPECT_EQ(mudancas.last()[0].value<Bookmark>(), primeira);
 }
 
+TEST_F(Grid, TheFirstKeyAfterAScreenSwitchMovesFromTheCurrentRow)
+{
+    Preenche(20);
+    DataControl dc;
+    Abre(dc);
+    THGrid* g = Configurado(8, dc);
+    MostraJanela();
+    g->setFocus();
+    QTest::keyClick(g->innerGrid(), Qt::Key_Down);
+    ASSERT_EQ(dc.Recordset()->AbsolutePosition(), 1);
+
+    // Another screen's rows on the same list, bound before its columns are
+    // configured again (the order the screens use).
+    g->hide();
+    g->Descarrega();
+    dc.Refresh();
+    g->ObtemDataControl(&dc);
+    g->ObtemPictures(Figuras(2));
+    g->ConfiguraColunas(kSpecs);
+    g->show();
+    g->setFocus();
+    QTest::keyClick(g->innerGrid(), Qt::Key_Down);
+    EXPECT_EQ(dc.Recordset()->AbsolutePosition(), 1);
+}
+
 TEST_F(Grid, ImageClickWithTheRightButton)
 {
     Preenche(20, [](int) { return QStringLiteral("    "); });

@@ -1,0 +1,161 @@
+// The search runner through the real window: typing starts searches that
+// never block, and whatever reads the list right after typing (Forward, a
+// navigation key, a click) acts on the newest search; a failing search shows
+// one error box and leaves the user on the screen and list he had.  No
+// sleeps: QSignalSpy and QTest::qWaitFor.
+
+#include "telafixture.h"
+
+#include "core/errorbox.h"
+#include "core/globals.h"
+#include "core/searchtext.h"
+#include "core/texts.h"
+#include "search/sqlpesquisa.h"
+
+#include "support/qstringprinter.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QSignalSpy>
+
+using namespace tqtest;
+
+namespace {
+
+class Janela : public TelaPesquisaTeste {
+protected:
+    // The statement screen 1 binds for a typed number (V, main slot, by number).
+    static QString SqlNumero(const QString& numero)
+    {
+        Pesquisa::EntradaPesquisaPecas e;
+        e.numeroEmpresa = numero;
+        e.componentes = e.jogosReparo = e.transmissoes = true;
+        return Pesquisa::SqlPesquisaPecas(e, QStringLiteral("1"));
+    }
+};
+
+TEST_F(Janela, ForwardRightAfterTypingActsOnTheNewestSearch)
+{
+    frmTQ1& f = Abre();
+    const demo::Summary& s = Demo();
+    const QString numero =
+        Modulo::NormalizaNumeroEmpresa(Modulo::ObtemValorSQL(QStringLiteral("SELECT NumeroEmpresaComponente FROM COMPONENTE "
+                                                                            "WHERE CodigoComponente = %1")
+                                                                 .arg(s.clutchDiscComponent))
+                                           .toString());
+    f.show();
+    QApplication::setActiveWindow(&f);
+    f.imgPesquisa0_Click();
+    f.txtNumeroEmpresa->setFocus();
+    // Keystroke by keystroke, then Forward at once (Enter).
+    QTest::keyClicks(f.txtNumeroEmpresa, numero);
+    EXPECT_EQ(f.txtNumeroEmpresa->text(), numero);
+    QTest::keyClick(f.txtNumeroEmpresa, Qt::Key_Return);
+    EXPECT_EQ(f.mHistoricoTelas, QStringLiteral("013"));
+    EXPECT_EQ(f.mFiltrosPesquisa[0].TextoNumeroEmpresa, numero);
+    const QStringList esperadas = Linhas(SqlNumero(numero));
+    ASSERT_FALSE(esperadas.isEmpty());
+    EXPECT_EQ(f.mCodigoItemLista, esperadas.first().section(QLatin1Char('|'), 3, 3).toLong());
+    EXPECT_TRUE(caixas.shown.empty());
+
+    // Back, then type and press Down in the box: the key moves the newest
+    // list, bound before the window handles it.
+    f.imgVoltar_Click();
+    QTest::keyClicks(f.txtNumeroEmpresa, QStringLiteral("0"));
+    QTest::keyClick(f.txtNumeroEmpresa, Qt::Key_Backspace);
+    QTest::keyClick(f.txtNumeroEmpresa, Qt::Key_Backspace);
+    EXPECT_TRUE(Pesquisa::TelaPesquisa::De(f).Pendente());
+    QTest::keyClick(f.txtNumeroEmpresa, Qt::Key_Down);
+    EXPECT_FALSE(Pesquisa::TelaPesquisa::De(f).Pendente());
+    const QString atual = numero.left(numero.size() - 1);
+    EXPECT_EQ(f.dtcTHGrid1->RecordSource(), SqlNumero(atual));
+    EXPECT_EQ(Lista()->RecordCount(), Linhas(SqlNumero(atual)).size());
+
+    // A click on the list after typing acts on the newest rows too.
+    QTest::keyClicks(f.txtNumeroEmpresa, QStringLiteral("9"));
+    EXPECT_TRUE(Pesquisa::TelaPesquisa::De(f).Pendente());
+    QTest::mouseClick(f.grdTHGrid1->innerGrid()->viewport(), Qt::LeftButton, {}, QPoint(40, 5));
+    EXPECT_FALSE(Pesquisa::TelaPesquisa::De(f).Pendente());
+    EXPECT_EQ(f.dtcTHGrid1->RecordSource(), SqlNumero(atual + QLatin1Char('9')));
+}
+
+TEST_F(Janela, AFailingSearchShowsOneBoxAndKeepsTheScreenAndList)
+{
+    frmTQ1& f = Abre();
+    f.imgPesquisa0_Click();
+    f.txtNumeroEmpresa->setText(QStringLiteral("0501"));
+    EsperaLista();
+    const QString sql = f.dtcTHGrid1->RecordSource();
+    const long linhas = Lista()->RecordCount();
+
+    // The catalogue is gone for the next search.
+    TempDir vazia;
+    const QString dados = Modulo::gCaminhoDados;
+    Modulo::gCaminhoDados = vazia.path() + QLatin1Char('/');
+    QSignalSpy falhas(&Pesquisa::TelaPesquisa::De(f).Executor(), &Pesquisa::ExecutorPesquisa::falhou);
+    f.txtNumeroEmpresa->setText(QStringLiteral("05012"));
+    ASSERT_TRUE(falhas.wait(20000));
+    EXPECT_EQ(caixas.shown.size(), 1u);
+    EXPECT_EQ(caixas.last().icon(), platform::vbCritical);
+    EXPECT_EQ(f.dtcTHGrid1->RecordSource(), sql);
+    EXPECT_EQ(Lista()->RecordCount(), linhas);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(caixas.shown.size(), 1u);
+
+    // Forward reads the list shown, but the parts list's own query fails:
+    // one box, screen 1 stays.
+    caixas.shown.clear();
+    EXPECT_FALSE(Modulo::Guarda([&f] { f.imgAvancar_Click(); }));
+    EXPECT_EQ(caixas.shown.size(), 1u);
+    EXPECT_EQ(f.mHistoricoTelas, QStringLiteral("01"));
+    EXPECT_TRUE(f.pctTela[1]->isVisibleTo(&f));
+    EXPECT_EQ(f.dtcTHGrid1->RecordSource(), sql);
+    // With the catalogue back, Forward opens the list; Back from it fails
+    // while the catalogue is gone again, and stays there.
+    Modulo::gCaminhoDados = dados;
+    f.imgAvancar_Click();
+    ASSERT_EQ(f.mHistoricoTelas, QStringLiteral("013"));
+    const long codigo = f.mCodigoItemLista;
+    Modulo::gCaminhoDados = vazia.path() + QLatin1Char('/');
+    caixas.shown.clear();
+    EXPECT_FALSE(Modulo::Guarda([&f] { f.imgVoltar_Click(); }));
+    EXPECT_EQ(caixas.shown.size(), 1u);
+    EXPECT_EQ(f.mHistoricoTelas, QStringLiteral("013"));
+    EXPECT_TRUE(f.pctTela[3]->isVisibleTo(&f));
+    EXPECT_FALSE(f.pctTela[1]->isVisibleTo(&f));
+    EXPECT_EQ(f.mCodigoItemLista, codigo);
+    EXPECT_GT(Lista()->RecordCount(), 0);
+    Modulo::gCaminhoDados = dados;
+    f.imgVoltar_Click();
+    EXPECT_EQ(f.mHistoricoTelas, QStringLiteral("01"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Janela, AnyTypedTextIsAValidSearch)
+{
+    frmTQ1& f = Abre();
+    const QString ruim = QStringLiteral("' [ ] * ? # ! | ") + QChar(0x01) + QChar(0x7F) + QLatin1Char('\t') +
+                         QStringLiteral(" Ωμέγα 中文 ") + QString(10000, QLatin1Char('x'));
+    f.imgPesquisa0_Click();
+    for (QLineEdit* caixa : {static_cast<QLineEdit*>(f.txtNumeroEmpresa), static_cast<QLineEdit*>(f.txtDescricao),
+                             static_cast<QLineEdit*>(f.txtNumeroFabricante)}) {
+        SCOPED_TRACE(caixa->objectName().toStdString());
+        caixa->setText(ruim);
+        EsperaLista();
+        EXPECT_EQ(Lista()->RecordCount(), 0);
+        caixa->clear();
+        EsperaLista();
+        EXPECT_GT(Lista()->RecordCount(), 0);
+    }
+    f.imgVoltar_Click();
+    f.imgPesquisa1_Click();
+    f.txtVeiculo->setText(ruim);
+    EsperaLista();
+    EXPECT_EQ(Lista()->RecordCount(), 0);
+    EXPECT_TRUE(caixas.shown.empty());
+}
+
+}  // namespace
