@@ -1,14 +1,12 @@
 // Comparacao::Registra: the comparison's slots in the main window's registry,
 // the handlers connected on each new main window, and the cart list of the
 // detail window.
-#include "comparison/comparacaotabela.h"
 #include "comparison/screen/estado.h"
 #include "comparison/screen/telascomparacao.h"
 #include "core/errorbox.h"
 #include "core/janelas.h"
 #include "detailwindow/frmTQ2.h"
 #include "listcontrols/gridnavigation.h"
-#include "listcontrols/thgrid.h"
 #include "mainwindow/frmTQ1.h"
 #include "mainwindow/registro.h"
 
@@ -60,36 +58,6 @@ void LigaComparacao(frmTQ1& f)
         QObject::connect(f.imgSelecionarTodos[std::size_t(i)], &Imagem::Click, &f,
                          guardado([&f, i] { imgSelecionarTodos_Click(f, i); }));
 
-    // The column titles of the comparison list.
-    QObject::connect(f.imgTitNoTQ[4], &Imagem::Click, &f, guardado([&f] {
-                         if (f.CodigoTelaAtual() == 8)
-                             OrdenaComparacao(f, kOrdemNumero);
-                     }));
-    QObject::connect(f.imgTitComponente[2], &Imagem::Click, &f, guardado([&f] {
-                         if (f.CodigoTelaAtual() == 8)
-                             OrdenaComparacao(f, kOrdemDescricao);
-                     }));
-
-    // The list's events on screen 8.
-    THGrid* grade = f.grdTHGrid1;
-    QObject::connect(grade, &THGrid::ImageClick, &f, [&f](int coluna, const platform::dao::Bookmark&, int) {
-        if (f.CodigoTelaAtual() == 8)
-            Modulo::Guarda([&] { grdTHGrid1_ImageClick8(f, coluna); });
-    });
-    QObject::connect(grade, &THGrid::RowColChange, &f, [&f](const platform::dao::Bookmark& anterior, int) {
-        if (f.CodigoTelaAtual() != 8)
-            return;
-        Modulo::Guarda([&] {
-            if (Modulo::BookmarkDiferente(f.dtcTHGrid1, f.grdTHGrid1, anterior))
-                grdTHGrid1_RowColChange8(f);
-        });
-    });
-    QObject::connect(grade, &THGrid::MouseMove, &f, [&f] {
-        if (f.CodigoTelaAtual() != 8)
-            return;
-        f.DestacaControle(QStringLiteral(">THGRID1"));
-        Modulo::DefineAlvoRoda(QStringLiteral("CAT_GRID1"));
-    });
 }
 
 void LigaSugestao(frmTQ1& f)
@@ -147,7 +115,6 @@ void Registra()
     RegistroTQ1& r = RegistroTQ1::Global();
     r.MostraSelecaoComparacao = &MostraSelecaoComparacao;
     r.EscondeSelecaoComparacao = &EscondeSelecaoComparacao;
-    r.imgAvancar_Click[9] = &imgAvancar_Click9;
     r.MostraComparacao = &MostraComparacao;
     r.EscondeComparacao = &EscondeComparacao;
     r.AtualizaGridComparacao = [](frmTQ1& f, const QString& codigo, int filtro, const QString& ordem, bool recriar,

@@ -1,5 +1,5 @@
 // Screen 8 of the main window: the comparison list of two assemblies, its
-// header, filter options, select-all icons, column titles and row actions.
+// header, filter options and select-all icons.
 #include "comparison/carrinho.h"
 #include "comparison/comparacaotabela.h"
 #include "comparison/comparacaotela.h"
@@ -11,32 +11,16 @@
 #include "core/janelas.h"
 #include "core/pictures.h"
 #include "core/runtables.h"
-#include "core/searchtext.h"
-#include "listcontrols/gridnavigation.h"
 #include "listcontrols/thgrid.h"
 #include "mainwindow/frmTQ1.h"
 #include "platform/base/doevents.h"
 #include "platform/base/error.h"
-#include "platform/base/vbruntime.h"
-
-#include <algorithm>
 
 namespace Comparacao {
 
 using platform::dao::RecordsetPtr;
 
 namespace {
-
-QString texto(const QVariant& v) { return platform::dao::IsNull(v) ? QString() : v.toString(); }
-
-// The list's row: neither before the first nor after the last record.
-RecordsetPtr LinhaAtual(frmTQ1& f)
-{
-    RecordsetPtr rs = f.dtcTHGrid1->Recordset();
-    if (!rs || rs->BOF() || rs->EOF_())
-        return {};
-    return rs;
-}
 
 THPictures IconesComparacao()
 {
@@ -239,53 +223,6 @@ void imgSelecionarTodos_Click(frmTQ1& f, int Index)
         f.EfeitoCarrinho(false);
     else if (f.mTabelaComparacao.isEmpty())
         MensagemCritica(43);
-}
-
-void OrdenaComparacao(frmTQ1& f, const QString& Ordem)
-{
-    const RecordsetPtr rs = LinhaAtual(f);
-    if (!rs)
-        return;
-    Ampulheta ampulheta;
-    AtualizaGridComparacao(f, texto(rs->Value(QStringLiteral("CodigoComponente"))), f.pctExibirComparacao->Tag().toInt(),
-                           Ordem, false, true);
-}
-
-void grdTHGrid1_ImageClick8(frmTQ1& f, int sColuna)
-{
-    const RecordsetPtr rs = LinhaAtual(f);
-    if (!rs)
-        return;
-    const long codigo = platform::vb::CLng(rs->Value(QStringLiteral("CodigoComponente")));
-    if (sColuna == 0) {
-        // The larger of the two quantities, a missing one counting 1.
-        const auto quantidade = [&](const char* campo) {
-            return Modulo::ConverteInteiro(
-                Modulo::ValorSeNulo(rs->Value(QString::fromLatin1(campo)), QStringLiteral("1")).toString(), 1);
-        };
-        const int maior = std::max<int>(quantidade("QuantidadeComponente1"), quantidade("QuantidadeComponente2"));
-        Modulo::IncluiItemCarrinho(QStringLiteral("COM"), codigo, QString::number(maior), false, true);
-    } else if (sColuna == 2 || sColuna == 3) {
-        Ampulheta ampulheta;
-        Modulo::gParametro = QStringLiteral("C:") + QString::number(codigo) + QStringLiteral(":C");
-        const long desejada = f.lblNumeroEmpresaPeca[std::size_t(sColuna - 2)]->Tag().toLong();
-        if (desejada != f.mCodigoPeca) {
-            if (f.mFiguraCarregada)
-                f.FechaFigura();
-            std::swap(f.mCodigoPeca, f.mCodigoPecaComparacao);
-        }
-        f.MostraFigura(8);
-    }
-}
-
-void grdTHGrid1_RowColChange8(frmTQ1& f)
-{
-    const RecordsetPtr rs = f.dtcTHGrid1->Recordset();
-    const QString numero = rs && !rs->EOF_() && !rs->BOF()
-                               ? Modulo::NormalizaNumeroEmpresa(texto(rs->Value(QStringLiteral("NumeroEmpresaComponente"))))
-                               : QString();
-    Modulo::ExibeReferenciaCruzada(Modulo::kOrigemComparacao, numero,
-                                   Modulo::ObtemFabricantesPeca(f.mCodigoPeca, f.mCodigoPecaComparacao));
 }
 
 }  // namespace Comparacao

@@ -6,14 +6,12 @@
 // the cart list with the detail window:
 //
 //   MostraSelecaoComparacao, EscondeSelecaoComparacao   screen 9
-//   imgAvancar_Click[9]                                 Forward on screen 9
 //   MostraComparacao, EscondeComparacao,                screen 8
 //   AtualizaGridComparacao
 //   MostraSugestaoFigura, MostraSugestaoGrid,           the buying-suggestion
 //   MostraSugestaoMenu, imgMudaPagina_Click             panel (screens 4, 5)
 //   AoCriar: the handlers of screens 8 and 9 and of the panel (number boxes,
-//            search buttons, filter options, select-all icons, the column
-//            titles of screen 8, the list's events on screen 8, the panel's
+//            search buttons, filter options, select-all icons, the panel's
 //            ticks, quantity boxes, arrows, include, optional icons, close,
 //            hover and drag) and the state object EstadoTelas
 //   AoDescarregar: the assemblies' snapshot of screen 9 is closed
@@ -25,9 +23,13 @@
 // Screen 9 (MostraSelecaoComparacao(origin)): the two number boxes look the
 // typed number up in a snapshot of every assembly (opened when the screen is
 // shown, closed when it is hidden); the label shows what was found, the
-// box's Tag holds its CodigoPeca and the label's Tag its TipoPeca.  Forward
-// checks the two choices (Pesquisa::VerificaSelecaoComparacao) and opens
-// screen 8 with mCodigoPeca from box 0 and mCodigoPecaComparacao from box 1.
+// box's Tag holds its CodigoPeca and the label's Tag its TipoPeca.
+//
+// What the main window's search screens (search/screens/) do on these
+// screens through the same controls: Forward on screen 9 (the checks, then
+// MostraComparacao(0)), the column titles of screen 8 (re-sorts through
+// AtualizaGridComparacao) and the list's row actions on screen 8 (cart, the
+// figure of either assembly, the cross references).
 //
 // Screen 8 (MostraComparacao(origin 0 from screen 9, 4 from the figure)):
 // the first showing of a comparison builds the comparison table (one
@@ -79,8 +81,6 @@ void EscondeSelecaoComparacao(frmTQ1& f);
 void txtNumeroEmpresaComp_Change(frmTQ1& f, int Index);
 // A search button: Lado 0 or 1, by vehicle or by number.
 void imgPesquisaComp_Click(frmTQ1& f, int Lado, bool Veiculo);
-// Forward on screen 9.
-void imgAvancar_Click9(frmTQ1& f);
 
 // ---- Screen 8 -----------------------------------------------------------
 void MostraComparacao(frmTQ1& f, quint8 Origem);
@@ -90,12 +90,6 @@ void AtualizaGridComparacao(frmTQ1& f, const QString& CodigoComponente, int Filt
 // The filter options: 0 different, 1 equal, 2 all.
 void optExibirComponentes_Click(frmTQ1& f, int Filtro);
 void imgSelecionarTodos_Click(frmTQ1& f, int Index);
-// The column titles of screen 8: number (imgTitNoTQ(4)) or description
-// (imgTitComponente(2)).
-void OrdenaComparacao(frmTQ1& f, const QString& Ordem);
-// The list's events on screen 8 (nothing on other screens).
-void grdTHGrid1_ImageClick8(frmTQ1& f, int sColuna);
-void grdTHGrid1_RowColChange8(frmTQ1& f);
 // Hides screen 8 and gives the list back to the catalogue when the assembly
 // view left it on show; drops the comparison table.
 void LiberaComparacao(frmTQ1& f);

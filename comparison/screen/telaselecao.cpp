@@ -7,9 +7,6 @@
 #include "core/texts.h"
 #include "mainwindow/frmTQ1.h"
 #include "platform/base/doevents.h"
-#include "platform/base/vbruntime.h"
-#include "platform/desktop/messagebox.h"
-#include "search/verificacomparacao.h"
 
 namespace Comparacao {
 
@@ -114,29 +111,6 @@ void imgPesquisaComp_Click(frmTQ1& f, int Lado, bool Veiculo)
         f.MostraPesquisaVeiculos(9);
     else
         f.MostraPesquisaPecas(9);
-}
-
-void imgAvancar_Click9(frmTQ1& f)
-{
-    Modulo::DefinePonteiroTela(Modulo::vbDefault);
-    const Pesquisa::LadoComparacao lado0{f.txtNumeroEmpresaComp[0]->text(), f.txtNumeroEmpresaComp[0]->Tag(),
-                                         f.lblDescricaoPecaComp[0]->Tag()};
-    const Pesquisa::LadoComparacao lado1{f.txtNumeroEmpresaComp[1]->text(), f.txtNumeroEmpresaComp[1]->Tag(),
-                                         f.lblDescricaoPecaComp[1]->Tag()};
-    const Pesquisa::FalhaComparacao falha = Pesquisa::VerificaSelecaoComparacao(lado0, lado1, Modulo::gEdicao);
-    if (!falha.ok) {
-        MensagemCritica(falha.texto);
-        if (falha.caixaFoco == 0 || falha.caixaFoco == 1)
-            IgnorandoErros([&] { f.txtNumeroEmpresaComp[falha.caixaFoco]->setFocus(); });
-        return;
-    }
-    Ampulheta ampulheta;
-    f.mCodigoPeca = platform::vb::CLng(QVariant(lado0.codigo));
-    f.mCodigoPecaComparacao = platform::vb::CLng(QVariant(lado1.codigo));
-    f.mComparacaoCarregada = false;
-    f.mFiguraCarregada = false;
-    f.mTabelaCarregada = false;
-    f.MostraComparacao(0);
 }
 
 }  // namespace Comparacao

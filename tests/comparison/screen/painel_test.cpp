@@ -1,7 +1,8 @@
 // The buying-suggestion panel on the main window: beside a components-table
 // row and beside a figure item (the assembly view's screens stand in as
 // their state: the history, the list's row, the figure's recordset and
-// label), its pages of 4 to 9 rows, ticks and quantities over paging,
+// label; the search's list handlers are not registered here, so the list's
+// row changes alone do not move the panel), its pages of 4 to 9 rows, ticks and quantities over paging,
 // select-all, validation, the inclusion, the optional alternatives, the
 // pointer moved onto it, closing and dragging.
 #include "telasfixture.h"
@@ -34,7 +35,7 @@ protected:
     // `topo` pixels down the window.
     frmTQ1& Tabela(const QString& item, int topo = 180)
     {
-        frmTQ1& f = janela ? *janela : Abre();
+        frmTQ1& f = janela ? *janela : Abre(QStringLiteral("V"), false);
         f.mHistoricoTelas = QStringLiteral("035");
         f.mCodigoPeca = s().suggestionAssembly;
         f.pctTela[0]->hide();
@@ -66,7 +67,7 @@ protected:
     // Screen 4 with the figure's recordset on `item` and a label hovered.
     frmTQ1& Figura(const QString& item, long peca = 0)
     {
-        frmTQ1& f = janela ? *janela : Abre();
+        frmTQ1& f = janela ? *janela : Abre(QStringLiteral("V"), false);
         f.mHistoricoTelas = QStringLiteral("034");
         f.mCodigoPeca = peca ? peca : s().suggestionAssembly;
         f.pctTela[0]->hide();

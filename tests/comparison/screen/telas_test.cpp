@@ -1,7 +1,8 @@
-// Screens 9 and 8 of the main window with the comparison registered: the
-// choice of the two assemblies, Forward's checks, the comparison list's
-// first showing, filters, re-sorts, select-all, row actions, the figure and
-// back, leaving, and a build that fails.
+// Screens 9 and 8 of the main window with the comparison registered (and
+// the search's handlers that act on them): the choice of the two
+// assemblies, Forward's checks, the comparison list's first showing,
+// filters, re-sorts, select-all, row actions, the figure and back, leaving,
+// and a build that fails.
 #include "telasfixture.h"
 
 #include "core/runtables.h"
@@ -234,11 +235,8 @@ TEST_F(TelasComparacao, FiltersAndResortsKeepTheOrderAndTheComponent)
     EXPECT_TRUE(f.dtcTHGrid1->RecordSource().endsWith(QStringLiteral(" ORDER BY DescricaoComponente")));
     EXPECT_EQ(f.mTabelaComparacao, tabela) << "filters and orders never rebuild";
 
-    // Back to the number order; a title on another screen does nothing.
+    // Back to the number order.
     f.imgTitNoTQ[4]->Click();
-    EXPECT_EQ(f.grdTHGrid1->Tag(), kOrdemNumero);
-    f.mHistoricoTelas = QStringLiteral("0985");
-    f.imgTitComponente[2]->Click();
     EXPECT_EQ(f.grdTHGrid1->Tag(), kOrdemNumero);
 }
 

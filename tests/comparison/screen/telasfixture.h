@@ -2,14 +2,18 @@
 // The main window over the demo catalogue with the comparison's screens
 // registered for real and every other subsystem's slot a recording stub
 // (tests/mainwindow/janelafixture.h): the cart animation, the figure and the
-// detail window's opener are recorded too.  The window is shown and active,
-// so that focus and positions on the screen work offscreen.
+// detail window's opener are recorded too.  With the search registered, its
+// handlers act on the comparison's screens as in the program (Forward on
+// screen 9, the column titles and the list's row actions of screen 8) while
+// its own screens stay stubs.  The window is shown and active, so that focus
+// and positions on the screen work offscreen.
 
 #include "comparison/comparacaotabela.h"
 #include "comparison/screen/telascomparacao.h"
 #include "detailwindow/frmTQ2.h"
 #include "core/janeladetalhe.h"
 #include "mainwindow/janelafixture.h"
+#include "search/screens/telas.h"
 
 #include "support/fakepointerwarp.h"
 #include "support/qstringprinter.h"
@@ -42,13 +46,27 @@ protected:
             QGuiApplication::restoreOverrideCursor();
     }
 
-    // A loaded window of the edition with the comparison registered.
-    frmTQ1& Abre(const QString& edicao = QStringLiteral("V"))
+    // A loaded window of the edition with the comparison registered (and
+    // the search's handlers).
+    frmTQ1& Abre(const QString& edicao = QStringLiteral("V"), bool comPesquisa = true)
     {
         AbreCatalogo(edicao);
         m_registroComparacao = std::make_unique<RegistroTQ1::Temporario>(gravador.Registro());
-        Comparacao::Registra();
         RegistroTQ1& r = RegistroTQ1::Global();
+        if (comPesquisa) {
+            const RegistroTQ1 stubs = r;
+            Pesquisa::Registra(r);
+            r.MostraPesquisaPecas = stubs.MostraPesquisaPecas;
+            r.EscondePesquisaPecas = stubs.EscondePesquisaPecas;
+            r.MostraPesquisaVeiculos = stubs.MostraPesquisaVeiculos;
+            r.EscondePesquisaVeiculos = stubs.EscondePesquisaVeiculos;
+            r.GuardaFiltrosPesquisa = stubs.GuardaFiltrosPesquisa;
+            r.MostraListaPecas = stubs.MostraListaPecas;
+            r.EscondeListaPecas = stubs.EscondeListaPecas;
+            for (int t = 1; t <= 3; ++t)
+                r.imgAvancar_Click[std::size_t(t)] = stubs.imgAvancar_Click[std::size_t(t)];
+        }
+        Comparacao::Registra();
         r.EfeitoCarrinho = [this](frmTQ1&, bool parar) {
             gravador.chamadas << QStringLiteral("EfeitoCarrinho(%1)").arg(parar);
         };
