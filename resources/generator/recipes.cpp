@@ -360,8 +360,11 @@ void link(QPainter& p, const QRectF& r, const Job& j)
     const qreal g = r.height();
     drawGlyph(p, j.spec.argument, QRectF(r.left() + 2, r.top(), g, g), {ink, ink, ink, ground}, 1.2);
     p.setPen(ink);
-    drawCaption(p, QRectF(r.left() + g + 5, r.top(), r.width() - g - 8, r.height()), j.caption(),
-                static_cast<int>(r.height()) + 4, 8, true, Qt::AlignLeft, j.where());
+    // The whole line within the box's height, accents and descenders too
+    // (the links of screen 9 are 10 pixels high).
+    const int px = static_cast<int>(r.height()) - 1;
+    drawCaption(p, QRectF(r.left() + g + 5, r.top(), r.width() - g - 8, r.height()), j.caption(), px,
+                std::min(8, px), true, Qt::AlignLeft, j.where());
 }
 
 void badge(QPainter& p, const QRectF& r, const Job& j)

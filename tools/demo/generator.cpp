@@ -293,6 +293,14 @@ QString Summary::Text() const
     lines << QStringLiteral("  search cases: clutch disc component %1 and kit %2, PEÇA %3, PECA %4, search assembly %5 (photo %6)")
                  .arg(clutchDiscComponent).arg(clutchDiscKit).arg(accentedPecaComponent).arg(plainPecaComponent)
                  .arg(searchAssembly).arg(gifPhoto);
+    // The comparison pair and the buying suggestions (comparisondemo.cpp).
+    lines << QStringLiteral("  comparison: assemblies %1 and %2 (numbers %3, %4); suggestions: assembly %5, items %6 (4 rows), "
+                            "%7 (5), %8 (8), %9 (9); showcase item %10 (figure and table)")
+                 .arg(comparisonFirst)
+                 .arg(comparisonSecond)
+                 .arg(comparisonFirstNumber, comparisonSecondNumber)
+                 .arg(suggestionAssembly)
+                 .arg(suggestion4Item, suggestion5Item, suggestion8Item, suggestion9Item, itemWithSuggestion);
     lines << QStringLiteral("  update address %1, version %2").arg(updateUrl).arg(version);
     return lines.join(QLatin1Char('\n'));
 }

@@ -1,0 +1,30 @@
+#include "platform/desktop/pointerwarp.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+
+namespace platform {
+namespace {
+
+class QtPointerWarper final : public PointerWarper {
+public:
+    void MoveTo(QPoint global) override
+    {
+        if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+            QCursor::setPos(global);
+    }
+};
+
+PointerWarper* g_fake = nullptr;
+
+}  // namespace
+
+PointerWarper& pointerWarper()
+{
+    static QtPointerWarper real;
+    return g_fake ? *g_fake : real;
+}
+
+void setPointerWarper(PointerWarper* fake) { g_fake = fake; }
+
+}  // namespace platform
