@@ -67,7 +67,7 @@ sqlite3* Connection()
         sqlite3* h = nullptr;
         sqlite3_open(":memory:", &h);
         platform::dao::jet::RegisterFunctions(h);
-        sqlite3_limit(h, SQLITE_LIMIT_LENGTH, 1 << 20);
+        sqlite3_limit(h, SQLITE_LIMIT_LENGTH, 1 << 16);
         return h;
     }();
     return db;

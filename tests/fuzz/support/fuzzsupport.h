@@ -33,8 +33,8 @@ inline std::string_view Bytes(const std::uint8_t* data, std::size_t size)
     return {reinterpret_cast<const char*>(data), size};
 }
 
-// The demo generator's smallest catalogue (demo::Options::Fixture), opened
-// writable once.
+// A catalogue of the programs' own schema (tools/demo/schema.h) with three
+// rows a table, opened writable once.
 platform::dao::DatabasePtr Database();
 
 // Runs `work` inside a transaction that is rolled back; platform::Error is
