@@ -143,7 +143,7 @@ private:
     THBarra* m_face = nullptr;      // pctTHGrid with linTHGrid, lblTHGrid, imgSelecionado(2)
     THGrid* m_lista = nullptr;      // THGrid1
     THPicture* m_seta = nullptr;    // img1
-    THPicture* m_seta2;   // img2
+    THPicture* m_seta2 = nullptr;   // img2
     QTimer m_tmr;
 
     QPointer<platform::dao::DataControl> m_dataControl;

@@ -105,10 +105,10 @@ Catalogue& TheCatalogue()
                                    t.Name().toUtf8() + '"';
         made.db->SetUntrusted(true);
         sqlite3_progress_handler(h, kStepsPerCall, progress, nullptr);
-        // Texts of 64 KiB are plenty here, and keep every input fast (a
+        // Texts of 4 KiB are plenty here, and keep every input fast (a
         // function's own work, such as Format with a mask of a megabyte on
         // every row, is not counted in steps).
-        sqlite3_limit(h, SQLITE_LIMIT_LENGTH, 1 << 16);
+        sqlite3_limit(h, SQLITE_LIMIT_LENGTH, 1 << 12);
         made.fingerprint = Fingerprint(h, made.fingerprintSql);
         return made;
     }();
