@@ -26,6 +26,15 @@ qint64 ConverteInteiro(const QString& texto, qint64 minimo, qint64 maximo)
 
 int Px(int pixels) { return platform::pixelsToTwips(pixels); }
 
+// Positions and widths are Longs of the run time: a sum outside their range
+// is its overflow, never a wrapped value.
+int Long(qint64 valor)
+{
+    if (valor < INT_MIN || valor > INT_MAX)
+        THErro::Levanta(THErro::Overflow, kOrigem);
+    return static_cast<int>(valor);
+}
+
 const QString& Campo(const QStringList& campos, int i)
 {
     if (i >= campos.size())
@@ -80,8 +89,8 @@ int LarguraAceitaPeloGrid(int larguraTwips)
 int EsquerdaIcone(int x, int w, int alinhamento, int larguraIcone)
 {
     switch (alinhamento) {
-    case 1: return x + (w - Px(5)) - larguraIcone;
-    case 2: return x + (w - Px(5)) / 2 - larguraIcone / 2;
+    case 1: return Long(qint64(Long(qint64(x) + Long(qint64(w) - Px(5)))) - larguraIcone);
+    case 2: return Long(qint64(Long(qint64(x) + Long(qint64(w) - Px(5)) / 2)) - larguraIcone / 2);
     default: return x;
     }
 }
@@ -119,8 +128,9 @@ LayoutColunas CalculaColunas(const EntradaColunas& entrada)
             c.alinhamento = e.alinhamento;
             c.divisor = e.temDivisor ? e.divisor : (n >= entrada.apartirIndexSemDivisor ? 0 : 6);
             // The last column ends 3 pixels right of the bar's right edge.
-            if (i == ultimo && ultimo != 0 && entrada.larguraBarraTwips + Px(3) != x + w)
-                w = entrada.larguraBarraTwips + Px(3) - x;
+            const qint64 fimBarra = qint64(entrada.larguraBarraTwips) + Px(3);
+            if (i == ultimo && ultimo != 0 && fimBarra != qint64(x) + w)
+                w = Long(fimBarra - x);
             w = LarguraAceitaPeloGrid(w);
             c.larguraTwips = w;
             l.colunas.push_back(c);
@@ -136,9 +146,9 @@ LayoutColunas CalculaColunas(const EntradaColunas& entrada)
             l.tiposColunas += QLatin1Char('T');
             Rotulo r;
             r.esquerdaTwips = x;
-            r.larguraTwips = w - Px(5);
-            if (r.larguraTwips < 0)
+            if (qint64(w) - Px(5) < 0)
                 THErro::Levanta(THErro::InvalidPropertyValue, kOrigem, e.campo);
+            r.larguraTwips = w - Px(5);
             r.alinhamento = e.alinhamento;
             r.tag = e.campo;
             r.colunaGrid = n;
@@ -174,20 +184,20 @@ LayoutColunas CalculaColunas(const EntradaColunas& entrada)
         if (antesDoUltimo) {
             if (static_cast<int>(l.divisores.size()) <= n)
                 l.divisores.resize(n + 1);
-            l.divisores[n] = Divisor{true, x + w - Px(3), modo == 2};
+            l.divisores[n] = Divisor{true, Long(qint64(Long(qint64(x) + w)) - Px(3)), modo == 2};
         }
         p = x;
-        x += w;
+        x = Long(qint64(x) + w);
         if (modo == 0)
-            x -= Px(1);
+            x = Long(qint64(x) - Px(1));
     }
 
     // Grid columns stand where the bar's labels say: each column's left
     // edge is its bar position less the 2-pixel margin.
     for (size_t c = 0; c < l.colunas.size(); ++c) {
-        l.colunas[c].esquerdaTwips = esquerdaCriacao[c] - Px(2);
+        l.colunas[c].esquerdaTwips = Long(qint64(esquerdaCriacao[c]) - Px(2));
         if (c + 1 < l.colunas.size())
-            l.colunas[c].passoTwips = std::max(0, esquerdaCriacao[c + 1] - esquerdaCriacao[c]);
+            l.colunas[c].passoTwips = Long(std::max<qint64>(0, qint64(esquerdaCriacao[c + 1]) - esquerdaCriacao[c]));
         else
             l.colunas[c].passoTwips = l.colunas[c].larguraTwips;
     }
@@ -207,9 +217,9 @@ LayoutFace CalculaFace(const QStringList& especificacoes, const std::vector<int>
         if (e.tipo == QLatin1String("T")) {
             Rotulo r;
             r.esquerdaTwips = x;
-            r.larguraTwips = w - Px(5);
-            if (r.larguraTwips < 0)
+            if (qint64(w) - Px(5) < 0)
                 THErro::Levanta(THErro::InvalidPropertyValue, QStringLiteral("ConfiguraColunasFace"), e.campo);
+            r.larguraTwips = w - Px(5);
             r.alinhamento = e.alinhamento;
             r.tag = e.campo;
             f.rotulos.push_back(r);
@@ -219,9 +229,9 @@ LayoutFace CalculaFace(const QStringList& especificacoes, const std::vector<int>
                 THErro::Levanta(THErro::ElementNotFound, QStringLiteral("ConfiguraColunasFace"), QString::number(g));
             f.icones.push_back(FaceIcone{EsquerdaIcone(x, w, e.alinhamento, larguraIconesTwips[g])});
         }
-        x += w;
+        x = Long(qint64(x) + w);
         if (i < ultimo)
-            f.divisoresXTwips.push_back(x - Px(3));
+            f.divisoresXTwips.push_back(Long(qint64(x) - Px(3)));
     }
     return f;
 }

@@ -139,11 +139,11 @@ private:
     platform::dao::RecordsetPtr recordset() const;
     bool temRegistroAtual() const;
 
-    THBarra* m_texto;     // pctTexto with lblTexto (its label 0)
-    THBarra* m_face;      // pctTHGrid with linTHGrid, lblTHGrid, imgSelecionado(2)
-    THGrid* m_lista;      // THGrid1
-    THPicture* m_seta;    // img1
-    THPicture* m_seta2;   // img2
+    THBarra* m_texto = nullptr;     // pctTexto with lblTexto (its label 0)
+    THBarra* m_face = nullptr;      // pctTHGrid with linTHGrid, lblTHGrid, imgSelecionado(2)
+    THGrid* m_lista = nullptr;      // THGrid1
+    THPicture* m_seta = nullptr;    // img1
+    THPicture* m_seta2 = nullptr;   // img2
     QTimer m_tmr;
 
     QPointer<platform::dao::DataControl> m_dataControl;

@@ -255,12 +255,12 @@ private:
     void cliqueNaImagem(int e);
     void moveNaImagem(int e);
 
-    QWidget* m_cliente;       // the client area inside the border
-    THGridView* m_grid;       // grdTHGrid
-    THGridModel* m_model;
-    THBarra* m_barra;         // pctTHGrid with lblTHGrid, linTHGrid, imgSelecionado(2)
-    QWidget* m_fundo;         // pctFundo
-    QLabel* m_vazio;          // lblTextGridVazio
+    QWidget* m_cliente = nullptr;       // the client area inside the border
+    THGridView* m_grid = nullptr;       // grdTHGrid
+    THGridModel* m_model = nullptr;
+    THBarra* m_barra = nullptr;         // pctTHGrid with lblTHGrid, linTHGrid, imgSelecionado(2)
+    QWidget* m_fundo = nullptr;         // pctFundo
+    QLabel* m_vazio = nullptr;          // lblTextGridVazio
     std::vector<THPicture*> m_rowIcons;     // pctNaoSelecionado
     std::vector<THPicture*> m_hoverIcons;   // pctNaoSelecionado2
     // Unloaded row and hover icons, hidden and disconnected, kept for the

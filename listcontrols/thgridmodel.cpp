@@ -126,7 +126,7 @@ QString THGridModel::textOf(const QVariant& value, int fieldType)
     case platform::dao::dbDate: {
         bool ok = false;
         const double days = value.toDouble(&ok);
-        if (!ok)
+        if (!ok || !platform::vb::IsDayNumberInRange(days))
             return value.toString();
         const QDateTime dt = platform::dao::DayNumberToDate(days);
         if (dt.time() == QTime(0, 0))

@@ -271,16 +271,34 @@ struct DateParts {
     int secs;
 };
 
-DateParts splitDayNumber(double days)
+[[noreturn]] void dateOverflow() { throw platform::Error(platform::errors::Overflow, QStringLiteral("Overflow")); }
+
+// Whole days and seconds of the day; false outside the date range.
+bool splitSeconds(double days, double* wholeOut, long long* secsOut)
 {
-    DateParts p{};
+    if (!(days > kMinDayNumber - 1 && days < kMaxDayNumber + 1)) // NaN too
+        return false;
     double whole = std::trunc(days);
-    double frac = std::fabs(days - whole);
+    const double frac = std::fabs(days - whole);
     long long secs = std::llround(frac * 86400.0);
     if (secs >= 86400) {
         secs -= 86400;
         whole += days < 0 ? -1 : 1;
     }
+    if (whole < kMinDayNumber || whole > kMaxDayNumber)
+        return false;
+    *wholeOut = whole;
+    *secsOut = secs;
+    return true;
+}
+
+DateParts splitDayNumber(double days)
+{
+    DateParts p{};
+    double whole = 0;
+    long long secs = 0;
+    if (!splitSeconds(days, &whole, &secs))
+        dateOverflow();
     p.whole = static_cast<std::int64_t>(whole);
     p.secs = int(secs);
     const QDate d = baseDate().addDays(p.whole);
@@ -1474,7 +1492,7 @@ double Round(double value, int digits)
     if (digits < 0)
         raise(platform::errors::InvalidProcedureCall, "Invalid procedure call or argument");
     Decimal x = fromDouble(value);
-    roundDecimal(x, digits, true);
+    roundDecimal(x, std::min(digits, 400), true); // past a Double's digits nothing changes
     return toDouble(x);
 }
 
@@ -1499,22 +1517,32 @@ QString Trim(const QString& text) { return LTrim(RTrim(text)); }
 // ---------------------------------------------------------------------------
 // Dates
 
+bool IsDayNumberInRange(double days)
+{
+    double whole = 0;
+    long long secs = 0;
+    return splitSeconds(days, &whole, &secs);
+}
+
 double DateSerial(int year, int month, int day)
 {
     if (year >= 0 && year < 100)
         year += year < 30 ? 2000 : 1900;
-    const long long months = static_cast<long long>(year) * 12 + (month - 1);
+    const long long months = static_cast<long long>(year) * 12 + (month - 1LL);
     const long long y = months >= 0 ? months / 12 : -((-months + 11) / 12);
     const int m = int(months - y * 12) + 1;
-    const QDate first(int(y), m, 1);
-    if (!first.isValid())
+    if (y < 1 || y > 9999)
         raise(platform::errors::InvalidProcedureCall, "Invalid procedure call or argument");
-    return double(baseDate().daysTo(first) + (day - 1));
+    const QDate first(int(y), m, 1);
+    const double days = double(baseDate().daysTo(first) + (day - 1LL));
+    if (!first.isValid() || days < kMinDayNumber || days > kMaxDayNumber)
+        raise(platform::errors::InvalidProcedureCall, "Invalid procedure call or argument");
+    return days;
 }
 
 double TimeSerial(int hour, int minute, int second)
 {
-    return (static_cast<double>(hour) * 3600 + minute * 60 + second) / 86400.0;
+    return (static_cast<double>(hour) * 3600 + static_cast<double>(minute) * 60 + second) / 86400.0;
 }
 
 double ToDayNumber(const QDate& d) { return double(baseDate().daysTo(d)); }
@@ -1565,7 +1593,7 @@ bool ParseDateText(QStringView text, double* days)
                 y += y < 30 ? 2000 : 1900;
         }
         const QDate date(y, m, d);
-        if (!date.isValid())
+        if (!date.isValid() || y < 100 || y > 9999)
             return false;
         result = ToDayNumber(date);
     }

@@ -83,18 +83,32 @@ QString RTrim(const QString& text);
 
 // ---------------------------------------------------------------------------
 // Dates
+//
+// A date lies between 1 January 100 and 31 December 9999 (day numbers
+// -657434 to 2958465 and its fraction).  Wherever a number becomes a date
+// (Format with a date mask, FromDayNumber, the date functions) a number
+// outside that range, or not a number at all, raises overflow (6).
+
+constexpr double kMinDayNumber = -657434; // 1 January 100
+constexpr double kMaxDayNumber = 2958465; // 31 December 9999
+// Whether the day number is a date of that range (its time rounded to the
+// second may not carry it past 31 December 9999).
+bool IsDayNumberInRange(double days);
 
 // DateSerial rolls months and days over (DateSerial(2024, 13, 1) is
-// 1 January 2025; day 0 is the last day of the month before).
+// 1 January 2025; day 0 is the last day of the month before).  A result
+// outside the date range raises 5.
 double DateSerial(int year, int month, int day);
 // Hours, minutes and seconds as a fraction of a day (may exceed one day).
 double TimeSerial(int hour, int minute, int second);
 double ToDayNumber(const QDateTime& dt);
 double ToDayNumber(const QDate& d);
-// The date and time of a day number, to the nearest second (local time spec).
+// The date and time of a day number, to the nearest second (local time spec);
+// overflow (6) outside the date range.
 QDateTime FromDayNumber(double days);
 // A date written as text: "yyyy-mm-dd", "dd/mm/yyyy" (day first), either
-// followed by " hh:nn[:ss]", or a time alone.  False when it is none of them.
+// followed by " hh:nn[:ss]", or a time alone.  False when it is none of them
+// or a date outside the range.
 bool ParseDateText(QStringView text, double* days);
 // Now() and Date() of the run time, as day numbers.
 double Now();

@@ -102,6 +102,8 @@ platform::Error MakeError(int rc, const QString& msg, Context ctx, const QString
         return {3375, QStringLiteral("Table already has an index named '%1'.").arg(m.captured(1)), kSource};
     if (const auto m = noIndex.match(msg); m.hasMatch())
         return {3371, QStringLiteral("Cannot find table or constraint '%1'.").arg(m.captured(1)), kSource};
+    if (msg.startsWith(QLatin1String("Expression tree is too large")) || msg == QLatin1String("parser stack overflow"))
+        return {3360, QStringLiteral("Query is too complex."), kSource};
     if (msg.contains(QLatin1String("syntax error")) || msg.contains(QLatin1String("incomplete input")))
         return {JetError::SyntaxError, QStringLiteral("Syntax error in query expression. (%1)").arg(msg), kSource};
     if (msg.startsWith(QLatin1String("not authorized")))

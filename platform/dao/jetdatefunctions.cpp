@@ -10,10 +10,51 @@
 #include <QStringList>
 #include <QTime>
 
+#include <climits>
 #include <iterator>
 
 namespace platform::dao::jet::detail {
 namespace {
+
+// A date argument: Null gives Null, what is no date a type mismatch, a day
+// number outside the date range overflow.  False when the result is set.
+bool dateArg(sqlite3_context* ctx, sqlite3_value* v, double* days)
+{
+    if (!dayNumberArg(ctx, v, days))
+        return false;
+    if (vb::IsDayNumberInRange(*days))
+        return true;
+    overflow(ctx);
+    return false;
+}
+
+// A date of a function's result: the day number, or overflow outside the range.
+void resultDate(sqlite3_context* ctx, double days)
+{
+    if (vb::IsDayNumberInRange(days))
+        sqlite3_result_double(ctx, days);
+    else
+        overflow(ctx);
+}
+
+// The first day of the week (0 the default, 1 Sunday .. 7 Saturday); false
+// with the error set when the argument is no such day.
+bool firstDayArg(sqlite3_context* ctx, int argc, sqlite3_value** argv, int index, int* out)
+{
+    long long firstDay = 1;
+    if (argc > index && !isNull(argv[index])) {
+        if (!intOf(argv[index], &firstDay)) {
+            typeMismatch(ctx);
+            return false;
+        }
+        if (firstDay < 0 || firstDay > 7) {
+            invalidCall(ctx);
+            return false;
+        }
+    }
+    *out = firstDay == 0 ? 1 : int(firstDay);
+    return true;
+}
 
 // ---------------------------------------------------------------------------
 // Dates
@@ -41,7 +82,10 @@ void fnTimeSerial(sqlite3_context* ctx, int, sqlite3_value** argv)
     long long h, m, s;
     if (!intOf(argv[0], &h) || !intOf(argv[1], &m) || !intOf(argv[2], &s))
         return typeMismatch(ctx);
-    sqlite3_result_double(ctx, vb::TimeSerial(int(h), int(m), int(s)));
+    for (const long long v : {h, m, s})
+        if (v < INT_MIN || v > INT_MAX)
+            return overflow(ctx);
+    resultDate(ctx, vb::TimeSerial(int(h), int(m), int(s)));
 }
 
 void fnNow(sqlite3_context* ctx, int, sqlite3_value**) { sqlite3_result_double(ctx, vb::Now()); }
@@ -79,7 +123,7 @@ template <Part P>
 void fnPart(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 {
     double days;
-    if (!dayNumberArg(ctx, argv[0], &days))
+    if (!dateArg(ctx, argv[0], &days))
         return;
     long long firstDay = 1;
     if (argc > 1 && !isNull(argv[1]) && (!intOf(argv[1], &firstDay) || firstDay < 0 || firstDay > 7))
@@ -109,13 +153,19 @@ void fnDateAdd(sqlite3_context* ctx, int, sqlite3_value** argv)
     double n, days;
     if (!numberOf(argv[1], &n) || !dayNumberOf(argv[2], &days))
         return typeMismatch(ctx);
-    const long long k = static_cast<long long>(std::trunc(n));
+    if (!vb::IsDayNumberInRange(days))
+        return overflow(ctx);
+    // The count stays a Double until it is known to move the date inside
+    // its range: no conversion to an integer can wrap or truncate it.
+    const double k = std::trunc(n);
     double out;
     if (interval == QLatin1String("yyyy") || interval == QLatin1String("q") || interval == QLatin1String("m")) {
-        const long long months = interval == QLatin1String("yyyy") ? k * 12 : interval == QLatin1String("q") ? k * 3 : k;
+        const double months = interval == QLatin1String("yyyy") ? k * 12 : interval == QLatin1String("q") ? k * 3 : k;
+        if (!(std::fabs(months) <= 12.0 * 10000))
+            return overflow(ctx);
         const QDateTime dt = vb::FromDayNumber(days);
         const QDate moved = dt.date().addMonths(int(months)); // the day is kept within the month
-        if (!moved.isValid())
+        if (!moved.isValid() || moved.year() < 100 || moved.year() > 9999)
             return overflow(ctx);
         out = vb::ToDayNumber(QDateTime(moved, dt.time()));
     } else {
@@ -133,12 +183,12 @@ void fnDateAdd(sqlite3_context* ctx, int, sqlite3_value** argv)
         // carries its time as a positive fraction.
         const double whole = std::trunc(days);
         const double line = whole + std::fabs(days - whole);
-        const double moved = line + double(k) * step;
+        const double moved = line + k * step;
         const double mw = std::floor(moved);
         const double mf = moved - mw;
         out = mw < 0 ? mw - mf : mw + mf;
     }
-    sqlite3_result_double(ctx, out);
+    resultDate(ctx, out);
 }
 
 void fnDateDiff(sqlite3_context* ctx, int argc, sqlite3_value** argv)
@@ -151,9 +201,11 @@ void fnDateDiff(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     double a, b;
     if (!dayNumberOf(argv[1], &a) || !dayNumberOf(argv[2], &b))
         return typeMismatch(ctx);
-    long long firstDay = 1;
-    if (argc > 3 && !isNull(argv[3]) && !intOf(argv[3], &firstDay))
-        return typeMismatch(ctx);
+    if (!vb::IsDayNumberInRange(a) || !vb::IsDayNumberInRange(b))
+        return overflow(ctx);
+    int firstDay = 1;
+    if (!firstDayArg(ctx, argc, argv, 3, &firstDay))
+        return;
     const QDateTime da = vb::FromDayNumber(a), db = vb::FromDayNumber(b);
     long long r = 0;
     auto secondsOf = [](const QDateTime& dt) {
@@ -193,10 +245,11 @@ void fnDatePart(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     double days;
     if (!dayNumberOf(argv[1], &days))
         return typeMismatch(ctx);
-    long long firstDay = 1;
-    if (argc > 2 && !isNull(argv[2]) && !intOf(argv[2], &firstDay))
-        return typeMismatch(ctx);
-    const int fd = firstDay == 0 ? 1 : int(firstDay);
+    if (!vb::IsDayNumberInRange(days))
+        return overflow(ctx);
+    int fd = 1;
+    if (!firstDayArg(ctx, argc, argv, 2, &fd))
+        return;
     Part p = Part::Year;
     if (interval == QLatin1String("q"))
         p = Part::Quarter;
@@ -224,7 +277,7 @@ template <double (*F)(double)>
 void fnDayNumber(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
     double days;
-    if (dayNumberArg(ctx, argv[0], &days))
+    if (dateArg(ctx, argv[0], &days))
         sqlite3_result_double(ctx, F(days));
 }
 
@@ -239,16 +292,16 @@ const Registration kDateFunctions[] = {
     {"jet_now", 0, fnNow, false},
     {"jet_date", 0, fnDate, false},
     {"jet_time", 0, fnTime, false},
-    {"jet_year", -1, fnPart<Part::Year>, true},
-    {"jet_month", -1, fnPart<Part::Month>, true},
-    {"jet_day", -1, fnPart<Part::Day>, true},
-    {"jet_hour", -1, fnPart<Part::Hour>, true},
-    {"jet_minute", -1, fnPart<Part::Minute>, true},
-    {"jet_second", -1, fnPart<Part::Second>, true},
-    {"jet_weekday", -1, fnPart<Part::Weekday>, true},
+    {"jet_year", 1, fnPart<Part::Year>, true},
+    {"jet_month", 1, fnPart<Part::Month>, true},
+    {"jet_day", 1, fnPart<Part::Day>, true},
+    {"jet_hour", 1, fnPart<Part::Hour>, true},
+    {"jet_minute", 1, fnPart<Part::Minute>, true},
+    {"jet_second", 1, fnPart<Part::Second>, true},
+    {"jet_weekday", 1, fnPart<Part::Weekday>, true, 2},
     {"jet_dateadd", 3, fnDateAdd, true},
-    {"jet_datediff", -1, fnDateDiff, true},
-    {"jet_datepart", -1, fnDatePart, true},
+    {"jet_datediff", 3, fnDateDiff, true, 5},
+    {"jet_datepart", 2, fnDatePart, true, 4},
     {"jet_cdate", 1, fnDayNumber<wholeDay>, true},
     {"jet_datevalue", 1, fnDayNumber<dateOf>, true},
     {"jet_timevalue", 1, fnDayNumber<timeOf>, true},

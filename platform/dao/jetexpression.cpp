@@ -147,7 +147,7 @@ bool parseDate(const QString& text, double* out)
         if (!fourDigitYear)
             y += y < 30 ? 2000 : 1900;
         const QDate date(y, m, d);
-        if (!date.isValid())
+        if (!date.isValid() || y < 100 || y > 9999) // the range of the date type
             return false;
         days = vb::ToDayNumber(date);
     }
@@ -263,6 +263,7 @@ Expr Translator::andExpr()
 Expr Translator::notExpr()
 {
     if (acceptWord("NOT")) {
+        const Nesting nesting(*this);
         const Expr a = notExpr();
         return op(QStringLiteral("(NOT ") + a.sql + QLatin1Char(')'));
     }
@@ -395,11 +396,14 @@ Expr Translator::unary()
             e.integer = false;
             return e;
         }
+        const Nesting nesting(*this);
         const Expr e = unary();
         return call("jet_neg", {e});
     }
-    if (acceptSymbol("+"))
+    if (acceptSymbol("+")) {
+        const Nesting nesting(*this);
         return unary();
+    }
     return power();
 }
 
@@ -421,6 +425,7 @@ Expr Translator::power()
 
 Expr Translator::primary()
 {
+    const Nesting nesting(*this);
     const Token& t = peek();
     switch (t.kind) {
     case TokenKind::Number: {

@@ -32,7 +32,10 @@ void fnConcat(sqlite3_context* ctx, int argc, sqlite3_value** argv)
         if (isNull(argv[k]))
             continue;
         any = true;
-        out += textOf(argv[k], buf);
+        const std::string_view piece = textOf(argv[k], buf);
+        if (tooLong(ctx, out.size() + piece.size()))
+            return;
+        out += piece;
     }
     if (!any)
         sqlite3_result_null(ctx);
@@ -74,9 +77,12 @@ void fnAdd(sqlite3_context* ctx, int, sqlite3_value** argv)
         return;
     }
     if ((ta == SQLITE_TEXT || ta == SQLITE_BLOB) && (tb == SQLITE_TEXT || tb == SQLITE_BLOB)) {
+        const std::string_view a = rawText(argv[0]), b = rawText(argv[1]);
+        if (tooLong(ctx, a.size() + b.size()))
+            return;
         thread_local std::string out;
-        out.assign(rawText(argv[0]));
-        out += rawText(argv[1]);
+        out.assign(a);
+        out += b;
         resultText(ctx, out);
         return;
     }
@@ -197,9 +203,18 @@ void fnFormat(sqlite3_context* ctx, int argc, sqlite3_value** argv)
         fresh = std::make_unique<vb::FormatMask>(textOf(argv[1], buf));
         mask = fresh.get();
     }
-    const bool notNull = mask->apply(v, out);
+    bool notNull = false;
+    bool failed = false;
+    try {
+        notNull = mask->apply(v, out);
+    } catch (const platform::Error& e) { // a number that is no date for a date mask
+        raise(ctx, e.number(), e.description().toUtf8().constData());
+        failed = true;
+    }
     if (fresh)
         sqlite3_set_auxdata(ctx, 1, fresh.release(), [](void* p) { delete static_cast<vb::FormatMask*>(p); });
+    if (failed)
+        return;
     if (notNull)
         resultText(ctx, out);
     else
@@ -218,13 +233,13 @@ void fnIsNumeric(sqlite3_context* ctx, int, sqlite3_value** argv)
     }
 }
 
-// Dates are stored as day numbers, so a number counts as a date.
+// Dates are stored as day numbers, so a number of the date range counts as a date.
 void fnIsDate(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
     double d;
     switch (sqlite3_value_type(argv[0])) {
     case SQLITE_INTEGER:
-    case SQLITE_FLOAT: resultBool(ctx, true); return;
+    case SQLITE_FLOAT: resultBool(ctx, numberOf(argv[0], &d) && vb::IsDayNumberInRange(d)); return;
     case SQLITE_TEXT: resultBool(ctx, vb::ParseDateText(qtextOf(argv[0]), &d)); return;
     default: resultBool(ctx, false); return;
     }
@@ -366,7 +381,8 @@ void fnRound(sqlite3_context* ctx, int argc, sqlite3_value** argv)
         return typeMismatch(ctx);
     if (digits < 0)
         return invalidCall(ctx);
-    resultNumber(ctx, vb::Round(d, int(digits)));
+    // Beyond the 17 significant digits of a Double every rounding keeps the value.
+    resultNumber(ctx, vb::Round(d, int(std::min(digits, 400LL))));
 }
 
 // ---------------------------------------------------------------------------
@@ -417,7 +433,7 @@ const Registration kFunctions[] = {
     {"jet_mod", 2, fnWholeDivision<true>, true},
     {"jet_pow", 2, fnPow, true},
     {"jet_neg", 1, fnNeg, true},
-    {"jet_format", -1, fnFormat, true},
+    {"jet_format", 1, fnFormat, true, 4},
     {"jet_isnull", 1, fnIsNull, true},
     {"jet_isnumeric", 1, fnIsNumeric, true},
     {"jet_isdate", 1, fnIsDate, true},
@@ -437,7 +453,7 @@ const Registration kFunctions[] = {
     {"jet_sqr", 1, fnMath<sqrOf>, true},
     {"jet_exp", 1, fnMath<expOf>, true},
     {"jet_log", 1, fnMath<logOf>, true},
-    {"jet_round", -1, fnRound, true},
+    {"jet_round", 1, fnRound, true, 2},
 };
 
 }  // namespace

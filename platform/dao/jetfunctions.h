@@ -11,6 +11,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <string>
@@ -34,16 +35,39 @@ inline void invalidCall(sqlite3_context* ctx) { raise(ctx, 5, "Invalid procedure
 inline void overflow(sqlite3_context* ctx) { raise(ctx, 6, "Overflow."); }
 inline void divisionByZero(sqlite3_context* ctx) { raise(ctx, 11, "Division by zero."); }
 inline void invalidUseOfNull(sqlite3_context* ctx) { raise(ctx, 94, "Invalid use of Null."); }
+inline void outOfStringSpace(sqlite3_context* ctx) { raise(ctx, 14, "Out of string space."); }
+
+// The longest text (UTF-8 bytes) a function may build: the connection's own
+// length limit, and never more than kMaxTextBytes.  Functions that build
+// texts from counts (Space, String, Replace, the concatenations) check the
+// size before they allocate and raise 14 instead.
+inline constexpr std::size_t kMaxTextBytes = 64 * 1024 * 1024;
+
+inline std::size_t textLimit(sqlite3_context* ctx)
+{
+    const int limit = sqlite3_limit(sqlite3_context_db_handle(ctx), SQLITE_LIMIT_LENGTH, -1);
+    return limit > 0 ? std::min(kMaxTextBytes, std::size_t(limit)) : kMaxTextBytes;
+}
+
+// Whether a text of that many bytes is longer than the limit (14 then set).
+inline bool tooLong(sqlite3_context* ctx, std::size_t bytes)
+{
+    if (bytes <= textLimit(ctx))
+        return false;
+    outOfStringSpace(ctx);
+    return true;
+}
 
 inline void resultText(sqlite3_context* ctx, std::string_view s)
 {
-    sqlite3_result_text(ctx, s.data(), int(s.size()), SQLITE_TRANSIENT);
+    if (!tooLong(ctx, s.size()))
+        sqlite3_result_text64(ctx, s.data(), sqlite3_uint64(s.size()), SQLITE_TRANSIENT, SQLITE_UTF8);
 }
 
 inline void resultText(sqlite3_context* ctx, const QString& s)
 {
     const QByteArray b = s.toUtf8();
-    sqlite3_result_text(ctx, b.constData(), int(b.size()), SQLITE_TRANSIENT);
+    resultText(ctx, std::string_view(b.constData(), std::size_t(b.size())));
 }
 
 inline void resultBool(sqlite3_context* ctx, bool b) { sqlite3_result_int(ctx, b ? -1 : 0); }
@@ -238,18 +262,24 @@ inline std::size_t byteOffset(std::string_view s, std::size_t k)
 
 using SqlFunction = void (*)(sqlite3_context*, int, sqlite3_value**);
 
+// A function takes `args` to `maxArgs` arguments (exactly `args` when
+// maxArgs is not given; any number when args is -1).  Each count is
+// registered on its own, so that SQLite refuses any other count before the
+// function reads an argument that is not there.
 struct Registration {
     const char* name;
-    int args; // -1: any number
+    int args;
     SqlFunction fn;
     bool deterministic;
+    int maxArgs = -2;
 };
 
 inline void Register(sqlite3* db, const Registration* r, std::size_t n)
 {
     for (std::size_t k = 0; k < n; ++k) {
         const int flags = SQLITE_UTF8 | SQLITE_INNOCUOUS | (r[k].deterministic ? SQLITE_DETERMINISTIC : 0);
-        sqlite3_create_function_v2(db, r[k].name, r[k].args, flags, nullptr, r[k].fn, nullptr, nullptr, nullptr);
+        for (int count = r[k].args; count <= std::max(r[k].args, r[k].maxArgs); ++count)
+            sqlite3_create_function_v2(db, r[k].name, count, flags, nullptr, r[k].fn, nullptr, nullptr, nullptr);
     }
 }
 

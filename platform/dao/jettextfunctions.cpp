@@ -189,6 +189,9 @@ void fnReplace(sqlite3_context* ctx, int argc, sqlite3_value** argv)
         const qsizetype at = text.indexOf(find, from, cs);
         if (at < 0)
             break;
+        // Every UTF-16 unit takes at least one byte of UTF-8.
+        if (tooLong(ctx, std::size_t(out.size() + (at - from) + with.size())))
+            return;
         out += text.mid(from, at - from) + with;
         from = at + find.size();
         ++done;
@@ -254,7 +257,7 @@ void fnAsc(sqlite3_context* ctx, int, sqlite3_value** argv)
 void fnSpace(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
     long long n;
-    if (!countArg(ctx, argv[0], &n))
+    if (!countArg(ctx, argv[0], &n) || tooLong(ctx, std::uint64_t(n)))
         return;
     resultText(ctx, std::string(std::size_t(n), ' '));
 }
@@ -277,6 +280,9 @@ void fnString(sqlite3_context* ctx, int, sqlite3_value** argv)
     } else {
         return typeMismatch(ctx);
     }
+    const std::uint64_t bytesPerChar = std::uint64_t(ch.toUtf8().size());
+    if (std::uint64_t(n) > textLimit(ctx) / bytesPerChar)
+        return outOfStringSpace(ctx);
     resultText(ctx, ch.repeated(qsizetype(n)));
 }
 
@@ -304,17 +310,17 @@ void fnHex(sqlite3_context* ctx, int, sqlite3_value** argv)
 const Registration kTextFunctions[] = {
     {"jet_left", 2, fnLeft, true},
     {"jet_right", 2, fnRight, true},
-    {"jet_mid", -1, fnMid, true},
+    {"jet_mid", 2, fnMid, true, 3},
     {"jet_len", 1, fnLen, true},
     {"jet_ucase", 1, fnCase<true>, true},
     {"jet_lcase", 1, fnCase<false>, true},
     {"jet_trim", 1, fnTrim<true, true>, true},
     {"jet_ltrim", 1, fnTrim<true, false>, true},
     {"jet_rtrim", 1, fnTrim<false, true>, true},
-    {"jet_instr", -1, fnInStr, true},
-    {"jet_replace", -1, fnReplace, true},
-    {"jet_strcomp", -1, fnStrComp, true},
-    {"jet_nz", -1, fnNz, true},
+    {"jet_instr", 2, fnInStr, true, 4},
+    {"jet_replace", 3, fnReplace, true, 6},
+    {"jet_strcomp", 2, fnStrComp, true, 3},
+    {"jet_nz", 1, fnNz, true, 2},
     {"jet_chr", 1, fnChr, true},
     {"jet_asc", 1, fnAsc, true},
     {"jet_space", 1, fnSpace, true},

@@ -173,6 +173,7 @@ QString Translator::query(QString* intoTable)
 
 QString Translator::selectMember(QString* intoTable, bool first, QString* limit)
 {
+    const Nesting nesting(*this);
     if (acceptSymbol("(")) {
         const QString inner = query(nullptr);
         expectSymbol(")");
@@ -319,14 +320,27 @@ QString Translator::joinExpression()
         const QString right = tableReference();
         if (!acceptWord("ON"))
             syntaxError();
-        const Expr cond = expression();
-        m_exprStart = -1;
-        left += kind + right + QStringLiteral(" ON ") + cond.sql;
+        left += kind + right + QStringLiteral(" ON ") + joinCondition();
     }
+}
+
+// A bare column as the condition would join every row with every other; Jet
+// refuses it.
+QString Translator::joinCondition()
+{
+    const qsizetype start = peek().pos;
+    const Expr cond = expression();
+    m_exprStart = -1;
+    if (cond.column)
+        fail(3296, QStringLiteral("JOIN expression not supported. ('%1')")
+                       .arg(m_text.mid(start, (peek().kind == TokenKind::End ? m_text.size() : peek().pos) - start)
+                                .trimmed()));
+    return cond.sql;
 }
 
 QString Translator::tableReference()
 {
+    const Nesting nesting(*this);
     QString out;
     if (acceptSymbol("(")) {
         if (peek().isWord("SELECT") || peek().isSymbol("(")) {
@@ -434,6 +448,7 @@ Translation Translator::update()
     QStringList tables, conditions;
     std::function<void()> joinTree = [&]() {
         auto primaryRef = [&]() {
+            const Nesting nesting(*this);
             if (acceptSymbol("(")) {
                 joinTree();
                 expectSymbol(")");
@@ -454,8 +469,7 @@ Translation Translator::update()
                 next();
                 primaryRef();
                 expectWord("ON");
-                conditions << expression().sql;
-                m_exprStart = -1;
+                conditions << joinCondition();
             } else if (peek().isWord("LEFT") || peek().isWord("RIGHT")) {
                 fail(3251, QStringLiteral("Operation is not supported for this type of object. (UPDATE with an "
                                           "outer join)"));

@@ -114,6 +114,30 @@ private:
     // statement's own error applies.
     [[noreturn]] void syntaxError() const;
 
+    // Nesting of the recursive descent (parentheses, function calls,
+    // sub-queries, NOT and sign chains, parenthesised joins): deeper than
+    // kMaxNesting levels is Jet's 3360, so that no statement can exhaust the
+    // stack.  A few hundred levels is far beyond any real statement.
+    static constexpr int kMaxNesting = 200;
+    class Nesting {
+    public:
+        explicit Nesting(Translator& t) : m_t(t)
+        {
+            if (++m_t.m_nesting > kMaxNesting) {
+                --m_t.m_nesting;
+                m_t.fail(3360, QStringLiteral("Query is too complex."));
+            }
+        }
+        ~Nesting() { --m_t.m_nesting; }
+        Nesting(const Nesting&) = delete;
+        Nesting& operator=(const Nesting&) = delete;
+
+    private:
+        Translator& m_t;
+    };
+    // The condition of a join: a comparison, never a bare column (3296).
+    QString joinCondition();
+
     // Statements
     Translation select();
     Translation insert();
@@ -175,6 +199,7 @@ private:
     std::size_t m_pos = 0;
     const QStringList* m_fields;
     int m_subqueryDepth = 0;
+    int m_nesting = 0;
     qsizetype m_exprStart = -1;
     long m_statementError = 3075;
     QString m_statementMessage;

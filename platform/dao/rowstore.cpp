@@ -1,5 +1,7 @@
 #include "platform/dao/rowstore.h"
 
+#include "platform/base/vbruntime.h"
+
 #include <sqlite3.h>
 
 namespace platform::dao::detail {
@@ -53,14 +55,14 @@ QVariant RowStore::value(long row, int col) const
     case Cell::Integer:
         if (type == dbBoolean)
             return QVariant(c.i != 0);
-        if (type == dbDate)
-            return DayNumberToDate(double(c.i));
+        if (type == dbDate) // a number no date can hold stays the number
+            return vb::IsDayNumberInRange(double(c.i)) ? QVariant(DayNumberToDate(double(c.i))) : QVariant(qlonglong(c.i));
         if (type == dbText || type == dbMemo)
             return QString::number(c.i);
         return QVariant(qlonglong(c.i));
     case Cell::Real:
         if (type == dbDate)
-            return DayNumberToDate(c.d);
+            return vb::IsDayNumberInRange(c.d) ? QVariant(DayNumberToDate(c.d)) : QVariant(c.d);
         if (type == dbBoolean)
             return QVariant(c.d != 0);
         return QVariant(c.d);

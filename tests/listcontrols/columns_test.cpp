@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 using namespace THLayout;
 
 namespace {
@@ -262,4 +264,50 @@ TEST(ColumnSpec, FaceFromItsOwnSpec)
     EXPECT_EQ(tqtest::errorNumberOf([] { CalculaFace({"A|0|900|I|x|0"}, {}); }), 340);
     EXPECT_EQ(tqtest::errorNumberOf([] { CalculaFace({"A|0|900"}, {}); }), 9);
     EXPECT_EQ(tqtest::errorNumberOf([] { CalculaFace({"A|0|60|T|x|0"}, {}); }), 380);
+}
+
+// Widths and positions near the 32-bit limits give the run time's overflow
+// (or the label error the spec asks for) instead of wrapping around.
+TEST(ColumnSpec, WidthsNearTheLimitsOverflow)
+{
+    struct Caso {
+        const char* nome;
+        QStringList specs;
+        int barra;
+        std::vector<int> imagens;
+        long numero;
+    };
+    const std::vector<Caso> casos = {
+        {"one column as wide as a Long", {"A|0|2147483647|T"}, 3000, {}, 6},
+        {"the second column passes the limit", {"A|0|2147483000|Z", "B|0|900|Z", "C|0|900|T"}, 3000, {}, 6},
+        {"a bar as wide as a Long", {"A|0|900|T", "B|0|900|T"}, 2147483647, {}, 6},
+        {"an icon right of a picture as wide as a Long", {"A|1|900|F|6||0"}, 3000, {INT_MIN}, 6},
+        {"wide but inside the limits", {"A|0|2147483000|T"}, 3000, {}, 0},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        EXPECT_EQ(tqtest::errorNumberOf([&] { Calcula(c.specs, c.barra, TodasComDivisor, c.imagens); }), c.numero);
+    }
+    // The face takes its widths as they are, negative ones too.
+    const std::vector<Caso> faces = {
+        {"face wider than a Long", {"A|0|2147483647|T|x|0", "B|0|900|T|x|0"}, 0, {}, 6},
+        {"face label of the narrowest width", {"A|0|-2147483648|T|x|0"}, 0, {}, 380},
+        {"face icon right of a column that wraps", {"A|1|-2147483600|I|x|0"}, 0, {150}, 6},
+        {"face columns left of the smallest position", {"A|0|-2147483600|Z|x|0", "B|0|-900|Z|x|0"}, 0, {}, 6},
+        {"face wide but inside the limits", {"A|0|2147483000|T|x|0"}, 0, {}, 0},
+    };
+    for (const Caso& c : faces) {
+        SCOPED_TRACE(c.nome);
+        EXPECT_EQ(tqtest::errorNumberOf([&] { CalculaFace(c.specs, c.imagens); }), c.numero);
+    }
+
+    // The unit conversions themselves.
+    EXPECT_EQ(platform::twipsToPixels(INT_MAX), 143165576);
+    EXPECT_EQ(platform::twipsToPixels(INT_MIN), -143165577);
+    EXPECT_EQ(platform::twipsToPixels(22), 1);
+    EXPECT_EQ(platform::twipsToPixels(23), 2);
+    EXPECT_EQ(platform::twipsToPixels(-23), -2);
+    EXPECT_EQ(platform::pixelsToTwips(143165576), 2147483640);
+    EXPECT_EQ(tqtest::errorNumberOf([] { platform::pixelsToTwips(143165577); }), 6);
+    EXPECT_EQ(tqtest::errorNumberOf([] { platform::pixelsToTwips(-143165578); }), 6);
 }

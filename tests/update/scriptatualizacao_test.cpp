@@ -97,6 +97,13 @@ TEST_F(Script, LineKinds)
          {QStringLiteral("B:INSERT INTO T (a, b) VALUES (0, '?1')"), QStringLiteral(" E:x"), QStringLiteral("e:y"),
           QStringLiteral("X:z")},
          {QStringLiteral("0| E:x"), QStringLiteral("0|e:y"), QStringLiteral("0|X:z")}},
+        {"a statement nested too deep is skipped, not a crash",
+         {QStringLiteral("E:INSERT INTO T (a) VALUES (") + QString(5000, QLatin1Char('(')) + QStringLiteral("1") +
+              QString(5001, QLatin1Char(')')),
+          QStringLiteral("B:INSERT INTO T (a) VALUES (?1)"),
+          QString(5000, QLatin1Char('(')) + QStringLiteral("2") + QString(5000, QLatin1Char(')')),
+          QStringLiteral("E:INSERT INTO T (a) VALUES (3)")},
+         {QStringLiteral("3|")}},
         {"a data row without a template does nothing", {QStringLiteral("5<<;>>x")}, {}},
         {"restart", {QStringLiteral("R:"), QStringLiteral("E:INSERT INTO T (a) VALUES (1)")}, {QStringLiteral("1|")},
          true},

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdio>
 #include <unistd.h>
 
 namespace L = frmCallDazadizeTQ;
@@ -47,10 +48,15 @@ protected:
 
     QString path(const char* name) const { return dir.file(QString::fromLatin1(name)); }
 
+    // Written beside and renamed into place: a program started by an earlier
+    // step may still be running from the old file, which cannot be opened
+    // for writing then ("text file busy").
     void put(const char* name, const QByteArray& bytes, QFile::Permissions perms)
     {
-        tqtest::writeFile(path(name), bytes);
-        QFile::setPermissions(path(name), perms);
+        const QString fresh = path(name) + QStringLiteral(".novo");
+        tqtest::writeFile(fresh, bytes);
+        QFile::setPermissions(fresh, perms);
+        ASSERT_EQ(::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(path(name)).constData()), 0);
     }
     void putOld() { put(L::kPrograma, oldProgram, exec); }
     void putPending(const QByteArray& bytes) { put(L::kPendente, bytes, plain); }

@@ -410,7 +410,10 @@ private:
                 if (c.isLetter() && letters.size() < 2)
                     letters += c;
             const Tri& kind = rng.pick(m_vocab.vehicleKinds);
-            const QString model = letters + QStringLiteral("-%1").arg(rng.range(8, 48) * 100 + rng.range(0, 9) * 10);
+            // One draw a statement: the order of operands is the compiler's choice.
+            const int hundreds = rng.range(8, 48);
+            const int tens = rng.range(0, 9);
+            const QString model = letters + QStringLiteral("-%1").arg(hundreds * 100 + tens * 10);
             const QString config = rng.pick(m_vocab.vehicleConfigs);
             const Tri text = kind.suffixed({model, model, model}).suffixed({config, config, config});
             Insert(tbl::VEICULO, {v + 1, maker + 1, text.p, text.e, text.i, SearchForm(text.p), SearchForm(text.e), SearchForm(text.i)});
@@ -688,8 +691,11 @@ private:
                 suggestedKits.push_back({carrier, kits[std::size_t(k)].code});
         };
         for (int i = 0; i < nItems; ++i)
-            if (st.items[std::size_t(i)].page >= 0 && rng.chance(0.08))
-                suggest(i, rng.range(2, 4), rng.chance(0.5) ? 1 : 0, rng);
+            if (st.items[std::size_t(i)].page >= 0 && rng.chance(0.08)) {
+                const int kitCount = rng.chance(0.5) ? 1 : 0; // drawn one at a time, in a fixed order
+                const int count = rng.range(2, 4);
+                suggest(i, count, kitCount, rng);
+            }
         if (f == 0) {
             const int page = st.pages.size() > 2 ? 2 : 1;
             for (int idx : st.pages[std::size_t(page)].items) {

@@ -201,12 +201,20 @@ Tri Describe(Kind k, int n, int v, Rng& rng)
     }
     case Kind::Seal: {
         const int d = shaftDiameter(rng);
-        return withSize(T3("RETENTOR", "RETÉN", "OIL SEAL"), dims(d, d + rng.range(12, 25), rng.range(7, 12)));
+        // Draws one at a time: the order of arguments is the compiler's choice.
+        const int width = rng.range(7, 12);
+        const int outer = d + rng.range(12, 25);
+        return withSize(T3("RETENTOR", "RETÉN", "OIL SEAL"), dims(d, outer, width));
     }
     case Kind::ORing: {
         const int d = rng.range(12, 160);
-        return withSizes(T3("ANEL DE VEDAÇÃO", "ANILLO DE SELLADO", "SEALING RING"), QStringLiteral("%1X%2").arg(d).arg(decPE(rng.range(0, 2) + 1.5 + 0.5 * rng.range(0, 2), 1)),
-                         QStringLiteral("%1X%2").arg(d).arg(decI(rng.range(0, 2) + 1.5 + 0.5 * rng.range(0, 2), 1)));
+        // Draws one at a time: the order of arguments and operands is the compiler's choice.
+        const int thickI = rng.range(0, 2);
+        const int halfI = rng.range(0, 2);
+        const int thickPE = rng.range(0, 2);
+        const int halfPE = rng.range(0, 2);
+        return withSizes(T3("ANEL DE VEDAÇÃO", "ANILLO DE SELLADO", "SEALING RING"), QStringLiteral("%1X%2").arg(d).arg(decPE(thickPE + 1.5 + 0.5 * halfPE, 1)),
+                         QStringLiteral("%1X%2").arg(d).arg(decI(thickI + 1.5 + 0.5 * halfI, 1)));
     }
     case Kind::Circlip: return withSize(T3("ANEL ELÁSTICO", "ANILLO ELÁSTICO", "CIRCLIP"), QString::number(shaftDiameter(rng)));
     case Kind::Washer: {

@@ -82,18 +82,22 @@ QImage ReadPnm(const QByteArray& data, QString& error)
         return {};
     }
 
-    QImage image(int(qMin<qint64>(width, 0x7FFFFFFF)), int(qMin<qint64>(height, 0x7FFFFFFF)),
-                 colour ? QImage::Format_RGB888 : QImage::Format_Grayscale8);
-    if (image.isNull() || image.width() != width || image.height() != height) {
-        error = QStringLiteral("picture too large");
-        return {};
-    }
-
+    // The file must hold every sample before anything is allocated: binary
+    // samples take one or two bytes, text samples at least a digit and a
+    // blank (the last one only its digit).  Width and height are below 2^31,
+    // so the sample count fits; the byte count is compared by division.
     const int channels = colour ? 3 : 1;
     const qint64 rowSamples = width * channels;
     const int bytesPerSample = maxval > 255 ? 2 : 1;
-    if (binary && p.left() < rowSamples * height * bytesPerSample) {
+    const qint64 needPerRow = binary ? rowSamples * bytesPerSample : rowSamples * 2;
+    if (height > (p.left() + (binary ? 0 : 1)) / needPerRow) {
         error = QStringLiteral("picture data is truncated");
+        return {};
+    }
+
+    QImage image(int(width), int(height), colour ? QImage::Format_RGB888 : QImage::Format_Grayscale8);
+    if (image.isNull() || image.width() != width || image.height() != height) {
+        error = QStringLiteral("picture too large");
         return {};
     }
 

@@ -4,6 +4,9 @@
 
 #include <QDateTime>
 
+#include <climits>
+#include <cmath>
+
 using namespace platform;
 
 namespace {
@@ -209,4 +212,62 @@ TEST(VbDates, SerialsAndDayNumbers)
     EXPECT_DOUBLE_EQ(d, 45417.5);
     EXPECT_FALSE(vb::ParseDateText(u"2024-02-30", &d));
     EXPECT_FALSE(vb::ParseDateText(u"noon", &d));
+}
+
+// A number that is no date of 1 January 100 .. 31 December 9999 overflows
+// wherever it becomes a date, instead of reading outside the month names or
+// printing a five-digit year; conversions of extreme arguments never wrap.
+TEST(VbDates, NumbersOutsideTheDateRangeOverflow)
+{
+    auto number = [](auto f) {
+        try {
+            f();
+        } catch (const Error& e) {
+            return e.number();
+        }
+        return 0L;
+    };
+    struct Case {
+        const char* name;
+        QVariant value;
+        const char* mask;
+        long error;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"month name of 1E+20", 1e20, "mmmm", errors::Overflow, nullptr},
+        {"short month name of -1E+20", -1e20, "mmm", errors::Overflow, nullptr},
+        {"long date of 1E+20", 1e20, "Long Date", errors::Overflow, nullptr},
+        {"year of 3000000", 3000000, "yyyy-mm-dd", errors::Overflow, nullptr},
+        {"general date past 9999", 2958466.0, "c", errors::Overflow, nullptr},
+        {"a time that carries past 9999", 2958465.999999999, "hh:nn", errors::Overflow, nullptr},
+        {"numeric text", QStringLiteral("1E+300"), "dddd", errors::Overflow, nullptr},
+        {"a date of year 20000", QDate(20000, 1, 1), "yyyy", errors::Overflow, nullptr},
+        {"the last day", 2958465, "yyyy-mm-dd dddd", 0, "9999-12-31 Friday"},
+        {"the first day", -657434, "mmmm d, yyyy", 0, "January 1, 0100"},
+        {"a number mask takes any number", 1e20, "0", 0, "100000000000000000000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QString got;
+        EXPECT_EQ(number([&] { got = vb::FormatText(c.value, QString::fromLatin1(c.mask)); }), c.error);
+        if (c.text) {
+            EXPECT_EQ(got, QString::fromLatin1(c.text));
+        }
+    }
+    EXPECT_EQ(number([] { vb::FromDayNumber(1e20); }), errors::Overflow);
+    EXPECT_EQ(number([] { vb::FromDayNumber(std::nan("")); }), errors::Overflow);
+    EXPECT_EQ(number([] { vb::FromDayNumber(-657435); }), errors::Overflow);
+    EXPECT_EQ(vb::FromDayNumber(-657434.5), QDateTime(QDate(100, 1, 1), QTime(12, 0)));
+    EXPECT_TRUE(vb::IsDayNumberInRange(vb::kMaxDayNumber + 0.5));
+    EXPECT_FALSE(vb::IsDayNumberInRange(vb::kMaxDayNumber + 1));
+    EXPECT_EQ(number([] { vb::DateSerial(9999, 13, 1); }), errors::InvalidProcedureCall);
+    EXPECT_EQ(number([] { vb::DateSerial(100, 1, INT_MIN); }), errors::InvalidProcedureCall);
+    EXPECT_DOUBLE_EQ(vb::TimeSerial(INT_MAX, INT_MAX, 0), (INT_MAX * 3600.0 + INT_MAX * 60.0) / 86400.0);
+    EXPECT_DOUBLE_EQ(vb::Round(2.5, INT_MAX), 2.5);
+    double d = 0;
+    EXPECT_FALSE(vb::ParseDateText(u"31/12/10000", &d));
+    EXPECT_FALSE(vb::ParseDateText(u"0099-12-31", &d));
+    EXPECT_TRUE(vb::ParseDateText(u"0100-01-01", &d));
+    EXPECT_DOUBLE_EQ(d, vb::kMinDayNumber);
 }

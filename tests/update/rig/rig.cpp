@@ -10,10 +10,30 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <csignal>
+
 namespace tqrig {
+namespace {
+
+// A server never outlives the test process that started it, however that
+// process ends (an aborted or killed test would otherwise leave the server
+// holding CTest's output open until the time-out): the kernel kills the
+// server when its parent goes.
+void endsWithTheTest(QProcess& process)
+{
+    const pid_t test = ::getpid();
+    process.setChildProcessModifier([test] {
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != test) // the test ended before the line above
+            ::_exit(1);
+    });
+}
+
+}  // namespace
 
 int freePort()
 {
@@ -60,6 +80,8 @@ ServerProcess::ServerProcess() = default;
 
 ServerProcess::~ServerProcess() { stop(); }
 
+qint64 ServerProcess::processId() const { return m_process ? m_process->processId() : 0; }
+
 void ServerProcess::stop()
 {
     if (!m_process)
@@ -85,6 +107,7 @@ bool ServerProcess::launch(const QString& program, const QStringList& args, int 
 {
     m_process = std::make_unique<QProcess>();
     m_process->setProcessChannelMode(QProcess::MergedChannels);
+    endsWithTheTest(*m_process);
     m_process->start(program, args);
     if (!m_process->waitForStarted(5000))
         return fail(program + QStringLiteral(" did not start: ") + m_process->errorString());
@@ -196,6 +219,7 @@ bool ScriptedServer::start(const QJsonObject& scenario)
 
     m_process = std::make_unique<QProcess>();
     m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    endsWithTheTest(*m_process);
     m_process->start(python, {QStringLiteral(TQ_RIG_SCRIPT), scenarioFile, d + QStringLiteral("/requests.jsonl")});
     if (!m_process->waitForStarted(5000))
         return fail(QStringLiteral("python3 did not start"));

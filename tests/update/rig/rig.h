@@ -1,6 +1,7 @@
 #pragma once
 // Test servers on 127.0.0.1, started by the tests themselves on free ports
-// and stopped when the object goes away:
+// and stopped when the object goes away, or killed by the kernel when the
+// test process ends in any other way (a crash, an abort, a time-out kill):
 //   - Nginx: Debian's nginx serving a folder (an update tree);
 //   - TinyProxy: a forward proxy that asks for basic authentication;
 //   - ScriptedServer: a small Python server replaying scripted replies
@@ -44,6 +45,8 @@ public:
     QString hostPort() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }
     QString url() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_port); }
     const QString& reason() const { return m_reason; }
+    // The server's process id (0 when not running).
+    qint64 processId() const;
     QString folder() const { return m_dir.path(); }
     void stop();
 
