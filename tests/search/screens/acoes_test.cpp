@@ -210,7 +210,7 @@ TEST_F(Acoes, ThePhotoFollowsTheRowAndFailsToNoPhoto)
     ASSERT_TRUE(grande.save(fotos + QStringLiteral("GRANDE_TESTE.PNG"), "PNG"));
     QFile corrompida(fotos + QStringLiteral("CORROMPIDA_TESTE.JPG"));
     ASSERT_TRUE(corrompida.open(QIODevice::WriteOnly));
-    corrompida.write(QByteArray("\xFF\xD8\xFF\xE0 not a picture", 20));
+    corrompida.write(QByteArray("\xFF\xD8\xFF\xE0 not a picture"));
     corrompida.close();
     const QString comBrancos = Modulo::ObtemValorSQL(
         QStringLiteral("SELECT ArquivoFotoPeca FROM PECA WHERE CodigoPeca = %1").arg(s.assemblyPhotoTrailingBlanks)).toString();
