@@ -91,8 +91,9 @@ TEST_F(DemoCatalogue, ItemNumbersSortByTheirSortExpression)
     EXPECT_LT(pos(QStringLiteral("01.001")), pos(QStringLiteral("01.002")));
     for (const QString& suffixed : s_summary->itemsSuffixed) {
         const QString base = suffixed.left(6);
-        if (order.contains(base))
+        if (order.contains(base)) {
             EXPECT_LT(pos(base), pos(suffixed));
+        }
     }
     for (const QString& odd : s_summary->itemsOdd)
         EXPECT_GT(pos(odd), pos(s_summary->itemsDotted.last()));

@@ -81,7 +81,7 @@ struct RegistroGravador {
             if (o == 9) { f.mHistoricoTelas += QLatin1Char('2'); f.EscondeSelecaoComparacao(); }
             if (o == 3) f.EscondeListaPecas();
         });
-        r.MostraListaPecas = [this, grava](frmTQ1& f, quint8 o, const QString& tipo, long codigo) {
+        r.MostraListaPecas = [grava](frmTQ1& f, quint8 o, const QString& tipo, long codigo) {
             grava(QStringLiteral("MostraListaPecas(%1,%2,%3)").arg(o).arg(tipo).arg(codigo));
             if (o == 1) { f.mHistoricoTelas += QLatin1Char('3'); f.EscondePesquisaPecas(); }
             if (o == 2) { f.mHistoricoTelas += QLatin1Char('3'); f.EscondePesquisaVeiculos(); }
