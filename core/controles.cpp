@@ -108,6 +108,15 @@ void nomeia(QWidget* w, const QString& nome)
 
 QColor corPadraoLinha() { return platform::colorFromBgr(0xC0C0C0); }
 
+// The design's MousePointer on a control: 0 the default, else its cursor.
+void aplicaPonteiro(QWidget* w, int ponteiro)
+{
+    if (ponteiro == 0)
+        w->unsetCursor();
+    else
+        w->setCursor(Modulo::CursorDoPonteiro(ponteiro));
+}
+
 // The design's mouse events of a control (Imagem, CaixaImagem, Rotulo) from
 // Qt's: MouseDown, MouseUp and MouseMove with the button and shift values;
 // Click for a left press released over the control, unless a double click
@@ -190,12 +199,8 @@ void Imagem::SetPicture(const QPixmap& picture)
 void Imagem::SetMousePointer(int ponteiro)
 {
     m_ponteiro = ponteiro;
-    if (ponteiro == 0)
-        unsetCursor();
-    else
-        setCursor(Modulo::CursorDoPonteiro(ponteiro));
+    aplicaPonteiro(this, ponteiro);
 }
-
 
 // ---- CaixaImagem --------------------------------------------------------
 
@@ -234,13 +239,7 @@ void CaixaImagem::SetBorderStyle(int estilo)
     }
 }
 
-void CaixaImagem::SetMousePointer(int ponteiro)
-{
-    if (ponteiro == 0)
-        unsetCursor();
-    else
-        setCursor(Modulo::CursorDoPonteiro(ponteiro));
-}
+void CaixaImagem::SetMousePointer(int ponteiro) { aplicaPonteiro(this, ponteiro); }
 
 void CaixaImagem::paintEvent(QPaintEvent* e)
 {
@@ -325,13 +324,7 @@ void Rotulo::SetBackColor(long bgr)
     setPalette(pal);
 }
 
-void Rotulo::SetMousePointer(int ponteiro)
-{
-    if (ponteiro == 0)
-        unsetCursor();
-    else
-        setCursor(Modulo::CursorDoPonteiro(ponteiro));
-}
+void Rotulo::SetMousePointer(int ponteiro) { aplicaPonteiro(this, ponteiro); }
 
 // ---- CaixaTexto ---------------------------------------------------------
 
