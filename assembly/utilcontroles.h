@@ -22,14 +22,7 @@ inline void DefineTag(QObject* o, const QString& tag)
 // container is shown.
 inline bool Visivel(const QWidget* w) { return w && !w->isHidden(); }
 
-// The hourglass pointer until the end of the block, then the default
-// pointer (the screen's pointer, which the main window reads as busy).
-class Ampulheta {
-public:
-    Ampulheta() { Modulo::DefinePonteiroTela(Modulo::vbHourglass); }
-    ~Ampulheta() { Modulo::DefinePonteiroTela(Modulo::vbDefault); }
-    Ampulheta(const Ampulheta&) = delete;
-    Ampulheta& operator=(const Ampulheta&) = delete;
-};
+// The hourglass pointer until the end of the block (core/janelas.h).
+using Modulo::Ampulheta;
 
 }  // namespace Conjunto

@@ -108,11 +108,77 @@ void nomeia(QWidget* w, const QString& nome)
 
 QColor corPadraoLinha() { return platform::colorFromBgr(0xC0C0C0); }
 
+// The design's MousePointer on a control: 0 the default, else its cursor.
+void aplicaPonteiro(QWidget* w, int ponteiro)
+{
+    if (ponteiro == 0)
+        w->unsetCursor();
+    else
+        w->setCursor(Modulo::CursorDoPonteiro(ponteiro));
+}
+
+// The design's mouse events of a control (Imagem, CaixaImagem, Rotulo) from
+// Qt's: MouseDown, MouseUp and MouseMove with the button and shift values;
+// Click for a left press released over the control, unless a double click
+// came between; DblClick for the left button's.
+template <typename C>
+void emitePressao(C* c, bool& pressionado, bool& duplo, QMouseEvent* e)
+{
+    pressionado = e->button() == Qt::LeftButton;
+    duplo = false;
+    Q_EMIT c->MouseDown(Modulo::BotaoVB(e->button()), Modulo::ShiftVB(e->modifiers()), e->position().x(), e->position().y());
+}
+
+template <typename C>
+void emiteSoltura(C* c, bool& pressionado, bool& duplo, QMouseEvent* e)
+{
+    const bool clique = pressionado && !duplo && e->button() == Qt::LeftButton && c->rect().contains(e->position().toPoint());
+    pressionado = false;
+    duplo = false;
+    // The handlers may hide or unload the control; nothing of it is used
+    // after the signals.
+    Q_EMIT c->MouseUp(Modulo::BotaoVB(e->button()), Modulo::ShiftVB(e->modifiers()), e->position().x(), e->position().y());
+    if (clique)
+        Q_EMIT c->Click();
+    e->accept();
+}
+
+template <typename C>
+void emiteDuplo(C* c, bool& pressionado, bool& duplo, QMouseEvent* e)
+{
+    duplo = true;
+    pressionado = false;
+    if (e->button() == Qt::LeftButton)
+        Q_EMIT c->DblClick();
+    e->accept();
+}
+
+template <typename C>
+void emiteMovimento(C* c, QMouseEvent* e)
+{
+    Q_EMIT c->MouseMove(Modulo::BotaoVB(e->buttons()), Modulo::ShiftVB(e->modifiers()), e->position().x(), e->position().y());
+    e->accept();
+}
+
 }  // namespace
 
-// ---- Imagem -------------------------------------------------------------
+// ---- RotuloEventos, Imagem -----------------------------------------------
 
-Imagem::Imagem(QWidget* parent, const QString& nome) : QLabel(parent)
+RotuloEventos::RotuloEventos(QWidget* parent) : QLabel(parent) { setMouseTracking(true); }
+
+void RotuloEventos::mousePressEvent(QMouseEvent* e)
+{
+    emitePressao(this, m_pressionado, m_duplo, e);
+    e->accept();
+}
+
+void RotuloEventos::mouseReleaseEvent(QMouseEvent* e) { emiteSoltura(this, m_pressionado, m_duplo, e); }
+
+void RotuloEventos::mouseDoubleClickEvent(QMouseEvent* e) { emiteDuplo(this, m_pressionado, m_duplo, e); }
+
+void RotuloEventos::mouseMoveEvent(QMouseEvent* e) { emiteMovimento(this, e); }
+
+Imagem::Imagem(QWidget* parent, const QString& nome) : RotuloEventos(parent)
 {
     nomeia(this, nome);
     setMouseTracking(true);
@@ -133,49 +199,7 @@ void Imagem::SetPicture(const QPixmap& picture)
 void Imagem::SetMousePointer(int ponteiro)
 {
     m_ponteiro = ponteiro;
-    if (ponteiro == 0)
-        unsetCursor();
-    else
-        setCursor(Modulo::CursorDoPonteiro(ponteiro));
-}
-
-void Imagem::mousePressEvent(QMouseEvent* e)
-{
-    m_pressionado = e->button() == Qt::LeftButton;
-    m_duplo = false;
-    Q_EMIT MouseDown(Modulo::BotaoVB(e->button()), Modulo::ShiftVB(e->modifiers()), e->position().x(),
-                     e->position().y());
-    e->accept();
-}
-
-void Imagem::mouseReleaseEvent(QMouseEvent* e)
-{
-    const bool clique = m_pressionado && !m_duplo && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
-    m_pressionado = false;
-    m_duplo = false;
-    // The handlers may hide or unload this control; nothing of it is used
-    // after the signals.
-    Q_EMIT MouseUp(Modulo::BotaoVB(e->button()), Modulo::ShiftVB(e->modifiers()), e->position().x(),
-                   e->position().y());
-    if (clique)
-        Q_EMIT Click();
-    e->accept();
-}
-
-void Imagem::mouseDoubleClickEvent(QMouseEvent* e)
-{
-    m_duplo = true;
-    m_pressionado = false;
-    if (e->button() == Qt::LeftButton)
-        Q_EMIT DblClick();
-    e->accept();
-}
-
-void Imagem::mouseMoveEvent(QMouseEvent* e)
-{
-    Q_EMIT MouseMove(Modulo::BotaoVB(e->buttons()), Modulo::ShiftVB(e->modifiers()), e->position().x(),
-                     e->position().y());
-    e->accept();
+    aplicaPonteiro(this, ponteiro);
 }
 
 // ---- CaixaImagem --------------------------------------------------------
@@ -215,13 +239,7 @@ void CaixaImagem::SetBorderStyle(int estilo)
     }
 }
 
-void CaixaImagem::SetMousePointer(int ponteiro)
-{
-    if (ponteiro == 0)
-        unsetCursor();
-    else
-        setCursor(Modulo::CursorDoPonteiro(ponteiro));
-}
+void CaixaImagem::SetMousePointer(int ponteiro) { aplicaPonteiro(this, ponteiro); }
 
 void CaixaImagem::paintEvent(QPaintEvent* e)
 {
@@ -234,41 +252,16 @@ void CaixaImagem::paintEvent(QPaintEvent* e)
 
 void CaixaImagem::mousePressEvent(QMouseEvent* e)
 {
-    m_pressionado = e->button() == Qt::LeftButton;
-    m_duplo = false;
-    Q_EMIT MouseDown(Modulo::BotaoVB(e->button()), Modulo::ShiftVB(e->modifiers()), e->position().x(),
-                     e->position().y());
+    emitePressao(this, m_pressionado, m_duplo, e);
     QFrame::mousePressEvent(e);
     e->accept();
 }
 
-void CaixaImagem::mouseReleaseEvent(QMouseEvent* e)
-{
-    const bool clique = m_pressionado && !m_duplo && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
-    m_pressionado = false;
-    m_duplo = false;
-    Q_EMIT MouseUp(Modulo::BotaoVB(e->button()), Modulo::ShiftVB(e->modifiers()), e->position().x(),
-                   e->position().y());
-    if (clique)
-        Q_EMIT Click();
-    e->accept();
-}
+void CaixaImagem::mouseReleaseEvent(QMouseEvent* e) { emiteSoltura(this, m_pressionado, m_duplo, e); }
 
-void CaixaImagem::mouseDoubleClickEvent(QMouseEvent* e)
-{
-    m_duplo = true;
-    m_pressionado = false;
-    if (e->button() == Qt::LeftButton)
-        Q_EMIT DblClick();
-    e->accept();
-}
+void CaixaImagem::mouseDoubleClickEvent(QMouseEvent* e) { emiteDuplo(this, m_pressionado, m_duplo, e); }
 
-void CaixaImagem::mouseMoveEvent(QMouseEvent* e)
-{
-    Q_EMIT MouseMove(Modulo::BotaoVB(e->buttons()), Modulo::ShiftVB(e->modifiers()), e->position().x(),
-                     e->position().y());
-    e->accept();
-}
+void CaixaImagem::mouseMoveEvent(QMouseEvent* e) { emiteMovimento(this, e); }
 
 void CaixaImagem::focusInEvent(QFocusEvent* e)
 {
@@ -284,7 +277,7 @@ void CaixaImagem::focusOutEvent(QFocusEvent* e)
 
 // ---- Rotulo -------------------------------------------------------------
 
-Rotulo::Rotulo(QWidget* parent, const QString& nome, bool autoSize) : QLabel(parent), m_autoSize(autoSize)
+Rotulo::Rotulo(QWidget* parent, const QString& nome, bool autoSize) : RotuloEventos(parent), m_autoSize(autoSize)
 {
     nomeia(this, nome);
     setMouseTracking(true);
@@ -331,50 +324,7 @@ void Rotulo::SetBackColor(long bgr)
     setPalette(pal);
 }
 
-void Rotulo::SetMousePointer(int ponteiro)
-{
-    if (ponteiro == 0)
-        unsetCursor();
-    else
-        setCursor(Modulo::CursorDoPonteiro(ponteiro));
-}
-
-void Rotulo::mousePressEvent(QMouseEvent* e)
-{
-    m_pressionado = e->button() == Qt::LeftButton;
-    m_duplo = false;
-    Q_EMIT MouseDown(Modulo::BotaoVB(e->button()), Modulo::ShiftVB(e->modifiers()), e->position().x(),
-                     e->position().y());
-    e->accept();
-}
-
-void Rotulo::mouseReleaseEvent(QMouseEvent* e)
-{
-    const bool clique = m_pressionado && !m_duplo && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
-    m_pressionado = false;
-    m_duplo = false;
-    Q_EMIT MouseUp(Modulo::BotaoVB(e->button()), Modulo::ShiftVB(e->modifiers()), e->position().x(),
-                   e->position().y());
-    if (clique)
-        Q_EMIT Click();
-    e->accept();
-}
-
-void Rotulo::mouseDoubleClickEvent(QMouseEvent* e)
-{
-    m_duplo = true;
-    m_pressionado = false;
-    if (e->button() == Qt::LeftButton)
-        Q_EMIT DblClick();
-    e->accept();
-}
-
-void Rotulo::mouseMoveEvent(QMouseEvent* e)
-{
-    Q_EMIT MouseMove(Modulo::BotaoVB(e->buttons()), Modulo::ShiftVB(e->modifiers()), e->position().x(),
-                     e->position().y());
-    e->accept();
-}
+void Rotulo::SetMousePointer(int ponteiro) { aplicaPonteiro(this, ponteiro); }
 
 // ---- CaixaTexto ---------------------------------------------------------
 

@@ -64,20 +64,16 @@ QFont FonteJanela(int pixels = 11, bool negrito = false);
 
 }  // namespace Modulo
 
-class Imagem : public QLabel {
+// A label that raises the design's mouse events (Click, DblClick,
+// MouseDown, MouseUp, MouseMove) and keeps the design's Tag: the common part
+// of Imagem and Rotulo.
+class RotuloEventos : public QLabel {
     Q_OBJECT
 public:
-    explicit Imagem(QWidget* parent = nullptr, const QString& nome = {});
-
-    QPixmap Picture() const { return pixmap(); }
-    // Loads a picture: not stretched, the control takes the picture's size;
-    // a null picture empties the control and keeps its size.
-    void SetPicture(const QPixmap& picture);
+    explicit RotuloEventos(QWidget* parent = nullptr);
 
     QString Tag() const { return property("Tag").toString(); }
     void SetTag(const QString& t) { setProperty("Tag", t); }
-    int MousePointer() const { return m_ponteiro; }
-    void SetMousePointer(int ponteiro);
 
 Q_SIGNALS:
     void Click();
@@ -93,9 +89,25 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
 
 private:
-    int m_ponteiro = 0;
     bool m_pressionado = false;
     bool m_duplo = false;
+};
+
+class Imagem : public RotuloEventos {
+    Q_OBJECT
+public:
+    explicit Imagem(QWidget* parent = nullptr, const QString& nome = {});
+
+    QPixmap Picture() const { return pixmap(); }
+    // Loads a picture: not stretched, the control takes the picture's size;
+    // a null picture empties the control and keeps its size.
+    void SetPicture(const QPixmap& picture);
+
+    int MousePointer() const { return m_ponteiro; }
+    void SetMousePointer(int ponteiro);
+
+private:
+    int m_ponteiro = 0;
 };
 
 class CaixaImagem : public QFrame {
@@ -142,7 +154,7 @@ private:
     bool m_duplo = false;
 };
 
-class Rotulo : public QLabel {
+class Rotulo : public RotuloEventos {
     Q_OBJECT
 public:
     explicit Rotulo(QWidget* parent = nullptr, const QString& nome = {}, bool autoSize = false);
@@ -159,28 +171,11 @@ public:
     void SetBackStyle(int estilo);
     void SetBackColor(long bgr);
 
-    QString Tag() const { return property("Tag").toString(); }
-    void SetTag(const QString& t) { setProperty("Tag", t); }
     void SetMousePointer(int ponteiro);
-
-Q_SIGNALS:
-    void Click();
-    void DblClick();
-    void MouseDown(int Button, int Shift, float X, float Y);
-    void MouseUp(int Button, int Shift, float X, float Y);
-    void MouseMove(int Button, int Shift, float X, float Y);
-
-protected:
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
 
 private:
     void ajusta();
     bool m_autoSize = false;
-    bool m_pressionado = false;
-    bool m_duplo = false;
 };
 
 class CaixaTexto : public QLineEdit {

@@ -101,22 +101,23 @@ QHash<QString, QPointer<QWidget>>& ControlesRoda()
     return controles;
 }
 
-class Ampulheta {
+// The wait cursor pushed over whatever pointer is set, for one call.
+class CursorEspera {
 public:
-    Ampulheta()
+    CursorEspera()
     {
         if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
             QGuiApplication::setOverrideCursor(Qt::WaitCursor);
             m_ativa = true;
         }
     }
-    ~Ampulheta()
+    ~CursorEspera()
     {
         if (m_ativa)
             QGuiApplication::restoreOverrideCursor();
     }
-    Ampulheta(const Ampulheta&) = delete;
-    Ampulheta& operator=(const Ampulheta&) = delete;
+    CursorEspera(const CursorEspera&) = delete;
+    CursorEspera& operator=(const CursorEspera&) = delete;
 
 private:
     bool m_ativa = false;
@@ -328,7 +329,7 @@ int AbreArquivoAssociado(const QString& caminho)
     int resultado = 0;
     try {
         {
-            Ampulheta ampulheta;
+            CursorEspera espera;
             if (!DentroDaPastaDados(caminho))
                 resultado = kAberturaNegada;
             else if (QFileInfo(caminho).isFile() && TipoExecutavel(caminho))

@@ -70,6 +70,16 @@ inline constexpr int vbHourglass = 11;
 void DefinePonteiroTela(int ponteiro);
 int PonteiroTela();
 
+// The hourglass for the length of a block (an action of the windows), the
+// default pointer after it, also when the block raises.
+class Ampulheta {
+public:
+    Ampulheta() { DefinePonteiroTela(vbHourglass); }
+    ~Ampulheta() { DefinePonteiroTela(vbDefault); }
+    Ampulheta(const Ampulheta&) = delete;
+    Ampulheta& operator=(const Ampulheta&) = delete;
+};
+
 // The mouse-wheel hook is enabled for the run (NW.txt not "1").
 extern bool gRodaAtiva;
 // The window whose wheel events the hook receives (the main window, or the

@@ -7,30 +7,6 @@
 
 namespace THWidgets {
 
-int BotaoVB(Qt::MouseButtons botoes)
-{
-    int b = 0;
-    if (botoes & Qt::LeftButton)
-        b |= 1;
-    if (botoes & Qt::RightButton)
-        b |= 2;
-    if (botoes & Qt::MiddleButton)
-        b |= 4;
-    return b;
-}
-
-int ShiftVB(Qt::KeyboardModifiers m)
-{
-    int s = 0;
-    if (m & Qt::ShiftModifier)
-        s |= 1;
-    if (m & Qt::ControlModifier)
-        s |= 2;
-    if (m & Qt::AltModifier)
-        s |= 4;
-    return s;
-}
-
 QCursor CursorDoPonteiro(int ponteiro)
 {
     switch (ponteiro) {

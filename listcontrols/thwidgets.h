@@ -8,12 +8,19 @@
 #include <QPixmap>
 #include <QWidget>
 
+// The windows' own values (core/controles.h, whose controls' names the
+// detail window has for its own).
+namespace Modulo {
+int BotaoVB(Qt::MouseButtons botoes);
+int ShiftVB(Qt::KeyboardModifiers modificadores);
+}  // namespace Modulo
+
 namespace THWidgets {
 
-// Button values of the events: 1 left, 2 right, 4 middle (combined for moves).
-int BotaoVB(Qt::MouseButtons botoes);
-// Shift values: 1 Shift, 2 Ctrl, 4 Alt.
-int ShiftVB(Qt::KeyboardModifiers modificadores);
+// Button values of the events (1 left, 2 right, 4 middle, combined for moves)
+// and shift values (1 Shift, 2 Ctrl, 4 Alt): the windows' own.
+using Modulo::BotaoVB;
+using Modulo::ShiftVB;
 
 // Mouse pointer of a column spec or a control: 0 the default arrow, 99 the
 // custom pointing hand; the other standard values map to their Qt shapes.

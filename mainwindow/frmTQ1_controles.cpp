@@ -20,7 +20,6 @@ namespace {
 constexpr long kCorPapel = 0xFEF9F3;     // panels and lists
 constexpr long kCorMarca = 0x914537;     // captions
 constexpr long kCorAco = 0xA5743A;       // figure-part description
-constexpr long kCorBranco = 0xFFFFFF;
 constexpr long kCorPainelSug = 0xF4E4DC; // floating panels
 
 QPixmap desenho(const QString& nome) { return QPixmap(QStringLiteral(":/tq/G/") + nome); }
@@ -67,9 +66,11 @@ frmTQ1::frmTQ1(QWidget* parent) : QWidget(parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
     setFont(Modulo::FonteJanela());
+    // The window is paper like its screens: the margin the normal-state size
+    // leaves around the 800 x 600 layout reads as part of the page.
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, platform::colorFromBgr(kCorBranco));
+    pal.setColor(QPalette::Window, platform::colorFromBgr(kCorPapel));
     setPalette(pal);
     resize(800, 600);
 

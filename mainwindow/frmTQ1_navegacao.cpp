@@ -17,14 +17,7 @@
 
 namespace {
 
-// Pointer 11 for the action, 0 after it, also when the action raises.
-class Ampulheta {
-public:
-    Ampulheta() { Modulo::DefinePonteiroTela(Modulo::vbHourglass); }
-    ~Ampulheta() { Modulo::DefinePonteiroTela(Modulo::vbDefault); }
-    Ampulheta(const Ampulheta&) = delete;
-    Ampulheta& operator=(const Ampulheta&) = delete;
-};
+using Modulo::Ampulheta;
 
 void MostraErroCritico(const platform::Error& e)
 {

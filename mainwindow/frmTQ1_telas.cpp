@@ -5,17 +5,7 @@
 #include "core/janelas.h"
 #include "platform/base/doevents.h"
 
-namespace {
-
-class Ampulheta {
-public:
-    Ampulheta() { Modulo::DefinePonteiroTela(Modulo::vbHourglass); }
-    ~Ampulheta() { Modulo::DefinePonteiroTela(Modulo::vbDefault); }
-    Ampulheta(const Ampulheta&) = delete;
-    Ampulheta& operator=(const Ampulheta&) = delete;
-};
-
-}  // namespace
+using Modulo::Ampulheta;
 
 void frmTQ1::MostraSubTitulo(const QString& Texto, bool Visivel)
 {

@@ -1,6 +1,7 @@
 #include "comparison/screen/estado.h"
 
 #include "core/janelas.h"
+#include "core/pictures.h"
 #include "core/texts.h"
 #include "mainwindow/frmTQ1.h"
 #include "platform/desktop/messagebox.h"
@@ -16,8 +17,15 @@ EstadoTelas& EstadoTelas::De(frmTQ1& janela)
     return *new EstadoTelas(janela);
 }
 
-Ampulheta::Ampulheta() { Modulo::DefinePonteiroTela(Modulo::vbHourglass); }
-Ampulheta::~Ampulheta() { Modulo::DefinePonteiroTela(Modulo::vbDefault); }
+
+THPictures CarregaIcones(const std::array<std::array<QString, 4>, 2>& nomes)
+{
+    THPictures p;
+    for (std::size_t s = 0; s < 2; ++s)
+        for (const QString& n : nomes[s])
+            p[s].push_back(Modulo::CarregaImagemRecurso(n, QStringLiteral("G")));
+    return p;
+}
 
 void MensagemCritica(int Texto)
 {

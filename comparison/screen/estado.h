@@ -6,10 +6,15 @@
 // screens' files share.
 
 #include "comparison/sugestaocompra.h"
+#include "core/janelas.h"
+#include "listcontrols/thgrid.h"
 #include "platform/dao/dao.h"
 
 #include <QObject>
 #include <QPoint>
+#include <QString>
+
+#include <array>
 
 class frmTQ1;
 
@@ -32,14 +37,12 @@ public:
     QPoint painelInicio;
 };
 
-// The hourglass for the length of an action (also when it raises).
-class Ampulheta {
-public:
-    Ampulheta();
-    ~Ampulheta();
-    Ampulheta(const Ampulheta&) = delete;
-    Ampulheta& operator=(const Ampulheta&) = delete;
-};
+// The hourglass for the length of an action (core/janelas.h).
+using Modulo::Ampulheta;
+
+// The list icons of the two picture columns, by their names in the
+// language-free picture set.
+THPictures CarregaIcones(const std::array<std::array<QString, 4>, 2>& nomes);
 
 // A critical box of a text of the texts table followed by ".", titled with
 // text 19.

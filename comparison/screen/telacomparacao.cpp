@@ -22,15 +22,7 @@ using platform::dao::RecordsetPtr;
 
 namespace {
 
-THPictures IconesComparacao()
-{
-    const auto nomes = NomesIconesComparacao();
-    THPictures p;
-    for (std::size_t s = 0; s < 2; ++s)
-        for (const QString& n : nomes[s])
-            p[s].push_back(Modulo::CarregaImagemRecurso(n, QStringLiteral("G")));
-    return p;
-}
+THPictures IconesComparacao() { return CarregaIcones(NomesIconesComparacao()); }
 
 }  // namespace
 

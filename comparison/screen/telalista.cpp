@@ -21,15 +21,7 @@ using platform::dao::RecordsetPtr;
 
 namespace {
 
-THPictures IconesLista()
-{
-    const auto nomes = NomesIconesLista();
-    THPictures p;
-    for (std::size_t s = 0; s < 2; ++s)
-        for (const QString& n : nomes[s])
-            p[s].push_back(Modulo::CarregaImagemRecurso(n, QStringLiteral("G")));
-    return p;
-}
+THPictures IconesLista() { return CarregaIcones(NomesIconesLista()); }
 
 bool ListaVazia(frmTQ2& j)
 {

@@ -1,5 +1,9 @@
 #include "output/report/arquivos.h"
 
+#include "platform/base/error.h"
+
+#include <cerrno>
+
 namespace saida {
 
 QString MontaNomeArquivo(const QString& sTipo, const QString& sEdicao, const QDateTime& sMomento)
@@ -31,6 +35,20 @@ QString FiltroArquivo(const QString& sTipo)
     if (sTipo == QLatin1String("ZIP"))
         return QStringLiteral("ZIP (*.zip)|*.zip");
     return {};
+}
+
+long NumeroErroArquivo(int e)
+{
+    switch (e) {
+    case ENOENT:
+    case ENOTDIR: return platform::errors::PathNotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS: return platform::errors::PermissionDenied;
+    case ENOSPC:
+    case EDQUOT: return 61;
+    default: return platform::errors::DeviceIOError;
+    }
 }
 
 }  // namespace saida

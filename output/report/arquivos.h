@@ -25,4 +25,9 @@ QString NumeraNomeArquivo(const QString& sNome, int sNumero);
 // empty for any other type.
 QString FiltroArquivo(const QString& sTipo);
 
+// The run-time error number of a failed write of an output file from its
+// errno: path not found, permission denied, disk full (61) or a device I/O
+// error for anything else.
+long NumeroErroArquivo(int numeroErrno);
+
 }  // namespace saida

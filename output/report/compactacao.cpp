@@ -1,5 +1,7 @@
 #include "output/report/compactacao.h"
 
+#include "output/report/arquivos.h"
+
 #include "platform/base/error.h"
 
 #include <QFile>
@@ -22,20 +24,6 @@ const QString kOrigem = QStringLiteral("CompactaArquivos");
 [[noreturn]] void falha(long numero, const QString& texto)
 {
     throw platform::Error(numero, texto, kOrigem);
-}
-
-long numeroDoErrno(int e)
-{
-    switch (e) {
-    case ENOENT:
-    case ENOTDIR: return platform::errors::PathNotFound;
-    case EACCES:
-    case EPERM:
-    case EROFS: return platform::errors::PermissionDenied;
-    case ENOSPC:
-    case EDQUOT: return 61;
-    default: return platform::errors::DeviceIOError;
-    }
 }
 
 struct Descarta {
@@ -73,7 +61,7 @@ void CompactaArquivos(const QString& sArquivoZip, const QStringList& sArquivos)
         const int sys = zip_error_code_system(&ze);
         const QString texto = QString::fromLocal8Bit(zip_error_strerror(&ze));
         zip_error_fini(&ze);
-        falha(sys ? numeroDoErrno(sys) : platform::errors::DeviceIOError,
+        falha(sys ? NumeroErroArquivo(sys) : platform::errors::DeviceIOError,
               QStringLiteral("Cannot create \"%1\": %2").arg(sArquivoZip, texto));
     }
     for (const QString& arquivo : sArquivos) {
@@ -94,14 +82,14 @@ void CompactaArquivos(const QString& sArquivoZip, const QStringList& sArquivos)
         const int sys = zip_error_code_system(zip_get_error(zip.get()));
         const QString texto = QString::fromLocal8Bit(zip_strerror(zip.get()));
         QFile::remove(temporario);
-        falha(sys ? numeroDoErrno(sys) : platform::errors::DeviceIOError,
+        falha(sys ? NumeroErroArquivo(sys) : platform::errors::DeviceIOError,
               QStringLiteral("Cannot write \"%1\": %2").arg(sArquivoZip, texto));
     }
     zip.release();  // closed
     if (std::rename(nomeTemp.constData(), QFile::encodeName(sArquivoZip).constData()) != 0) {
         const int e = errno;
         QFile::remove(temporario);
-        falha(numeroDoErrno(e), QStringLiteral("Cannot write \"%1\": %2").arg(sArquivoZip, QString::fromLocal8Bit(std::strerror(e))));
+        falha(NumeroErroArquivo(e), QStringLiteral("Cannot write \"%1\": %2").arg(sArquivoZip, QString::fromLocal8Bit(std::strerror(e))));
     }
 }
 

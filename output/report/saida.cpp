@@ -2,6 +2,7 @@
 // the document, JPEG page files and the progress label.
 #include "output/report/saida.h"
 
+#include "output/report/arquivos.h"
 #include "output/report/compactacao.h"
 #include "output/report/cursor.h"
 #include "output/report/superficieimpressora.h"
@@ -238,24 +239,6 @@ QStringList Saida::PaginasGravadas() const
     return paginas;
 }
 
-namespace {
-
-long numeroDoErrno(int e)
-{
-    switch (e) {
-    case ENOENT:
-    case ENOTDIR: return platform::errors::PathNotFound;
-    case EACCES:
-    case EPERM:
-    case EROFS: return platform::errors::PermissionDenied;
-    case ENOSPC:
-    case EDQUOT: return 61;
-    default: return platform::errors::DeviceIOError;
-    }
-}
-
-}  // namespace
-
 void Saida::SalvaPaginaJpg(const QString& sArquivo)
 {
     const QString origem = QStringLiteral("SalvaPaginaJpg");
@@ -298,7 +281,7 @@ void Saida::SalvaPaginaJpg(const QString& sArquivo)
     if (std::rename(de.constData(), QFile::encodeName(destino.absoluteFilePath()).constData()) != 0) {
         const int e = errno;
         QFile::remove(temporario);
-        throw platform::Error(numeroDoErrno(e), QStringLiteral("Cannot write \"%1\": %2").arg(sArquivo, QString::fromLocal8Bit(std::strerror(e))),
+        throw platform::Error(NumeroErroArquivo(e), QStringLiteral("Cannot write \"%1\": %2").arg(sArquivo, QString::fromLocal8Bit(std::strerror(e))),
                               origem);
     }
     m_tempos.gravacao += relogio.nsecsElapsed() / 1e9;

@@ -257,6 +257,9 @@ void updatedOn(QPainter& p, const QRectF& r, const Job& j)
 // ---------------------------------------------------------------------------
 // Titles, rules, headers and labels of the screens
 
+// Width of the main window's title strip pictures (TITULOPESQUISA ...).
+constexpr int kMainTitleWidth = 716;
+
 void title(QPainter& p, const QRectF& r, const Job& j)
 {
     QLinearGradient g(r.topLeft(), r.topRight());
@@ -277,8 +280,12 @@ void title(QPainter& p, const QRectF& r, const Job& j)
         p.setBrush(QColor(255, 255, 255, 18 + i * 6));
         p.drawPath(facet);
     }
+    // The main window's title strip (716 wide) starts under edition D's logo,
+    // which reaches about 67 px into it: its disc and caption start after
+    // that.  The detail window's titles have nothing over them.
+    const qreal logoRoom = j.spec.width == kMainTitleWidth ? 75 : 0;
     const qreal d = r.height() - 10;
-    const QRectF disc(r.left() + 8, r.top() + 5, d, d);
+    const QRectF disc(r.left() + logoRoom + 8, r.top() + 5, d, d);
     roundedFill(p, disc, d / 2, white());
     drawGlyph(p, j.spec.argument == QLatin1String("list") ? QStringLiteral("table") : j.spec.argument, inset(disc, d * 0.2),
               {brand(), brand(), amber(), white()});

@@ -1,6 +1,7 @@
 #include "search/screens/comum.h"
 
 #include "core/globals.h"
+#include "mainwindow/frmTQ1.h"
 #include "core/texts.h"
 #include "platform/desktop/messagebox.h"
 
@@ -43,6 +44,29 @@ long CampoCodigo(const platform::dao::RecordsetPtr& rs, const QString& nome, lon
 void CaixaCritica(long texto)
 {
     platform::MsgBox(Modulo::ObtemTexto(texto) + QLatin1Char('.'), platform::vbCritical, Modulo::ObtemTexto(19));
+}
+
+void LeEDeixaTelaOrigem(frmTQ1& f, quint8 origem, QChar tela, const std::function<void()>& le)
+{
+    try {
+        le();
+    } catch (...) {
+        if (origem == 3)
+            f.mHistoricoTelas += QLatin1Char('3');
+        throw;
+    }
+    switch (origem) {
+    case 0:
+        f.mHistoricoTelas += tela;
+        f.EscondeInicio();
+        break;
+    case 9:
+        f.mHistoricoTelas += tela;
+        f.EscondeSelecaoComparacao();
+        break;
+    case 3: f.EscondeListaPecas(); break;
+    default: break;
+    }
 }
 
 }  // namespace Pesquisa::Interno

@@ -7,19 +7,14 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+
 class frmTQ1;
 
 namespace Pesquisa::Interno {
 
-// The hourglass for the life of an action; the default pointer after it,
-// also when the action raises.
-class Ampulheta {
-public:
-    Ampulheta() { Modulo::DefinePonteiroTela(Modulo::vbHourglass); }
-    ~Ampulheta() { Modulo::DefinePonteiroTela(Modulo::vbDefault); }
-    Ampulheta(const Ampulheta&) = delete;
-    Ampulheta& operator=(const Ampulheta&) = delete;
-};
+// The hourglass for the life of an action (core/janelas.h).
+using Modulo::Ampulheta;
 
 // Editions: D and M choose kinds with the type drop-down; M has no
 // manufacturer numbers and wider descriptions.
@@ -42,5 +37,13 @@ long CampoCodigo(const platform::dao::RecordsetPtr& rs, const QString& nome, lon
 // The critical box of the search screens: the texts-table entry followed by
 // ".", titled with text 19 (the catalogue's title).
 void CaixaCritica(long texto);
+
+// The first steps of showing screen 1 or 2 (`tela`) from screen `origem`:
+// `le` reads what the screen needs (its drop-down, the list's rows) while the
+// user still sees the screen he had; when it raises, Back from the parts list
+// (3), which has already dropped its digit from the history, puts it back.
+// Then the screen shown is left: from the start screen (0) and screen 9 the
+// history gains `tela`'s digit; the parts list hides.
+void LeEDeixaTelaOrigem(frmTQ1& f, quint8 origem, QChar tela, const std::function<void()>& le);
 
 }  // namespace Pesquisa::Interno

@@ -94,31 +94,14 @@ void MostraPesquisaPecas(frmTQ1& f, quint8 sTelaOrigem)
     // put back then.
     QString sql;
     platform::dao::RecordsetPtr linhas;
-    try {
+    // 1. Then leave the previous screen.
+    LeEDeixaTelaOrigem(f, sTelaOrigem, QLatin1Char('1'), [&] {
         RestauraFiltrosPesquisa(f, sTelaOrigem == 3 ? f.mSlotPesquisa : sTelaOrigem);
         if (tiposCombo)
             CarregaComboTiposPeca(f);
         sql = SqlDaTela(f, QStringLiteral("1"));
         linhas = tela.Le(sql);
-    } catch (...) {
-        if (sTelaOrigem == 3)
-            f.mHistoricoTelas += QLatin1Char('3');
-        throw;
-    }
-
-    // 1. Leave the previous screen.
-    switch (sTelaOrigem) {
-    case 0:
-        f.mHistoricoTelas += QLatin1Char('1');
-        f.EscondeInicio();
-        break;
-    case 9:
-        f.mHistoricoTelas += QLatin1Char('1');
-        f.EscondeSelecaoComparacao();
-        break;
-    case 3: f.EscondeListaPecas(); break;
-    default: break;
-    }
+    });
 
     // 2. Pictures and the title bar.
     f.CarregaImagensTela(QStringLiteral("C"), 1);

@@ -53,7 +53,8 @@ void MostraPesquisaVeiculos(frmTQ1& f, quint8 sTelaOrigem)
     // the list's rows, before the screen shown is left (see screen 1).
     QString sql;
     platform::dao::RecordsetPtr linhas;
-    try {
+    // 1. Then leave the previous screen.
+    LeEDeixaTelaOrigem(f, sTelaOrigem, QLatin1Char('2'), [&] {
         f.cboTHCombo1->mUserControlPixelWidth = 261;
         f.cboTHCombo1->Move(tela2.left() + 429, tela2.top() + 135, 261, f.cboTHCombo1->height());
         CarregaComboFabricantes(f, Modulo::ObtemTexto(0).toUpper());
@@ -64,25 +65,7 @@ void MostraPesquisaVeiculos(frmTQ1& f, quint8 sTelaOrigem)
         f.cboTHCombo1->AtualizaCombo();
         sql = SqlVeiculos(f);
         linhas = tela.Le(sql);
-    } catch (...) {
-        if (sTelaOrigem == 3)
-            f.mHistoricoTelas += QLatin1Char('3');
-        throw;
-    }
-
-    // 1. Leave the previous screen.
-    switch (sTelaOrigem) {
-    case 0:
-        f.mHistoricoTelas += QLatin1Char('2');
-        f.EscondeInicio();
-        break;
-    case 9:
-        f.mHistoricoTelas += QLatin1Char('2');
-        f.EscondeSelecaoComparacao();
-        break;
-    case 3: f.EscondeListaPecas(); break;
-    default: break;
-    }
+    });
 
     // 2.
     f.CarregaImagensTela(QStringLiteral("C"), 2);

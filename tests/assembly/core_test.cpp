@@ -366,8 +366,9 @@ TEST(PainelItem, TooltipModeSizeAndSide)
         EXPECT_EQ(g.paginacaoVisivel, c.modo == 1);
         EXPECT_EQ(g.topoOpcional, c.topoOp);
         EXPECT_EQ(g.topoObservacao, c.topoObs);
-        if (c.modo != 0)
+        if (c.modo != 0) {
             EXPECT_EQ(g.painel, c.painel);
+        }
     }
 }
 

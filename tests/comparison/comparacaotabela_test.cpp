@@ -209,11 +209,14 @@ TEST_F(ComparisonTable, FiltersOrdersAndAResortKeepingTheComponent)
         EXPECT_EQ(keys.size(), v.rows);
         QStringList sorted = keys;
         std::sort(sorted.begin(), sorted.end(), [](const QString& x, const QString& y) { return QString::localeAwareCompare(x, y) < 0; });
-        if (v.ordem == kOrdemNumero)
+        if (v.ordem == kOrdemNumero) {
             EXPECT_EQ(keys, sorted);
-        for (const QString& iguais : listed(6))
-            if (v.filtro == 0 || v.filtro == 1)
+        }
+        for (const QString& iguais : listed(6)) {
+            if (v.filtro == 0 || v.filtro == 1) {
                 EXPECT_EQ(iguais.toInt(), v.filtro);
+            }
+        }
     }
     EXPECT_EQ(redraws, 5);
 

@@ -209,8 +209,9 @@ TEST_F(Suggestion, IncludeTickedRowsThenTheCarrierThenOneAnimation)
     };
     EXPECT_EQ(m_cart, expected);
     for (const Inclusao& i : m_cart) {
-        if (i.tipo == QLatin1String("JRE"))
+        if (i.tipo == QLatin1String("JRE")) {
             EXPECT_FALSE(i.opcional) << "a kit never enters as optional";
+        }
     }
 }
 

@@ -8,6 +8,7 @@
 #include "core/searchtext.h"
 #include "tools/demo/demo.h"
 
+#include "support/demofixture.h"
 #include "support/testutil.h"
 
 #include <gtest/gtest.h>
@@ -19,16 +20,7 @@ namespace {
 
 class DemoCatalogue : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_dir = new tqtest::TempDir;
-        s_summary = new demo::Summary(demo::GenerateDataFolder(demo::Options::Fixture(QStringLiteral("V"), s_dir->file(QStringLiteral("V")))));
-    }
-    static void TearDownTestSuite()
-    {
-        delete s_summary;
-        delete s_dir;
-    }
+    static void SetUpTestSuite() { s_summary = &tqtest::DemoFixture(QStringLiteral("V")); }
     void SetUp() override
     {
         gCaminhoDados = s_summary->dataFolder;
@@ -36,11 +28,9 @@ protected:
     }
     void TearDown() override { FechaBanco(gWsDazadize, gDbDazadize); }
 
-    static tqtest::TempDir* s_dir;
-    static demo::Summary* s_summary;
+    static const demo::Summary* s_summary;
 };
-tqtest::TempDir* DemoCatalogue::s_dir = nullptr;
-demo::Summary* DemoCatalogue::s_summary = nullptr;
+const demo::Summary* DemoCatalogue::s_summary = nullptr;
 
 TEST_F(DemoCatalogue, PartSearchOfTheWorkedExample)
 {
@@ -91,8 +81,9 @@ TEST_F(DemoCatalogue, ItemNumbersSortByTheirSortExpression)
     EXPECT_LT(pos(QStringLiteral("01.001")), pos(QStringLiteral("01.002")));
     for (const QString& suffixed : s_summary->itemsSuffixed) {
         const QString base = suffixed.left(6);
-        if (order.contains(base))
+        if (order.contains(base)) {
             EXPECT_LT(pos(base), pos(suffixed));
+        }
     }
     for (const QString& odd : s_summary->itemsOdd)
         EXPECT_GT(pos(odd), pos(s_summary->itemsDotted.last()));

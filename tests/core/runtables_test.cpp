@@ -61,9 +61,11 @@ TEST_F(RunTables, ComparisonTableCarriesTheSerialAndAcceptsEmptyTexts)
     db->Execute(QStringLiteral("INSERT INTO %1 (CodigoComponente, NumeroEmpresaComponente, DescricaoComponente, "
                                "QuantidadeComponente1, QuantidadeComponente2, ImagensGrid, Iguais) "
                                "VALUES (1, '12', '', NULL, '2', '', 0)").arg(t));
-    for (const TableFieldDef& f : db->GetTableDef(t).Fields())
-        if (f.type == dbText)
+    for (const TableFieldDef& f : db->GetTableDef(t).Fields()) {
+        if (f.type == dbText) {
             EXPECT_TRUE(f.allowZeroLength) << f.name.toStdString();
+        }
+    }
     EXPECT_EQ(CriaTabelaComparacao(db, day), QStringLiteral("Cmp_20240505_%1_1").arg(ObtemSerieVolume()));
 }
 

@@ -13,6 +13,7 @@
 #include "core/config.h"
 #include "core/database.h"
 #include "core/globals.h"
+#include "core/janeladetalhe.h"
 #include "core/janelas.h"
 #include "core/runtables.h"
 #include "mainwindow/frmTQ1.h"
@@ -29,6 +30,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -81,7 +83,7 @@ struct RegistroGravador {
             if (o == 9) { f.mHistoricoTelas += QLatin1Char('2'); f.EscondeSelecaoComparacao(); }
             if (o == 3) f.EscondeListaPecas();
         });
-        r.MostraListaPecas = [this, grava](frmTQ1& f, quint8 o, const QString& tipo, long codigo) {
+        r.MostraListaPecas = [grava](frmTQ1& f, quint8 o, const QString& tipo, long codigo) {
             grava(QStringLiteral("MostraListaPecas(%1,%2,%3)").arg(o).arg(tipo).arg(codigo));
             if (o == 1) { f.mHistoricoTelas += QLatin1Char('3'); f.EscondePesquisaPecas(); }
             if (o == 2) { f.mHistoricoTelas += QLatin1Char('3'); f.EscondePesquisaVeiculos(); }
@@ -170,6 +172,7 @@ protected:
     {
         delete janela.data();
         m_registro.reset();
+        Modulo::RegistraJanelaDetalhe({});
         frmTQ1::setEncerramento({});
         if (Modulo::gDbAuxiliar && !Modulo::gTabelaCarrinho.isEmpty())
             Modulo::ExcluiTabela(Modulo::gDbAuxiliar, Modulo::gTabelaCarrinho);
@@ -186,6 +189,22 @@ protected:
         Modulo::DefinePastaUsuario(QString());
         Modulo::gIdioma = m_idioma;
         Modulo::gEdicao = m_edicao;
+    }
+
+    // The detail window's stand-in: each request's parameter into `pedidos`
+    // (cleared as the window takes it), then `aoPedir` when set; with
+    // `ponteiroPadrao` the default pointer, as the window leaves it.  Undone
+    // at TearDown.
+    void GravaPedidosDetalhe(bool ponteiroPadrao)
+    {
+        Modulo::RegistraJanelaDetalhe([this, ponteiroPadrao] {
+            pedidos << Modulo::gParametro;
+            Modulo::gParametro.clear();
+            if (ponteiroPadrao)
+                Modulo::DefinePonteiroTela(Modulo::vbDefault);
+            if (aoPedir)
+                aoPedir();
+        });
     }
 
     // Opens the edition's catalogue as the start-up sequence does.
@@ -219,6 +238,10 @@ protected:
     bool lancadorFalha = false;
     int creditos = 0;
     int terminado = 0;
+    // The detail-window requests, in order ("0|COM|17"), and what a test
+    // does at each (GravaPedidosDetalhe).
+    QStringList pedidos;
+    std::function<void()> aoPedir;
 
 private:
     std::unique_ptr<RegistroTQ1::Temporario> m_registro;

@@ -6,7 +6,6 @@
 #include "janelafixture.h"
 
 #include "core/help.h"
-#include "core/janeladetalhe.h"
 #include "core/texts.h"
 #include "listcontrols/thgrid.h"
 
@@ -26,20 +25,6 @@ void Em(frmTQ1* f, const QString& historico)
         f->pctTela[c.digitValue()]->show();
     f->AjustaBotoesNavegacao(f->CodigoTelaAtual());
 }
-
-// The detail window's stand-in: records the requests it is shown with.
-struct AbridorGravador {
-    AbridorGravador()
-    {
-        Modulo::RegistraJanelaDetalhe([this] {
-            pedidos << Modulo::gParametro;
-            Modulo::gParametro.clear();
-            Modulo::DefinePonteiroTela(Modulo::vbDefault);
-        });
-    }
-    ~AbridorGravador() { Modulo::RegistraJanelaDetalhe({}); }
-    QStringList pedidos;
-};
 
 }  // namespace
 
@@ -265,7 +250,7 @@ TEST_F(JanelaPrincipalTeste, HoverMovesStraightFromOneButtonToTheNext)
 
 TEST_F(JanelaPrincipalTeste, RequestsHandedToTheDetailWindow)
 {
-    AbridorGravador detalhe;
+    GravaPedidosDetalhe(true);
     frmTQ1* f = Carrega();
     f->AbreJanelaSecundaria(6, QString());
     f->imgLista_Click();
@@ -280,16 +265,15 @@ TEST_F(JanelaPrincipalTeste, RequestsHandedToTheDetailWindow)
     f->imgEnviarEmail_Click();
     Em(f, QStringLiteral("013"));
     f->imgImprimir_Click();  // nothing on other screens
-    EXPECT_EQ(detalhe.pedidos, QStringList({"6", "3||0", "5|1234|P|F|0", "5|1234|P|F|255", "5|1234|G|*|255",
-                                            "5|1234|E|*|255"}));
+    EXPECT_EQ(pedidos, QStringList({"6", "3||0", "5|1234|P|F|0", "5|1234|P|F|255", "5|1234|G|*|255", "5|1234|E|*|255"}));
 
     // Print on an empty comparison list says so and opens nothing.
     Em(f, QStringLiteral("098"));
     f->dtcTHGrid1->SetRecordSource(QStringLiteral("SELECT 1 AS Iguais FROM UMREGISTRO WHERE 1 = 0"));
     f->dtcTHGrid1->Refresh();
-    detalhe.pedidos.clear();
+    pedidos.clear();
     f->imgImprimir_Click();
-    EXPECT_TRUE(detalhe.pedidos.isEmpty());
+    EXPECT_TRUE(pedidos.isEmpty());
     ASSERT_EQ(caixas.shown.size(), 1u);
     EXPECT_EQ(caixas.last().text, Modulo::ObtemTexto(43) + QLatin1Char('.'));
     EXPECT_EQ(caixas.last().icon(), platform::vbCritical);
@@ -297,7 +281,7 @@ TEST_F(JanelaPrincipalTeste, RequestsHandedToTheDetailWindow)
     f->dtcTHGrid1->SetRecordSource(QStringLiteral("SELECT 1 AS Iguais FROM UMREGISTRO"));
     f->dtcTHGrid1->Refresh();
     f->imgImprimir_Click();
-    EXPECT_EQ(detalhe.pedidos, QStringList{QStringLiteral("6")});
+    EXPECT_EQ(pedidos, QStringList{QStringLiteral("6")});
 }
 
 TEST_F(JanelaPrincipalTeste, WithoutADetailWindowARequestIsTheEmptyOne)

@@ -12,6 +12,7 @@
 #include "listcontrols/thgrid.h"
 #include "tools/demo/demo.h"
 
+#include "support/demofixture.h"
 #include "support/fakemessagebox.h"
 #include "support/qstringprinter.h"
 #include "support/testutil.h"
@@ -39,11 +40,10 @@ protected:
     static void SetUpTestSuite()
     {
         s_dir = new tqtest::TempDir;
-        s_summary = new demo::Summary(demo::GenerateDataFolder(demo::Options::Fixture(QStringLiteral("V"), s_dir->file(QStringLiteral("V")))));
+        s_summary = &tqtest::DemoFixture(QStringLiteral("V"));
     }
     static void TearDownTestSuite()
     {
-        delete s_summary;
         delete s_dir;
     }
     void SetUp() override
@@ -77,10 +77,10 @@ protected:
     static QStringList Direto(const QString& sql) { return Linhas(Modulo::gDbDazadize->OpenRecordset(sql)); }
 
     static tqtest::TempDir* s_dir;
-    static demo::Summary* s_summary;
+    static const demo::Summary* s_summary;
 };
 tqtest::TempDir* Executor::s_dir = nullptr;
-demo::Summary* Executor::s_summary = nullptr;
+const demo::Summary* Executor::s_summary = nullptr;
 
 TEST_F(Executor, AnOlderSearchIsInterruptedAndOnlyTheNewestIsBound)
 {

@@ -50,7 +50,7 @@ struct CaseItem {
 class CasesWriter {
 public:
     CasesWriter(const Options& o, RowSink& sink, Summary& s, FilePlan& files, CodeCounters& codes)
-        : m_options(o), m_sink(sink), m_s(s), m_files(files), k(codes), m_vocab(Vocabulary(o.edition))
+        : m_sink(sink), m_s(s), m_files(files), k(codes), m_vocab(Vocabulary(o.edition))
     {
     }
 
@@ -289,7 +289,6 @@ private:
         m_s.bigFigureKit = long(kit);
     }
 
-    const Options& m_options;
     RowSink& m_sink;
     Summary& m_s;
     FilePlan& m_files;

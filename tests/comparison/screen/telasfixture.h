@@ -27,10 +27,7 @@ protected:
     void SetUp() override
     {
         JanelaPrincipalTeste::SetUp();
-        Modulo::RegistraJanelaDetalhe([this] {
-            pedidos << Modulo::gParametro;
-            Modulo::gParametro.clear();
-        });
+        GravaPedidosDetalhe(false);
     }
 
     void TearDown() override
@@ -40,7 +37,6 @@ protected:
             Modulo::ExcluiTabela(Modulo::gDbAuxiliar, janela->mTabelaComparacao);
         JanelaPrincipalTeste::TearDown();
         m_registroComparacao.reset();
-        Modulo::RegistraJanelaDetalhe({});
         frmTQ2::RegistraExibeTelaLista({});
         while (QGuiApplication::overrideCursor())
             QGuiApplication::restoreOverrideCursor();
@@ -123,7 +119,6 @@ protected:
 
     int Chamadas(const QString& nome) const { return int(gravador.chamadas.count(nome)); }
 
-    QStringList pedidos;  // the detail-window requests
     FakePointerWarper ponteiro;
 
 private:

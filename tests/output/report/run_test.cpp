@@ -272,6 +272,10 @@ TEST_F(ReportProgram, MailsThePagesInOrderThroughXdgEmail)
     QFile(bin + QStringLiteral("/xdg-email")).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::WriteOwner);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("PATH"), bin + QStringLiteral(":/usr/bin:/bin"));
+    // Pages of its own: the per-user temporary folder is shared with the
+    // other output tests running at the same time, and pages named in the
+    // same second would be theirs too.
+    env.insert(QStringLiteral("TMPDIR"), pasta.path());
 
     // The 23 figure pages, attached in page order.
     Resultado r = Saida({dados, QString::number(s.outputAssembly23), QStringLiteral("E"), QStringLiteral("F"), QStringLiteral("255"),

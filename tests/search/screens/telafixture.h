@@ -22,17 +22,10 @@ protected:
     void SetUp() override
     {
         JanelaPrincipalTeste::SetUp();
-        Modulo::RegistraJanelaDetalhe([this] {
-            pedidos << Modulo::gParametro;
-            Modulo::gParametro.clear();
-            Modulo::DefinePonteiroTela(Modulo::vbDefault);
-            if (aoPedir)
-                aoPedir();
-        });
+        GravaPedidosDetalhe(true);
     }
     void TearDown() override
     {
-        Modulo::RegistraJanelaDetalhe({});
         JanelaPrincipalTeste::TearDown();
         m_registroPesquisa.reset();
     }
@@ -120,10 +113,6 @@ protected:
         }
         return out;
     }
-
-    // The detail-window requests, in order ("0|COM|17").
-    QStringList pedidos;
-    std::function<void()> aoPedir;
 
 private:
     std::unique_ptr<RegistroTQ1::Temporario> m_registroPesquisa;

@@ -6,6 +6,7 @@
 #include "comparison/exportacaolista.h"
 #include "platform/base/codepage.h"
 #include "platform/dao/dao.h"
+#include "support/demofixture.h"
 #include "support/qstringprinter.h"
 #include "support/testutil.h"
 #include "tools/demo/demo.h"
@@ -35,11 +36,10 @@ protected:
     static void SetUpTestSuite()
     {
         s_dir = new tqtest::TempDir;
-        s_summary = new demo::Summary(demo::GenerateDataFolder(demo::Options::Fixture(QStringLiteral("V"), s_dir->file(QStringLiteral("V")))));
+        s_summary = &tqtest::DemoFixture(QStringLiteral("V"));
     }
     static void TearDownTestSuite()
     {
-        delete s_summary;
         delete s_dir;
     }
     QStringList AuxiliaryTables() const
@@ -53,10 +53,10 @@ protected:
         return names;
     }
     static tqtest::TempDir* s_dir;
-    static demo::Summary* s_summary;
+    static const demo::Summary* s_summary;
 };
 tqtest::TempDir* ComparisonTools::s_dir = nullptr;
-demo::Summary* ComparisonTools::s_summary = nullptr;
+const demo::Summary* ComparisonTools::s_summary = nullptr;
 
 TEST_F(ComparisonTools, TqcomparePrintsTheListsRowsAndDropsTheTable)
 {

@@ -58,8 +58,9 @@ TEST_P(FigureTest, TheThreeFigureTablesAgree)
         // The hot spot left without its item names nothing (the figure skips it).
         const bool withoutItem = platform::dao::IsNull(r[1]);
         EXPECT_EQ(withoutItem, r[9].toLongLong() == f.summary.casesAssembly && r[2].toInt() == 0 && withoutItem);
-        if (!withoutItem)
+        if (!withoutItem) {
             EXPECT_TRUE(items.contains(key(r, {0, 1, 2})));
+        }
         ASSERT_TRUE(partTitles.count(page));
         EXPECT_EQ(partTitles[page], key(r, {4, 5, 6}));
         // Parts number from 1 to at most 30, but for the cases figure (from 0)

@@ -7,6 +7,7 @@
 #include "tools/demo/demo.h"
 
 #include "support/qstringprinter.h"
+#include "support/demofixture.h"
 #include "support/testutil.h"
 
 #include <QProcess>
@@ -20,20 +21,12 @@ protected:
     static void SetUpTestSuite()
     {
         s_dir = new tqtest::TempDir;
-        s_v = new demo::Summary(demo::GenerateDataFolder(demo::Options::Fixture(QStringLiteral("V"), s_dir->file(QStringLiteral("V")))));
+        s_v = &tqtest::DemoFixture(QStringLiteral("V"));
     }
     // Edition D, written when a test first needs it.
-    static const demo::Summary& D()
-    {
-        if (!s_d)
-            s_d = new demo::Summary(demo::GenerateDataFolder(demo::Options::Fixture(QStringLiteral("D"), s_dir->file(QStringLiteral("D")))));
-        return *s_d;
-    }
+    static const demo::Summary& D() { return tqtest::DemoFixture(QStringLiteral("D")); }
     static void TearDownTestSuite()
     {
-        delete s_v;
-        delete s_d;
-        s_d = nullptr;
         delete s_dir;
     }
     struct Saida {
@@ -58,12 +51,10 @@ protected:
         return QString::fromUtf8(p.readAllStandardOutput());
     }
     static tqtest::TempDir* s_dir;
-    static demo::Summary* s_v;
-    static demo::Summary* s_d;
+    static const demo::Summary* s_v;
 };
 tqtest::TempDir* TqSearch::s_dir = nullptr;
-demo::Summary* TqSearch::s_v = nullptr;
-demo::Summary* TqSearch::s_d = nullptr;
+const demo::Summary* TqSearch::s_v = nullptr;
 
 TEST_F(TqSearch, StatementsComeFromTheBuilders)
 {

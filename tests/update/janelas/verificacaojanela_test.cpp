@@ -95,11 +95,8 @@ protected:
     // whether the lock and the check's state are as the update needs them.
     void AbridorGravador()
     {
-        Modulo::RegistraJanelaDetalhe([this] {
-            pedidos << Modulo::gParametro;
-            travadoNoPedido = !BloqueioLivre() && janela->mDazadizeBloqueado && janela->mVerificacaoEmAndamento;
-            Modulo::gParametro.clear();
-        });
+        aoPedir = [this] { travadoNoPedido = !BloqueioLivre() && janela->mDazadizeBloqueado && janela->mVerificacaoEmAndamento; };
+        GravaPedidosDetalhe(false);
     }
 
     // A stand-in checker (as in the tests without the window).
@@ -160,7 +157,6 @@ protected:
     AmbienteVerificacao ambiente;
     QDateTime agora = kInicio;
     qint64 relogio = 0;
-    QStringList pedidos;
     bool travadoNoPedido = false;
 
 private:
