@@ -84,6 +84,13 @@ QString editionArt(QChar edition)
     }
 }
 
+// The rectangle drawGearArt covers for a centre and scale: its big gear,
+// the small gear above right and the one below right.
+QRectF gearArtBounds(const QPointF& centre, qreal scale)
+{
+    return QRectF(centre.x() - 90 * scale, centre.y() - 128 * scale, 262 * scale, 252 * scale);
+}
+
 // A quiet illustration: meshing gears and the edition's vehicle, in light
 // tints of the brand colours.
 void drawGearArt(QPainter& p, const QPointF& centre, qreal scale, QChar edition, const QColor& ground)
@@ -185,17 +192,23 @@ void startBackground(QPainter& p, const QRectF& r, const Job& j)
         const QRect b(place.at, QSize(200, 28));
         hull = hull.isNull() ? b : hull.united(b);
     }
-    roundedFill(p, QRectF(hull).adjusted(-22, -22, 22, 22), 24, startBand());
+    // Buttons can stand close to the picture's edge: the band stays whole.
+    roundedFill(p, QRectF(hull).adjusted(-22, -22, 22, 22).intersected(r.adjusted(4, 4, -4, -4)), 24, startBand());
 
-    // The illustration, placed where the edition's layout leaves room.
+    // The illustration, placed where the edition's layout leaves room and
+    // kept whole inside the picture.
     QPointF art;
     qreal scale = 1.2;
     switch (e.unicode()) {
-    case 'A': art = QPointF(580, 470); scale = 1.05; break;
+    case 'A': art = QPointF(565, 480); scale = 0.8; break;
     case 'D': art = QPointF(230, 350); scale = 1.35; break;
     case 'M': art = QPointF(250, 390); scale = 1.3; break;
-    default: art = QPointF(520, 450); scale = 1.25; break;
+    default: art = QPointF(430, 445); scale = 1.1; break;
     }
+    const QRectF room = r.adjusted(8, 8, -8, -8);
+    const QRectF box = gearArtBounds(art, scale);
+    art += QPointF(std::min(0.0, room.right() - box.right()) + std::max(0.0, room.left() - box.left()),
+                   std::min(0.0, room.bottom() - box.bottom()) + std::max(0.0, room.top() - box.top()));
     drawGearArt(p, art, scale, e, paper());
 
 
