@@ -63,7 +63,8 @@ QString ResolveNomeDados(const QString& nome, const QString& pasta)
         return {};
     for (int i = 0; i < partes.size(); ++i) {
         const QString& p = partes[i];
-        if (p == QLatin1String("..") || p == QLatin1String("."))
+        // No file name holds a NUL; the file system would cut the name there.
+        if (p == QLatin1String("..") || p == QLatin1String(".") || p.contains(QChar(0)))
             return {};
         QString achado = p;
         if (!QFileInfo::exists(atual + p)) {

@@ -22,7 +22,8 @@ QString ObtemCaminhoDados(const QString& pastaPrograma);
 // The path of the file or folder `nome` names below `pasta` (default: the data
 // folder gCaminhoDados).  An element that exists in another letter case is
 // taken as it is on disk; elements that do not exist are kept as written.
-// An absolute name, a ".." element or an empty name gives the empty string.
+// An absolute name, a ".." element, a NUL character or an empty name gives
+// the empty string.
 QString ResolveNomeDados(const QString& nome, const QString& pasta = {});
 
 }  // namespace Modulo

@@ -31,6 +31,8 @@ TEST(DataPath, ResolvesCaseInsensitivelyInsideTheFolderOnly)
         SCOPED_TRACE(r.name);
         EXPECT_EQ(ResolveNomeDados(QString::fromUtf8(r.name), base), r.expected);
     }
+    // A NUL inside a name names no file (the file system would cut it there).
+    EXPECT_EQ(ResolveNomeDados(QStringLiteral("Anexos/Sub/Nota.PDF") + QChar(0) + QStringLiteral("x"), base), QString());
     // A link that points out of the folder is refused.
     QFile::link(QStringLiteral("/etc"), dir.file(QStringLiteral("Anexos/fora")));
     EXPECT_EQ(ResolveNomeDados(QStringLiteral("Anexos/fora/hostname"), base), QString());
