@@ -1,8 +1,8 @@
 #include "search/screens/comum.h"
 
 #include "core/globals.h"
-#include "mainwindow/frmTQ1.h"
 #include "core/texts.h"
+#include "mainwindow/frmTQ1.h"
 #include "platform/desktop/messagebox.h"
 
 namespace Pesquisa::Interno {
