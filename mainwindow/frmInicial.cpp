@@ -215,6 +215,12 @@ QString frmInicial::PosicaoJanelaInicial() const
 frmTQ1* frmInicial::IniciaDazadize(const QString& Idioma)
 {
     using namespace Modulo;
+    // One start-up per window: the sequence lets pending events run (the
+    // detail window's activation, the part-type table), and a further click
+    // on a language delivered there must not start the catalogue again.
+    if (m_iniciando)
+        return nullptr;
+    m_iniciando = true;
     DefinePonteiroTela(vbHourglass);
     QPointer<frmTQ1> principal;
     try {

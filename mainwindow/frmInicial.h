@@ -57,7 +57,8 @@ public:
     // The start-up sequence after a language click ("P", "E" or "I").  On
     // success the main window is shown and this window unloads; on failure
     // the error box, everything closed, and the program ends.  Returns the
-    // main window, or nullptr after a failure.
+    // main window, or nullptr after a failure or when the sequence has
+    // already begun (a click while it runs is ignored).
     frmTQ1* IniciaDazadize(const QString& Idioma);
     static QString DefineEdicao();
     void PosObjetosForm();
@@ -82,4 +83,5 @@ private:
     void Falha(int codigo);
     int m_codigoSaida = 0;
     bool m_iniciado = false;  // the main window has taken over
+    bool m_iniciando = false; // a language was clicked: later clicks do nothing
 };

@@ -496,3 +496,41 @@ TEST_F(JanelaInicial, EndToEndWithTheMouse)
     Modulo::FechaBanco(ws, db);
     EXPECT_TRUE(caixas.shown.empty());
 }
+
+TEST_F(JanelaInicial, ClicksWhileTheStartUpRunsAreIgnored)
+{
+    // Two more clicks on a language reach the start window while the first
+    // start-up lets events run (the detail window's activation): one main
+    // window, one cart table, and none left after Exit.
+    const QString pasta = CopiaCatalogo();
+    frmInicial* f = Abre(pasta);
+    ASSERT_TRUE(f->Form_Load());
+    f->show();
+    QPointer<frmInicial> janelaInicial = f;
+    int pedidosDetalhe = 0;
+    GravaPedidosDetalhe(true);
+    aoPedir = [&] {
+        if (pedidosDetalhe++ > 0 || !janelaInicial)
+            return;
+        QTest::mouseClick(janelaInicial->imgPortugues, Qt::LeftButton);
+        QTest::mouseClick(janelaInicial->imgIngles, Qt::LeftButton);
+    };
+    QTest::mouseClick(f->imgPortugues, Qt::LeftButton);
+
+    QList<QPointer<frmTQ1>> principais;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* p = qobject_cast<frmTQ1*>(w))
+            principais << p;
+    ASSERT_EQ(principais.size(), 1);
+    EXPECT_EQ(pedidosDetalhe, 1);
+    EXPECT_EQ(Modulo::gIdioma, QStringLiteral("P"));
+    EXPECT_EQ(TabelasCarrinho(pasta), m_listasAntes + 1);
+    EXPECT_TRUE(saidas.isEmpty());
+
+    QTest::mouseClick(principais[0]->imgSair, Qt::LeftButton);
+    EXPECT_EQ(creditos, 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(principais[0].isNull());
+    EXPECT_EQ(TabelasCarrinho(pasta), m_listasAntes);
+    EXPECT_TRUE(caixas.shown.empty());
+}
