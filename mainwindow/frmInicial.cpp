@@ -225,6 +225,7 @@ frmTQ1* frmInicial::IniciaDazadize(const QString& Idioma)
     QPointer<frmTQ1> principal;
     try {
         AbreBancoDazadize(gWsDazadize, QStringLiteral("gWS"), gDbDazadize, true);
+        Inicio::VerificaCatalogo();
         AbreBancoAuxiliar(gWsAuxiliar, gDbAuxiliar);
         gTabelaCarrinho = CriaTabelaLista(gDbAuxiliar);
         // The part-type table once the run's own databases stand, so that a

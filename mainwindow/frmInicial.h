@@ -15,8 +15,9 @@
 // word (error -3, text 97), the load (the box of text 21, the number and the
 // description; for example a "Caminho.txt" that names a missing folder,
 // error 76), and the start-up sequence (a missing, locked or damaged
-// database, no cart table: the error box; whatever was opened is closed and
-// a cart table made is dropped).  Nothing is left half-open.
+// database, a file that is not a catalogue (error 3049, nothing written to
+// it), no cart table: the error box; whatever was opened is closed and a
+// cart table made is dropped).  Nothing is left half-open.
 
 #include "core/controles.h"
 
