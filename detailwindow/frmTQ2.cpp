@@ -432,9 +432,23 @@ bool frmTQ2::eventFilter(QObject* o, QEvent* e)
         return false;  // the key goes on to the focused control
     }
     if (k->key() == Qt::Key_Delete && TeclaDaLista()) {
-        // The list never sees Delete; the item goes when the key is let go.
-        if (!premida && !k->isAutoRepeat())
-            grdTHGrid1_ImageClick(3, platform::dao::Bookmark{}, 1);
+        // The list never sees Delete; the item goes when the key is let go,
+        // once for each time the key is pressed.  A held key repeats as
+        // release and press pairs that the window system does not always
+        // mark as repeats; the pair shares one timestamp, so a press stamped
+        // with the time of the release just before it is a repeat too.
+        if (premida) {
+            const bool repeticao =
+                k->isAutoRepeat() || (k->timestamp() != 0 && k->timestamp() == m_deleteSoltaEm);
+            if (!repeticao)
+                m_deleteArmada = true;
+        } else {
+            m_deleteSoltaEm = k->timestamp();
+            if (!k->isAutoRepeat() && m_deleteArmada) {
+                m_deleteArmada = false;
+                grdTHGrid1_ImageClick(3, platform::dao::Bookmark{}, 1);
+            }
+        }
         return true;
     }
     return QDialog::eventFilter(o, e);

@@ -358,6 +358,10 @@ private:
     bool m_exibivel = false;
     bool m_descarregada = false;
     bool m_filtroTeclas = false;
+    // Delete on the cart list: armed by a press that is not a repeat, spent
+    // by the first release after it; the timestamp of the last release.
+    bool m_deleteArmada = false;
+    quint64 m_deleteSoltaEm = 0;
     // Dragging by hand where the window system does not move the window.
     bool m_arrastando = false;
     bool m_arrastoSistema = false;

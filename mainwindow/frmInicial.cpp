@@ -215,10 +215,17 @@ QString frmInicial::PosicaoJanelaInicial() const
 frmTQ1* frmInicial::IniciaDazadize(const QString& Idioma)
 {
     using namespace Modulo;
+    // One start-up per window: the sequence lets pending events run (the
+    // detail window's activation, the part-type table), and a further click
+    // on a language delivered there must not start the catalogue again.
+    if (m_iniciando)
+        return nullptr;
+    m_iniciando = true;
     DefinePonteiroTela(vbHourglass);
     QPointer<frmTQ1> principal;
     try {
         AbreBancoDazadize(gWsDazadize, QStringLiteral("gWS"), gDbDazadize, true);
+        Inicio::VerificaCatalogo();
         AbreBancoAuxiliar(gWsAuxiliar, gDbAuxiliar);
         gTabelaCarrinho = CriaTabelaLista(gDbAuxiliar);
         // The part-type table once the run's own databases stand, so that a

@@ -15,8 +15,9 @@
 // word (error -3, text 97), the load (the box of text 21, the number and the
 // description; for example a "Caminho.txt" that names a missing folder,
 // error 76), and the start-up sequence (a missing, locked or damaged
-// database, no cart table: the error box; whatever was opened is closed and
-// a cart table made is dropped).  Nothing is left half-open.
+// database, a file that is not a catalogue (error 3049, nothing written to
+// it), no cart table: the error box; whatever was opened is closed and a
+// cart table made is dropped).  Nothing is left half-open.
 
 #include "core/controles.h"
 
@@ -57,7 +58,8 @@ public:
     // The start-up sequence after a language click ("P", "E" or "I").  On
     // success the main window is shown and this window unloads; on failure
     // the error box, everything closed, and the program ends.  Returns the
-    // main window, or nullptr after a failure.
+    // main window, or nullptr after a failure or when the sequence has
+    // already begun (a click while it runs is ignored).
     frmTQ1* IniciaDazadize(const QString& Idioma);
     static QString DefineEdicao();
     void PosObjetosForm();
@@ -82,4 +84,5 @@ private:
     void Falha(int codigo);
     int m_codigoSaida = 0;
     bool m_iniciado = false;  // the main window has taken over
+    bool m_iniciando = false; // a language was clicked: later clicks do nothing
 };

@@ -67,6 +67,17 @@ QStringList ComandosTipoPeca(const QString& edicao)
     return comandos;
 }
 
+void VerificaCatalogo()
+{
+    using namespace Modulo;
+    // The version record and the item tables every catalogue has; the
+    // part-type table may be missing (the start-up makes it).
+    static const char* const tabelas[] = {"UMREGISTRO", "PECA", "COMPONENTE", "JOGOREPARO", "PECA_COMPONENTE"};
+    for (const char* tabela : tabelas)
+        if (!TabelaExiste(gDbDazadize, QString::fromLatin1(tabela)))
+            throw platform::dao::DamagedDatabaseError(gCaminhoDados + NomeArquivoCatalogo());
+}
+
 void CriaTabelaTipoPeca(const QString& edicao)
 {
     using namespace Modulo;

@@ -1,7 +1,8 @@
 #pragma once
 // The start-up rules of the catalogue program that need no window: the start
 // word, the start and main windows' first size and the small-screen rule, the
-// placement hand-over between them, and the part-type table TIPOPECA.
+// placement hand-over between them, the test that the catalogue file is one,
+// and the part-type table TIPOPECA.
 //
 // Screen measures are pixels; the hand-over is in twips (gTwipsX, gTwipsY).
 
@@ -33,6 +34,12 @@ QString PosicaoJanelaInicial(bool estadoNormal, QPoint canto, QSize cliente, int
 // each; none for an unknown edition).
 QString ComandoCriaTipoPeca();
 QStringList ComandosTipoPeca(const QString& edicao);
+
+// Raises 3049 (damaged or not a catalogue) unless the run's read-only
+// catalogue (gDbDazadize) holds the catalogue's own tables: an empty file, an
+// empty database or a database of something else is not one.  Run before the
+// start-up writes anything, so that such a file stays as it was.
+void VerificaCatalogo();
 
 // Creates TIPOPECA with the edition's rows in the catalogue when the run's
 // read-only catalogue (gDbDazadize) lacks it: one transaction on a short

@@ -137,6 +137,10 @@ constexpr long NotAllowedHere = 3112;        // insufficient permissions (refuse
 constexpr long Interrupted = 3059;           // "Operation canceled by user." (Database::Interrupt)
 }  // namespace JetError
 
+// The error a damaged database raises on opening (3049), for a caller that
+// finds the damage itself (a file that holds none of its tables).
+platform::Error DamagedDatabaseError(const QString& path);
+
 // A Null value is an invalid QVariant.
 inline bool IsNull(const QVariant& v) { return !v.isValid(); }
 

@@ -51,10 +51,7 @@ platform::Error MakeError(int rc, const QString& msg, Context ctx, const QString
     case SQLITE_NOTADB:
         return {JetError::NotADatabase, QStringLiteral("Unrecognized database format '%1'.").arg(path), kSource};
     case SQLITE_CORRUPT:
-        return {JetError::Corrupt,
-                QStringLiteral("Cannot open database '%1'. The file may be damaged or not a catalogue database.")
-                    .arg(path),
-                kSource};
+        return DamagedDatabaseError(path);
     case SQLITE_CANTOPEN:
         return {JetError::CannotOpen,
                 QStringLiteral("The database engine cannot open the file '%1'. It is in use or you need "
@@ -136,3 +133,14 @@ void Throw(long number, const QString& description)
 }
 
 }  // namespace platform::dao::detail
+
+namespace platform::dao {
+
+platform::Error DamagedDatabaseError(const QString& path)
+{
+    return {JetError::Corrupt,
+            QStringLiteral("Cannot open database '%1'. The file may be damaged or not a catalogue database.").arg(path),
+            detail::kSource};
+}
+
+}  // namespace platform::dao

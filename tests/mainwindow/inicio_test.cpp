@@ -11,6 +11,7 @@
 #include "platform/base/error.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QTest>
 
 #include <sqlite3.h>
@@ -91,8 +92,10 @@ protected:
     {
         const demo::Summary& s = CatalogoDemo(edicao);
         const QString destino = m_copia.pathSlash();
-        for (const QString& nome : QDir(s.dataFolder).entryList(QDir::Files))
+        for (const QString& nome : QDir(s.dataFolder).entryList(QDir::Files)) {
+            QFile::remove(destino + nome);
             QFile::copy(s.dataFolder + nome, destino + nome);
+        }
         m_listasAntes = TabelasCarrinho(destino);
         return destino;
     }
@@ -376,6 +379,60 @@ TEST_F(JanelaInicial, TruncatedCatalogue)
     EsperaFalhaLimpa(pasta);
 }
 
+TEST_F(JanelaInicial, AFileThatIsNoCatalogueIsRefusedAndLeftAsItWas)
+{
+    // SQL run on a fresh file, or on a copy of the catalogue.
+    const auto sqlite = [](const QString& arquivo, const char* sql) {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(arquivo.toUtf8().constData(), &db), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+        sqlite3_close(db);
+    };
+    const struct {
+        const char* nome;
+        std::function<void(const QString&)> prepara;
+    } casos[] = {
+        {"an empty file", [](const QString& a) { tqtest::writeFile(a, QByteArray()); }},
+        {"an empty database",
+         [&](const QString& a) {
+             QFile::remove(a);
+             sqlite(a, "PRAGMA user_version = 1");
+         }},
+        {"a database of something else",
+         [&](const QString& a) {
+             QFile::remove(a);
+             sqlite(a, "CREATE TABLE notas(texto TEXT); INSERT INTO notas VALUES('x')");
+         }},
+        {"a catalogue without its item tables",
+         [&](const QString& a) { sqlite(a, "DROP TABLE TIPOPECA; DROP TABLE PECA_COMPONENTE; DROP TABLE PECA"); }},
+        {"a truncated catalogue",
+         [](const QString& a) {
+             QFile f(a);
+             ASSERT_TRUE(f.resize(f.size() / 3));
+         }},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nome);
+        caixas.shown.clear();
+        saidas.clear();
+        const QString pasta = CopiaCatalogo();
+        const QString arquivo = pasta + Modulo::NomeArquivoCatalogo();
+        c.prepara(arquivo);
+        const QByteArray antes = tqtest::readFile(arquivo);
+        frmInicial* f = Abre(pasta);
+        ASSERT_TRUE(f->Form_Load());
+        EXPECT_EQ(f->IniciaDazadize(QStringLiteral("P")), nullptr);
+        EsperaFalhaLimpa(pasta);
+        ASSERT_EQ(caixas.shown.size(), 1u);
+        EXPECT_TRUE(caixas.last().text.startsWith(Modulo::ObtemTexto(21) + QStringLiteral(": 3049\r\n")))
+            << qPrintable(caixas.last().text);
+        EXPECT_EQ(QCryptographicHash::hash(tqtest::readFile(arquivo), QCryptographicHash::Sha256).toHex(),
+                  QCryptographicHash::hash(antes, QCryptographicHash::Sha256).toHex());
+        EXPECT_FALSE(QFileInfo::exists(arquivo + QStringLiteral("-journal")));
+        delete inicial.data();
+    }
+}
+
 TEST_F(JanelaInicial, CatalogueLockedByAnotherProgram)
 {
     const QString pasta = CopiaCatalogo();
@@ -412,14 +469,14 @@ TEST_F(JanelaInicial, NoCartTableInADamagedAuxiliaryDatabaseAndNothingWrittenToT
 
 TEST_F(JanelaInicial, MainWindowFailingToLoadDropsTheCartTableItMade)
 {
-    // A catalogue without its version record: the main window cannot show
-    // the issue date and the run ends before anything is left open.
+    // A version record without its issue date: the main window cannot show
+    // it and the run ends before anything is left open.
     const QString pasta = CopiaCatalogo();
     Modulo::gCaminhoDados = pasta;
     Modulo::WorkspacePtr ws;
     Modulo::DatabasePtr db;
     Modulo::AbreBancoDazadize(ws, QStringLiteral("w"), db, false);
-    db->Execute(QStringLiteral("DROP TABLE UMREGISTRO"));
+    db->Execute(QStringLiteral("ALTER TABLE UMREGISTRO DROP COLUMN DataEmissao"));
     Modulo::FechaBanco(ws, db);
     frmInicial* f = Abre(pasta);
     ASSERT_TRUE(f->Form_Load());
@@ -494,5 +551,43 @@ TEST_F(JanelaInicial, EndToEndWithTheMouse)
     Modulo::DatabasePtr db = ws->OpenDatabase(pasta + Modulo::NomeArquivoAuxiliar());
     EXPECT_FALSE(Modulo::TabelaExiste(db, carrinho));
     Modulo::FechaBanco(ws, db);
+    EXPECT_TRUE(caixas.shown.empty());
+}
+
+TEST_F(JanelaInicial, ClicksWhileTheStartUpRunsAreIgnored)
+{
+    // Two more clicks on a language reach the start window while the first
+    // start-up lets events run (the detail window's activation): one main
+    // window, one cart table, and none left after Exit.
+    const QString pasta = CopiaCatalogo();
+    frmInicial* f = Abre(pasta);
+    ASSERT_TRUE(f->Form_Load());
+    f->show();
+    QPointer<frmInicial> janelaInicial = f;
+    int pedidosDetalhe = 0;
+    GravaPedidosDetalhe(true);
+    aoPedir = [&] {
+        if (pedidosDetalhe++ > 0 || !janelaInicial)
+            return;
+        QTest::mouseClick(janelaInicial->imgPortugues, Qt::LeftButton);
+        QTest::mouseClick(janelaInicial->imgIngles, Qt::LeftButton);
+    };
+    QTest::mouseClick(f->imgPortugues, Qt::LeftButton);
+
+    QList<QPointer<frmTQ1>> principais;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* p = qobject_cast<frmTQ1*>(w))
+            principais << p;
+    ASSERT_EQ(principais.size(), 1);
+    EXPECT_EQ(pedidosDetalhe, 1);
+    EXPECT_EQ(Modulo::gIdioma, QStringLiteral("P"));
+    EXPECT_EQ(TabelasCarrinho(pasta), m_listasAntes + 1);
+    EXPECT_TRUE(saidas.isEmpty());
+
+    QTest::mouseClick(principais[0]->imgSair, Qt::LeftButton);
+    EXPECT_EQ(creditos, 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(principais[0].isNull());
+    EXPECT_EQ(TabelasCarrinho(pasta), m_listasAntes);
     EXPECT_TRUE(caixas.shown.empty());
 }
