@@ -166,8 +166,11 @@ TEST(ReportFiles, NamesAndNumberedPages)
     struct Caso { QString nome; int n; QString esperado; };
     for (const Caso& c : {Caso{QStringLiteral("/o/B.jpg"), 1, QStringLiteral("/o/B.jpg")},
                           Caso{QStringLiteral("/o/B.jpg"), 12, QStringLiteral("/o/B__12.jpg")},
-                          Caso{QStringLiteral("/o/a.b/report"), 2, QStringLiteral("/o/a__2.b/report")},
-                          Caso{QStringLiteral("/o/report"), 2, QStringLiteral("/o/report__2")}})
+                          Caso{QStringLiteral("/o/report"), 2, QStringLiteral("/o/report__2")},
+                          Caso{QStringLiteral("/o/saida.v2/relatorio"), 2, QStringLiteral("/o/saida.v2/relatorio__2")},
+                          Caso{QStringLiteral("/o/saida.v2/relatorio.jpg"), 3, QStringLiteral("/o/saida.v2/relatorio__3.jpg")},
+                          Caso{QStringLiteral("/o.d/p.q/B.x.jpg"), 2, QStringLiteral("/o.d/p.q/B.x__2.jpg")},
+                          Caso{QStringLiteral("relatorio"), 2, QStringLiteral("relatorio__2")}})
         EXPECT_EQ(saida::NumeraNomeArquivo(c.nome, c.n), c.esperado);
 }
 
@@ -250,6 +253,7 @@ TEST_F(ReportProgram, GenerateFilesAndZip)
     const Resultado r = Saida({dados, QString::number(s.outputAssembly23), QStringLiteral("G"), QStringLiteral("F"),
                                QStringLiteral("255"), zip, QStringLiteral("--zip")});
     EXPECT_EQ(r.codigo, 0);
+    // The file name's own dot counts, never one in a folder's name.
     // Text 32 names the archive, which exists and holds the 23 pages in order.
     EXPECT_TRUE(r.saida.contains(QStringLiteral("\"") + zip + QStringLiteral("\""))) << r.saida.toStdString();
     EXPECT_EQ(Executa(QStringLiteral("unzip"), {QStringLiteral("-tq"), zip}).codigo, 0);
