@@ -73,7 +73,7 @@ void Saida::ImprimeJogosReparo(long sCodigoPeca, const QString& ListaJogos)
         Modulo::FechaConsulta(rs);
         d.SetFontBold(false);
         d.SetFontItalic(false);
-        MostraFalha(e.number(), e.description());
+        FalhaPagina(e);
     }
 }
 
@@ -138,7 +138,7 @@ void Saida::ImprimeObservacoes(long sCodigoPeca, const QString& ListaObs)
     } catch (const platform::Error& e) {
         d.SetFontBold(false);
         d.SetFontItalic(false);
-        MostraFalha(e.number(), e.description());
+        FalhaPagina(e);
     }
 }
 

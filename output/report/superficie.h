@@ -24,6 +24,8 @@
 // font's metrics on the device itself, so a line on paper is one line of the
 // printer's font at the printer's resolution.
 
+#include "platform/base/error.h"
+
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
@@ -37,6 +39,14 @@ class QPainter;
 class QPaintDevice;
 
 namespace saida {
+
+// A file or device error of the output itself: a page file that cannot be
+// written, a printer that cannot start or go on.  The report pages do not
+// report it as their own errors: it ends the whole output at once.
+class ErroDispositivo : public platform::Error {
+public:
+    using platform::Error::Error;
+};
 
 class Superficie {
 public:

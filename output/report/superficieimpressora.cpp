@@ -26,11 +26,11 @@ QPainter& SuperficieImpressora::Pintor()
 {
     if (!m_painter) {
         if (m_finished)
-            throw platform::Error(kErroImpressora, QStringLiteral("Printer error: the document has already ended"),
+            throw ErroDispositivo(kErroImpressora, QStringLiteral("Printer error: the document has already ended"),
                                   QStringLiteral("Printer"));
         auto painter = std::make_unique<QPainter>();
         if (!painter->begin(m_printer.get()))
-            throw platform::Error(kErroImpressora, QStringLiteral("Printer error: the printer cannot start the document"),
+            throw ErroDispositivo(kErroImpressora, QStringLiteral("Printer error: the printer cannot start the document"),
                                   QStringLiteral("Printer"));
         painter->setRenderHint(QPainter::TextAntialiasing, true);
         painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
@@ -75,7 +75,7 @@ void SuperficieImpressora::EndDoc()
         const bool ok = m_painter->end();
         m_painter.reset();
         if (!ok || m_printer->printerState() == QPrinter::Error)
-            throw platform::Error(kErroImpressora, QStringLiteral("Printer error: the document could not be sent"),
+            throw ErroDispositivo(kErroImpressora, QStringLiteral("Printer error: the document could not be sent"),
                                   QStringLiteral("Printer"));
     }
 }

@@ -210,7 +210,7 @@ void Saida::ImprimeTabela(long sCodigoPeca, int sNumeroParte, QString& ListaJogo
         sImpresso = false;
         d.SetFontBold(false);
         d.SetFontItalic(false);
-        MostraFalha(e.number(), e.description());
+        FalhaPagina(e);
     }
 }
 

@@ -4,11 +4,14 @@
 // through the built tqsaida program.
 #include "reportfixture.h"
 
+#include "support/fakemail.h"
 #include "support/fakesavedialog.h"
 
 #include "output/report/arquivos.h"
 #include "output/report/compactacao.h"
 #include "output/report/figuras.h"
+#include "output/report/superficieimpressora.h"
+#include "core/files.h"
 #include "core/globals.h"
 #include "core/texts.h"
 
@@ -156,6 +159,89 @@ TEST(ReportRun, ProgressStepsAndJpegPages)
     EXPECT_TRUE(s.GeraFiguraTabela(e));
     EXPECT_TRUE(tqtest::readFile(pasta.file(QStringLiteral("pecas.jpg"))).startsWith("\xFF\xD8"));
     EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files | QDir::Hidden).size(), 2u);  // no temporary file left
+}
+
+TEST(ReportRun, UnwritablePagesStopTheRunWithOneBox)
+{
+    CatalogoAberto cat(QStringLiteral("V"));
+    tqtest::TempDir pasta;
+    tqtest::writeFile(pasta.file(QStringLiteral("arquivo")), "not a folder");
+    // Every figure page of 23 parts: the first page that cannot be written
+    // or printed ends the run.
+    struct Caso { QString modo; QString caminho; long erro; };
+    for (const Caso& c : {Caso{QStringLiteral("G"), pasta.file(QStringLiteral("falta/p.jpg")), platform::errors::PathNotFound},
+                          Caso{QStringLiteral("G"), pasta.file(QStringLiteral("arquivo/p.jpg")), platform::errors::PathNotFound},
+                          Caso{QStringLiteral("P"), pasta.file(QStringLiteral("falta/p.pdf")), saida::kErroImpressora}}) {
+        SCOPED_TRACE((c.modo + QLatin1Char(' ') + c.caminho).toStdString());
+        tqtest::FakeMessageBoxes caixas;
+        tqtest::FakeSaveDialogs salvar;
+        salvar.answers = {c.caminho};
+        tqtest::FakePrintDialogs imprimir(c.caminho, 300);
+        AmbienteTeste ambiente;
+        saida::Saida s(ambiente);
+        s.mModoSaida = c.modo;
+        s.CodigoPecaSaida = cat.s.outputAssembly23;
+        EXPECT_FALSE(s.GeraFiguraTabela(Escolha(cat.s.outputAssembly23, QStringLiteral("F"), 255)));
+        ASSERT_EQ(caixas.shown.size(), 1u);
+        EXPECT_EQ(caixas.last().icon(), platform::vbCritical);
+        EXPECT_TRUE(caixas.last().text.startsWith(Modulo::ObtemTexto(21) + QStringLiteral(": %1\r\n").arg(c.erro)))
+            << caixas.last().text.toStdString();
+        EXPECT_EQ(ambiente.janela, (QStringList{QStringLiteral("off"), QStringLiteral("on")}));
+        EXPECT_FALSE(QFileInfo::exists(c.caminho));
+    }
+}
+
+TEST(ReportRun, OutputsOfTheSameSecondKeepTheirOwnFiles)
+{
+    CatalogoAberto cat(QStringLiteral("V"));
+    tqtest::FakeMessageBoxes caixas;
+    tqtest::FakeMailer correio;
+    tqtest::TempDir pasta;
+    // The user's temporary folder of this test alone.
+    const QByteArray tmpAntes = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(pasta.file(QStringLiteral("tmp"))));
+    QDir().mkpath(pasta.file(QStringLiteral("tmp")));
+    const QString zip = pasta.file(QStringLiteral("CAT_TQ_2024-05-01_14-03-09.zip"));
+    tqtest::FakeSaveDialogs salvar;
+    salvar.answers = {zip};
+    EscolhaSaida e = Escolha(cat.s.outputAssembly23, QStringLiteral("F"), 0);
+    e.Partes[1].Selecionada = true;
+    // Two e-mails, an archive of the same base name and an e-mailed archive,
+    // all at 14:03:09.
+    struct Caso { QString modo; bool zip; };
+    for (const Caso& c : {Caso{QStringLiteral("E"), false}, Caso{QStringLiteral("E"), false}, Caso{QStringLiteral("G"), true},
+                          Caso{QStringLiteral("E"), true}}) {
+        AmbienteTeste ambiente;
+        saida::Saida s(ambiente);
+        s.mModoSaida = c.modo;
+        s.UnicoArquivoCompactado = c.zip;
+        s.CodigoPecaSaida = cat.s.outputAssembly23;
+        EXPECT_TRUE(s.GeraFiguraTabela(e));
+    }
+    // Every file handed to the mail program is still there, and is no other
+    // message's file.
+    ASSERT_EQ(correio.sent.size(), 3u);
+    EXPECT_EQ(correio.sent[0].size(), 2);
+    QStringList vistos;
+    for (const QStringList& anexos : correio.sent)
+        for (const QString& anexo : anexos) {
+            SCOPED_TRACE(anexo.toStdString());
+            EXPECT_TRUE(QFileInfo(anexo).fileName().startsWith(QStringLiteral("CAT_TQ_2024-05-01_14-03-09")));
+            EXPECT_TRUE(QFileInfo::exists(anexo));
+            EXPECT_FALSE(vistos.contains(anexo));
+            vistos << anexo;
+        }
+    EXPECT_EQ(Executa(QStringLiteral("unzip"), {QStringLiteral("-Z1"), zip}).saida,
+              QStringLiteral("CAT_TQ_2024-05-01_14-03-09.jpg\nCAT_TQ_2024-05-01_14-03-09__2.jpg\n"));
+    // Nothing left of the archives' pages: only the folders of the e-mails.
+    const QString tmp = Modulo::ObtemPastaSistema(QStringLiteral("TEMP"), false);
+    EXPECT_TRUE(tmp.startsWith(pasta.path()));
+    EXPECT_EQ(QDir(tmp).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 3);
+    EXPECT_TRUE(caixas.shown.size() == 1u && caixas.last().icon() == platform::vbInformation);
+    if (tmpAntes.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", tmpAntes);
 }
 
 TEST(ReportFiles, NamesAndNumberedPages)
