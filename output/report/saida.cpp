@@ -344,6 +344,22 @@ void Saida::Coluna(double x, const QString& texto, bool fimLinha)
     mDispositivoSaida->Print(texto, fimLinha);
 }
 
+void Saida::ImprimeLinha(const std::vector<Celula>& celulas)
+{
+    Superficie& d = *mDispositivoSaida;
+    for (std::size_t i = 0; i < celulas.size(); ++i) {
+        QString texto = celulas[i].texto;
+        for (std::size_t j = i + 1; j < celulas.size(); ++j) {
+            if (celulas[j].texto.isEmpty())
+                continue;
+            const double largura = U(celulas[j].x - celulas[i].x) - d.Metrics().horizontalAdvance(QLatin1Char(' '));
+            texto = d.FitText(texto, largura);
+            break;
+        }
+        Coluna(celulas[i].x, texto, i + 1 == celulas.size());
+    }
+}
+
 void Saida::Desce(double unidades) { mDispositivoSaida->SetCurrentY(mDispositivoSaida->CurrentY() + U(unidades)); }
 
 QString TextoNumero(const QVariant& valor)

@@ -229,6 +229,15 @@ private:
     // Layout helpers (layout units).
     double U(double unidades) const { return unidades * mEscalaSaida; }
     void Coluna(double x, const QString& texto, bool fimLinha);
+    // One value of a row at its column, x layout units right of the margin.
+    struct Celula {
+        double x;
+        QString texto;
+    };
+    // A row: each value at its column, the last one ending the line.  A
+    // value is cut, a blank short of where the next value of the row begins,
+    // so it never runs into that value; the last value is not cut.
+    void ImprimeLinha(const std::vector<Celula>& celulas);
     void Desce(double unidades);
     // Opens a forward-only recordset on the catalogue, timing it.
     platform::dao::RecordsetPtr Consulta(const QString& sql);
@@ -245,6 +254,7 @@ private:
     QString m_arquivoBase;
     int m_contadorPaginas = 1;
     QString m_arquivoCompactado;
+    QString m_pastaPaginas;            // the folder of an archive's pages
     QString m_arquivoAceito;
     platform::SaveFileRequest m_dialogo;
     Tempos m_tempos;
@@ -254,5 +264,4 @@ private:
 // positive number ("12" gives " 12", "-3" stays "-3").
 QString TextoNumero(const QVariant& valor);
 
-    QString m_pastaPaginas;            // the folder of an archive's pages
 }  // namespace saida

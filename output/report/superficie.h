@@ -70,6 +70,9 @@ public:
 
     // Writes text at the current position (see the file comment).
     void Print(const QString& text, bool endLine);
+    // The longest leading part of `text`, cut between characters, that is at
+    // most `width` device units wide in the current font.
+    QString FitText(const QString& text, double width);
     // Draws `picture` scaled into the rectangle (x, y, width, height).
     virtual void PaintPicture(const QImage& picture, double x, double y, double width, double height) = 0;
 
