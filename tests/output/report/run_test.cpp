@@ -250,6 +250,7 @@ TEST(ReportFiles, NamesAndNumberedPages)
     EXPECT_EQ(saida::MontaNomeArquivo(QStringLiteral("JPG"), QStringLiteral("V"), t), QStringLiteral("CAT_TQ_2024-05-01_14-03-09.jpg"));
     EXPECT_EQ(saida::MontaNomeArquivo(QStringLiteral("ZIP"), QStringLiteral("D"), t), QStringLiteral("CAT_TQSD_2024-05-01_14-03-09.zip"));
     struct Caso { QString nome; int n; QString esperado; };
+    // The file name's own dot counts, never one in a folder's name.
     for (const Caso& c : {Caso{QStringLiteral("/o/B.jpg"), 1, QStringLiteral("/o/B.jpg")},
                           Caso{QStringLiteral("/o/B.jpg"), 12, QStringLiteral("/o/B__12.jpg")},
                           Caso{QStringLiteral("/o/report"), 2, QStringLiteral("/o/report__2")},
@@ -318,6 +319,34 @@ TEST_F(ReportProgram, PrintsToPdfAt300And600Dpi)
     }
 }
 
+TEST_F(ReportProgram, PrintsOnlyThePageRangeThePrinterComesBackWith)
+{
+    CatalogoAberto cat(QStringLiteral("V"));
+    tqtest::FakeMessageBoxes caixas;
+    EscolhaSaida e = Escolha(cat.s.outputAssembly23, QStringLiteral("F"), 0);
+    e.Partes[1].Selecionada = e.Partes[2].Selecionada = true;
+    // Three figure pages; the page numbers printed are those of the run.
+    struct Caso { std::pair<int, int> intervalo; QStringList numeros; };
+    for (const Caso& c : {Caso{{2, 2}, {QStringLiteral("2")}}, Caso{{2, 3}, {QStringLiteral("2"), QStringLiteral("3")}},
+                          Caso{{0, 0}, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}}}) {
+        SCOPED_TRACE(c.intervalo.first);
+        const QString pdf = pasta.file(QStringLiteral("r%1-%2.pdf").arg(c.intervalo.first).arg(c.intervalo.second));
+        tqtest::FakePrintDialogs dialogos(pdf, 300);
+        dialogos.range = c.intervalo;
+        saida::Saida s;
+        s.CodigoPecaSaida = cat.s.outputAssembly23;
+        EXPECT_TRUE(s.GeraFiguraTabela(e));
+        ASSERT_EQ(PaginasPdf(pdf), c.numeros.size());
+        for (int p = 1; p <= c.numeros.size(); ++p) {
+            const QString texto = TextoPdf(pdf, p);
+            EXPECT_TRUE(texto.contains(QStringLiteral("Figura")));
+            EXPECT_TRUE(QRegularExpression(QStringLiteral("(?m)^\\s*%1\\s*$").arg(c.numeros[p - 1])).match(texto).hasMatch())
+                << texto.toStdString();
+        }
+    }
+    EXPECT_TRUE(caixas.shown.empty());
+}
+
 TEST_F(ReportProgram, CancelledDialogPrintsNothing)
 {
     CatalogoAberto cat(QStringLiteral("V"));
@@ -339,7 +368,6 @@ TEST_F(ReportProgram, GenerateFilesAndZip)
     const Resultado r = Saida({dados, QString::number(s.outputAssembly23), QStringLiteral("G"), QStringLiteral("F"),
                                QStringLiteral("255"), zip, QStringLiteral("--zip")});
     EXPECT_EQ(r.codigo, 0);
-    // The file name's own dot counts, never one in a folder's name.
     // Text 32 names the archive, which exists and holds the 23 pages in order.
     EXPECT_TRUE(r.saida.contains(QStringLiteral("\"") + zip + QStringLiteral("\""))) << r.saida.toStdString();
     EXPECT_EQ(Executa(QStringLiteral("unzip"), {QStringLiteral("-tq"), zip}).codigo, 0);
