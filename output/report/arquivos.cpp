@@ -20,8 +20,9 @@ QString NumeraNomeArquivo(const QString& sNome, int sNumero)
     if (sNumero == 1)
         return sNome;
     const QString marca = QStringLiteral("__") + QString::number(sNumero);
+    // The dot of the file name itself: a dot in a folder's name does not count.
     const int ponto = sNome.lastIndexOf(QLatin1Char('.'));
-    if (ponto < 0)
+    if (ponto < 0 || ponto < sNome.lastIndexOf(QLatin1Char('/')))
         return sNome + marca;
     return sNome.left(ponto) + marca + sNome.mid(ponto);
 }

@@ -4,8 +4,10 @@
 //   MontaNomeArquivo   "CAT_TQ" ["SD" in edition D] "_" yyyy-mm-dd_hh-nn-ss
 //                      "." type in lower case: "CAT_TQ_2024-05-01_14-03-09.jpg"
 //   NumeraNomeArquivo  page n of a document whose page 1 is b: b itself for
-//                      n = 1; otherwise "__" and n inserted before b's last
-//                      "." (appended when b has none): B.jpg, B__2.jpg, ...
+//                      n = 1; otherwise "__" and n inserted before the last
+//                      "." of b's file name (appended when the file name has
+//                      none, whatever dots its folders have): B.jpg,
+//                      B__2.jpg, ...; /o/a.b/report, /o/a.b/report__2
 //   the save dialog    title text 19 " - " text 20, first folder the Desktop
 //                      (home when there is none), the filter of the type,
 //                      overwrite question on (Saida::ConfiguraDialogoArquivo).

@@ -14,8 +14,6 @@
 #include "platform/desktop/mail.h"
 #include "platform/desktop/messagebox.h"
 
-#include <QFile>
-
 namespace saida {
 
 std::vector<ParteFiguraSaida> ObtemPartesFigura(long sCodigoPeca)
@@ -55,8 +53,7 @@ void Saida::Compacta()
     m_ambiente.MostraStatus(Modulo::ObtemTexto(51) + QStringLiteral("..."));
     const QStringList paginas = PaginasGravadas();
     CompactaArquivos(m_arquivoCompactado, paginas);
-    for (const QString& pagina : paginas)
-        QFile::remove(pagina);
+    RemovePaginasTemporarias();
     m_ambiente.MostraStatus(QString());
 }
 

@@ -47,19 +47,19 @@ void Saida::ImprimeLista(const platform::dao::RecordsetPtr& lista)
                 Desce(100);
                 d.SetFontBold(true);
                 d.SetFontItalic(true);
-                Coluna(0, Modulo::ObtemTexto(5), false);
-                Coluna(400, Modulo::ObtemTexto(28), false);
-                Coluna(1500, Modulo::ObtemTexto(25), false);
-                Coluna(1700, Modulo::ObtemTexto(31), true);
+                ImprimeLinha({{0, Modulo::ObtemTexto(5)},
+                              {400, Modulo::ObtemTexto(28)},
+                              {1500, Modulo::ObtemTexto(25)},
+                              {1700, Modulo::ObtemTexto(31)}});
                 d.SetFontBold(false);
                 d.SetFontItalic(false);
             }
             Desce(20);
-            Coluna(0, Texto(copia, QStringLiteral("NumeroEmpresa")), false);
-            Coluna(400, Texto(copia, QStringLiteral("Descricao")), false);
-            Coluna(1500, TextoNumero(copia->Value(QStringLiteral("Quantidade"))), false);
-            Coluna(1700, Texto(copia, QStringLiteral("DescricaoTipo")), false);
-            Coluna(2250, Texto(copia, QStringLiteral("Opcional")) == QLatin1String(" ") ? QStringLiteral("op") : QString(), true);
+            ImprimeLinha({{0, Texto(copia, QStringLiteral("NumeroEmpresa"))},
+                          {400, Texto(copia, QStringLiteral("Descricao"))},
+                          {1500, TextoNumero(copia->Value(QStringLiteral("Quantidade")))},
+                          {1700, Texto(copia, QStringLiteral("DescricaoTipo"))},
+                          {2250, Texto(copia, QStringLiteral("Opcional")) == QLatin1String(" ") ? QStringLiteral("op") : QString()}});
         }
         Modulo::FechaConsulta(copia);
         FinalizaSaida();
@@ -100,20 +100,21 @@ void Saida::ImprimeComparacao(const DadosComparacao& dados)
                 Desce(100);
                 d.SetFontBold(true);
                 d.SetFontItalic(true);
-                Coluna(0, Modulo::ObtemTexto(5), false);
-                Coluna(400, Modulo::ObtemTexto(28), false);
-                Coluna(1500, Modulo::ObtemTexto(25) + QStringLiteral(" ") + dados.NumeroPeca1, false);
-                Coluna(2020, Modulo::ObtemTexto(25) + QStringLiteral(" ") + dados.NumeroPeca2, true);
+                ImprimeLinha({{0, Modulo::ObtemTexto(5)},
+                              {400, Modulo::ObtemTexto(28)},
+                              {1500, Modulo::ObtemTexto(25) + QStringLiteral(" ") + dados.NumeroPeca1},
+                              {2020, Modulo::ObtemTexto(25) + QStringLiteral(" ") + dados.NumeroPeca2}});
                 d.SetFontBold(false);
                 d.SetFontItalic(false);
             }
             Desce(20);
-            Coluna(0, Texto(copia, QStringLiteral("NumeroEmpresaComponente")), false);
-            Coluna(400, Texto(copia, QStringLiteral("DescricaoComponente")), false);
+            std::vector<Celula> linha{{0, Texto(copia, QStringLiteral("NumeroEmpresaComponente"))},
+                                      {400, Texto(copia, QStringLiteral("DescricaoComponente"))}};
             if (Texto(copia, QStringLiteral("ImagensGrid")).startsWith(QLatin1Char(' ')))
-                Coluna(1380, QStringLiteral("op"), false);
-            Coluna(1500, Modulo::ValorSeNulo(copia->Value(QStringLiteral("QuantidadeComponente1")), QStringLiteral("-")).toString(), false);
-            Coluna(2020, Modulo::ValorSeNulo(copia->Value(QStringLiteral("QuantidadeComponente2")), QStringLiteral("-")).toString(), true);
+                linha.push_back({1380, QStringLiteral("op")});
+            linha.push_back({1500, Modulo::ValorSeNulo(copia->Value(QStringLiteral("QuantidadeComponente1")), QStringLiteral("-")).toString()});
+            linha.push_back({2020, Modulo::ValorSeNulo(copia->Value(QStringLiteral("QuantidadeComponente2")), QStringLiteral("-")).toString()});
+            ImprimeLinha(linha);
         }
         Modulo::FechaConsulta(copia);
         FinalizaSaida();

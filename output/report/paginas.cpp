@@ -152,7 +152,7 @@ void Saida::ImprimeFigura(long sCodigoPeca, int sNumeroParte)
         Modulo::FechaConsulta(rs);
         d.SetForeColor(cor);
         d.SetFontItalic(false);
-        MostraFalha(e.number(), e.description());
+        FalhaPagina(e);
     }
 }
 

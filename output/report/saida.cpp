@@ -24,6 +24,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <unistd.h>
 
@@ -110,7 +111,7 @@ void Saida::IniciaSaidaEm(std::unique_ptr<Superficie> superficie, bool comoImpre
     ConfiguraSuperficie(comoImpressora);
 }
 
-QString Saida::NomeTemporarioPaginas(const QString& nome) const
+QString Saida::NomePaginasCompactadas(const QString& nome) const
 {
     // The part after the last "/", trimmed; a name without it is the
     // default name of an archive.  Its ".zip" is dropped.
@@ -120,7 +121,28 @@ QString Saida::NomeTemporarioPaginas(const QString& nome) const
         base = MontaNomeArquivo(QStringLiteral("ZIP"));
     if (base.right(4).compare(QLatin1String(".zip"), Qt::CaseInsensitive) == 0)
         base.chop(4);
-    return Modulo::ObtemPastaSistema(QStringLiteral("TEMP"), true) + base + QStringLiteral(".jpg");
+    return base + QStringLiteral(".jpg");
+}
+
+QString Saida::PastaTemporariaPropria()
+{
+    // Names made from the clock repeat within a second, in this program and
+    // in another one: a folder created afresh (mkdtemp, mode 0700) in the
+    // user's temporary folder holds only this output's files.
+    const QString modelo = Modulo::ObtemPastaSistema(QStringLiteral("TEMP"), true) + QStringLiteral("saida-XXXXXX");
+    QByteArray nativo = QFile::encodeName(modelo);
+    if (::mkdtemp(nativo.data()) == nullptr)
+        Modulo::LevantaErroArquivo(errno, modelo);
+    return QFile::decodeName(nativo) + QLatin1Char('/');
+}
+
+void Saida::RemovePaginasTemporarias()
+{
+    for (const QString& pagina : PaginasGravadas())
+        QFile::remove(pagina);
+    if (!m_pastaPaginas.isEmpty())
+        QDir().rmdir(m_pastaPaginas);
+    m_pastaPaginas.clear();
 }
 
 void Saida::IniciaSaida(int sOrientacao, bool& sOk)
@@ -156,12 +178,18 @@ void Saida::IniciaSaida(int sOrientacao, bool& sOk)
                     return;  // cancelled: no message
                 ampulheta.Reativa();
             } else {
-                nome = Modulo::ObtemPastaSistema(QStringLiteral("TEMP"), true) + MontaNomeArquivo(tipo);
+                // The files handed to the mail program: in a folder of
+                // their own, so that no other output replaces or removes
+                // them while the message is open.
+                nome = PastaTemporariaPropria() + MontaNomeArquivo(tipo);
             }
             m_arquivoAceito = nome;
             if (UnicoArquivoCompactado) {
+                // The pages of the archive: in a folder of their own,
+                // removed with it once the archive is built.
                 m_arquivoCompactado = nome;
-                m_arquivoBase = NomeTemporarioPaginas(nome);
+                m_pastaPaginas = PastaTemporariaPropria();
+                m_arquivoBase = m_pastaPaginas + NomePaginasCompactadas(nome);
             } else {
                 m_arquivoCompactado.clear();
                 m_arquivoBase = nome;
@@ -222,8 +250,7 @@ void Saida::AbortaSaida()
         return;
     }
     if (!m_arquivoCompactado.isEmpty())
-        for (const QString& pagina : PaginasGravadas())
-            QFile::remove(pagina);
+        RemovePaginasTemporarias();
     if (mDispositivoSaida == m_tela.get())
         m_tela->Limpa();
 }
@@ -257,7 +284,7 @@ void Saida::SalvaPaginaJpg(const QString& sArquivo)
     jpeg.SetSamplingFrequencies(1, 1, 0, 0, 0, 0);
     jpeg.SetQuality(85);
     if (jpeg.SampleHDC(pagina, SuperficieTela::kLargura, SuperficieTela::kAltura, 0, 0) != 0)
-        throw platform::Error(7, QStringLiteral("Out of memory"), origem);
+        throw ErroDispositivo(7, QStringLiteral("Out of memory"), origem);
     m_tempos.codificacao += relogio.nsecsElapsed() / 1e9;
     relogio.restart();
 
@@ -267,7 +294,7 @@ void Saida::SalvaPaginaJpg(const QString& sArquivo)
     const QFileInfo destino(sArquivo);
     const QString pasta = destino.absolutePath();
     if (!QFileInfo(pasta).isDir())
-        throw platform::Error(platform::errors::PathNotFound, QStringLiteral("Path not found: %1").arg(pasta), origem);
+        throw ErroDispositivo(platform::errors::PathNotFound, QStringLiteral("Path not found: %1").arg(pasta), origem);
     QString temporario;
     for (int n = 0;; ++n) {
         temporario = pasta + QStringLiteral("/.") + destino.fileName() + QStringLiteral(".%1.%2.tmp").arg(::getpid()).arg(n);
@@ -275,13 +302,13 @@ void Saida::SalvaPaginaJpg(const QString& sArquivo)
         if (r == 0)
             break;
         if (r != 2 || n > 1000)
-            throw platform::Error(52, QStringLiteral("Bad file name or number: %1").arg(sArquivo), origem);
+            throw ErroDispositivo(52, QStringLiteral("Bad file name or number: %1").arg(sArquivo), origem);
     }
     const QByteArray de = QFile::encodeName(temporario);
     if (std::rename(de.constData(), QFile::encodeName(destino.absoluteFilePath()).constData()) != 0) {
         const int e = errno;
         QFile::remove(temporario);
-        throw platform::Error(NumeroErroArquivo(e), QStringLiteral("Cannot write \"%1\": %2").arg(sArquivo, QString::fromLocal8Bit(std::strerror(e))),
+        throw ErroDispositivo(NumeroErroArquivo(e), QStringLiteral("Cannot write \"%1\": %2").arg(sArquivo, QString::fromLocal8Bit(std::strerror(e))),
                               origem);
     }
     m_tempos.gravacao += relogio.nsecsElapsed() / 1e9;
@@ -301,10 +328,36 @@ void Saida::AtualizaStatusGeracao(int sTotal, int sFeitos)
 
 void Saida::MostraFalha(long numero, const QString& descricao) const { Modulo::MostraErro(numero, descricao); }
 
+void Saida::FalhaPagina(const platform::Error& e) const
+{
+    // A page that cannot be saved or printed is not the layout's own error:
+    // every later page would fail the same way.  It goes on to the output's
+    // own handler, which stops the job with one box.
+    if (dynamic_cast<const ErroDispositivo*>(&e))
+        throw;
+    MostraFalha(e.number(), e.description());
+}
+
 void Saida::Coluna(double x, const QString& texto, bool fimLinha)
 {
     mDispositivoSaida->SetCurrentX(U(mMargemEsquerda + x));
     mDispositivoSaida->Print(texto, fimLinha);
+}
+
+void Saida::ImprimeLinha(const std::vector<Celula>& celulas)
+{
+    Superficie& d = *mDispositivoSaida;
+    for (std::size_t i = 0; i < celulas.size(); ++i) {
+        QString texto = celulas[i].texto;
+        for (std::size_t j = i + 1; j < celulas.size(); ++j) {
+            if (celulas[j].texto.isEmpty())
+                continue;
+            const double largura = U(celulas[j].x - celulas[i].x) - d.Metrics().horizontalAdvance(QLatin1Char(' '));
+            texto = d.FitText(texto, largura);
+            break;
+        }
+        Coluna(celulas[i].x, texto, i + 1 == celulas.size());
+    }
 }
 
 void Saida::Desce(double unidades) { mDispositivoSaida->SetCurrentY(mDispositivoSaida->CurrentY() + U(unidades)); }

@@ -38,7 +38,10 @@
 // Errors: the report pages (figure, table, kit and note sections) show their
 // own errors in the error box and return, and the run goes on; the run, the
 // cart list and the comparison printouts show the error box and stop, and
-// the printer job they opened is dropped, never half printed.  Message boxes
+// the printer job they opened is dropped, never half printed.  A file or
+// device error (ErroDispositivo: a page file that cannot be written, a
+// printer that fails) is no page's own: it passes the pages and stops the
+// output at once, with one box and no success message.  Message boxes
 // go through platform/desktop/messagebox.h, the print dialog through
 // platform/desktop/printdialog.h, the save dialog through savedialog.h (its
 // first folder platform::saveDialogFolder(): the Desktop, else home), the
@@ -137,9 +140,11 @@ public:
 
     // --- the page model ---------------------------------------------------
     // Sets up the surface of mModoSaida (orientation 1 portrait, 2
-    // landscape).  sOk is false when a dialog was cancelled (nothing shown)
-    // or an error was shown in the error box.  An earlier job still open is
-    // ended first.
+    // landscape).  The files of mode "E" and the pages of an archive go to a
+    // folder made afresh for the job in the user's temporary folder, so two
+    // outputs of the same second never share a file.  sOk is false when a
+    // dialog was cancelled (nothing shown) or an error was shown in the error
+    // box.  An earlier job still open is ended first.
     void IniciaSaida(int sOrientacao, bool& sOk);
     // The same setup on a given surface, as the printer (scale from its
     // resolution, margins 200 and 150) or as the page canvas; for tests and
@@ -153,7 +158,8 @@ public:
     // compressed file are removed).
     void AbortaSaida();
     // The canvas as a greyscale JPEG file (quality 85) at sArquivo, written
-    // under a fresh name beside it and renamed over it.
+    // under a fresh name beside it and renamed over it; a failure raises
+    // ErroDispositivo.
     void SalvaPaginaJpg(const QString& sArquivo);
     void AtualizaStatusGeracao(int sTotal, int sFeitos);
     // The canvas of the file modes (made on first use, then reused).
@@ -209,11 +215,29 @@ private:
     void Compacta();
     void Envia();
     void MostraFalha(long numero, const QString& descricao) const;
-    QString NomeTemporarioPaginas(const QString& base) const;
+    // The error box of a report page that caught `e`, called in its handler;
+    // a device error (ErroDispositivo) is rethrown instead.
+    void FalhaPagina(const platform::Error& e) const;
+    // The file name of the pages of an archive at `nome`: its base name and
+    // ".jpg".
+    QString NomePaginasCompactadas(const QString& nome) const;
+    // A new, empty folder that only this output uses, with a trailing "/".
+    static QString PastaTemporariaPropria();
+    // Removes the pages written and the folder of an archive's pages.
+    void RemovePaginasTemporarias();
 
     // Layout helpers (layout units).
     double U(double unidades) const { return unidades * mEscalaSaida; }
     void Coluna(double x, const QString& texto, bool fimLinha);
+    // One value of a row at its column, x layout units right of the margin.
+    struct Celula {
+        double x;
+        QString texto;
+    };
+    // A row: each value at its column, the last one ending the line.  A
+    // value is cut, a blank short of where the next value of the row begins,
+    // so it never runs into that value; the last value is not cut.
+    void ImprimeLinha(const std::vector<Celula>& celulas);
     void Desce(double unidades);
     // Opens a forward-only recordset on the catalogue, timing it.
     platform::dao::RecordsetPtr Consulta(const QString& sql);
@@ -230,6 +254,7 @@ private:
     QString m_arquivoBase;
     int m_contadorPaginas = 1;
     QString m_arquivoCompactado;
+    QString m_pastaPaginas;            // the folder of an archive's pages
     QString m_arquivoAceito;
     platform::SaveFileRequest m_dialogo;
     Tempos m_tempos;

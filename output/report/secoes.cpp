@@ -58,22 +58,21 @@ void Saida::ImprimeJogosReparo(long sCodigoPeca, const QString& ListaJogos)
                 Desce(100);
                 d.SetFontBold(true);
                 d.SetFontItalic(true);
-                Coluna(0, Modulo::ObtemTexto(4), false);
-                Coluna(1250, Modulo::ObtemTexto(5), true);
+                ImprimeLinha({{0, Modulo::ObtemTexto(4)}, {1250, Modulo::ObtemTexto(5)}});
                 d.SetFontBold(false);
                 d.SetFontItalic(false);
             }
             Desce(20);
-            Coluna(0, TextoNumero(rs->Value(QStringLiteral("CodigoJogoReparo"))), false);
-            Coluna(150, rs->Value(QStringLiteral("DescricaoJogoReparo")).toString(), false);
-            Coluna(1250, rs->Value(QStringLiteral("NumeroEmpresaJogoReparo")).toString(), true);
+            ImprimeLinha({{0, TextoNumero(rs->Value(QStringLiteral("CodigoJogoReparo")))},
+                          {150, rs->Value(QStringLiteral("DescricaoJogoReparo")).toString()},
+                          {1250, rs->Value(QStringLiteral("NumeroEmpresaJogoReparo")).toString()}});
         }
         Modulo::FechaConsulta(rs);
     } catch (const platform::Error& e) {
         Modulo::FechaConsulta(rs);
         d.SetFontBold(false);
         d.SetFontItalic(false);
-        MostraFalha(e.number(), e.description());
+        FalhaPagina(e);
     }
 }
 
@@ -89,9 +88,7 @@ void Saida::ImprimeObservacoes(long sCodigoPeca, const QString& ListaObs)
             Desce(100);
             d.SetFontBold(true);
             d.SetFontItalic(true);
-            Coluna(0, Modulo::ObtemTexto(24), false);
-            Coluna(320, Modulo::ObtemTexto(5), false);
-            Coluna(720, Modulo::ObtemTexto(8), true);
+            ImprimeLinha({{0, Modulo::ObtemTexto(24)}, {320, Modulo::ObtemTexto(5)}, {720, Modulo::ObtemTexto(8)}});
             d.SetFontBold(false);
             d.SetFontItalic(false);
         };
@@ -120,14 +117,13 @@ void Saida::ImprimeObservacoes(long sCodigoPeca, const QString& ListaObs)
             const QString nota = Modulo::ObtemObservacoes(QStringLiteral("COM"), codigo, sCodigoPeca, item, false,
                                                           QStringLiteral(" / "), QString(), anexos);
             m_tempos.consultas += relogio.nsecsElapsed() / 1e9;
-            Coluna(0, item, false);
-            Coluna(320, numero, false);
             // A memo's further lines stand under its first one; a line that
             // would start past the page's end goes to a new page under the
             // repeated header and headings.
             const QStringList linhas = LinhasTexto(nota);
-            for (int k = 0; k < linhas.size(); ++k) {
-                if (k > 0 && d.CurrentY() > U(2400)) {
+            ImprimeLinha({{0, item}, {320, numero}, {720, linhas[0]}});
+            for (int k = 1; k < linhas.size(); ++k) {
+                if (d.CurrentY() > U(2400)) {
                     ImprimeCabecalho(Modulo::ObtemTexto(23), QStringLiteral("<mInf>"), -1);
                     titulos();
                     Desce(20);
@@ -138,7 +134,7 @@ void Saida::ImprimeObservacoes(long sCodigoPeca, const QString& ListaObs)
     } catch (const platform::Error& e) {
         d.SetFontBold(false);
         d.SetFontItalic(false);
-        MostraFalha(e.number(), e.description());
+        FalhaPagina(e);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "output/report/superficie.h"
 
 #include <QPainter>
+#include <QTextBoundaryFinder>
 
 namespace saida {
 
@@ -68,6 +69,21 @@ void Superficie::Print(const QString& text, bool endLine)
         m_x = 0;
         m_y += metrics.lineSpacing();
     }
+}
+
+QString Superficie::FitText(const QString& text, double width)
+{
+    const QFontMetricsF& metrics = Metrics();
+    if (metrics.horizontalAdvance(text) <= width)
+        return text;
+    QTextBoundaryFinder limites(QTextBoundaryFinder::Grapheme, text);
+    qsizetype cabe = 0;
+    for (qsizetype p = limites.toNextBoundary(); p > 0; p = limites.toNextBoundary()) {
+        if (metrics.horizontalAdvance(text.left(p)) > width)
+            break;
+        cabe = p;
+    }
+    return text.left(cabe);
 }
 
 // --- the page canvas ---------------------------------------------------------

@@ -24,6 +24,8 @@
 // font's metrics on the device itself, so a line on paper is one line of the
 // printer's font at the printer's resolution.
 
+#include "platform/base/error.h"
+
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
@@ -37,6 +39,14 @@ class QPainter;
 class QPaintDevice;
 
 namespace saida {
+
+// A file or device error of the output itself: a page file that cannot be
+// written, a printer that cannot start or go on.  The report pages do not
+// report it as their own errors: it ends the whole output at once.
+class ErroDispositivo : public platform::Error {
+public:
+    using platform::Error::Error;
+};
 
 class Superficie {
 public:
@@ -60,6 +70,9 @@ public:
 
     // Writes text at the current position (see the file comment).
     void Print(const QString& text, bool endLine);
+    // The longest leading part of `text`, cut between characters, that is at
+    // most `width` device units wide in the current font.
+    QString FitText(const QString& text, double width);
     // Draws `picture` scaled into the rectangle (x, y, width, height).
     virtual void PaintPicture(const QImage& picture, double x, double y, double width, double height) = 0;
 

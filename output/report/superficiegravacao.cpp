@@ -23,6 +23,7 @@ void SuperficieGravacao::DrawText(double x, double y, const QString& text, const
     op.x = x;
     op.y = y;
     op.texto = text;
+    op.largura = Metrics().horizontalAdvance(text);
     op.tamanho = font.pointSizeF();
     op.negrito = font.bold();
     op.italico = font.italic();

@@ -34,7 +34,7 @@ struct Operacao {
     bool italico = false;
     QColor cor;
     QString fonte;
-    // Figura
+    // Figura; for a text, the width of the text drawn
     double largura = 0;
     double altura = 0;
     QImage figura;

@@ -7,7 +7,13 @@
 
 namespace saida {
 
-SuperficieImpressora::SuperficieImpressora(std::unique_ptr<QPrinter> printer) : m_printer(std::move(printer)) {}
+SuperficieImpressora::SuperficieImpressora(std::unique_ptr<QPrinter> printer) : m_printer(std::move(printer))
+{
+    if (m_printer->printRange() == QPrinter::PageRange)
+        m_paginas = m_printer->pageRanges();
+}
+
+bool SuperficieImpressora::Impressa(int page) const { return m_paginas.isEmpty() || m_paginas.contains(page); }
 
 SuperficieImpressora::~SuperficieImpressora()
 {
@@ -26,24 +32,27 @@ QPainter& SuperficieImpressora::Pintor()
 {
     if (!m_painter) {
         if (m_finished)
-            throw platform::Error(kErroImpressora, QStringLiteral("Printer error: the document has already ended"),
+            throw ErroDispositivo(kErroImpressora, QStringLiteral("Printer error: the document has already ended"),
                                   QStringLiteral("Printer"));
         auto painter = std::make_unique<QPainter>();
         if (!painter->begin(m_printer.get()))
-            throw platform::Error(kErroImpressora, QStringLiteral("Printer error: the printer cannot start the document"),
+            throw ErroDispositivo(kErroImpressora, QStringLiteral("Printer error: the printer cannot start the document"),
                                   QStringLiteral("Printer"));
         painter->setRenderHint(QPainter::TextAntialiasing, true);
         painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
         m_painter = std::move(painter);
         // Pages asked for before anything was drawn stay blank sheets.
         for (int p = 1; p < m_page; ++p)
-            m_printer->newPage();
+            if (Impressa(p))
+                m_printer->newPage();
     }
     return *m_painter;
 }
 
 void SuperficieImpressora::DrawText(double x, double y, const QString& text, const QFont& font, const QColor& color)
 {
+    if (!Impressa(m_page))
+        return;
     QPainter& p = Pintor();
     p.setFont(font);
     p.setPen(color);
@@ -52,15 +61,17 @@ void SuperficieImpressora::DrawText(double x, double y, const QString& text, con
 
 void SuperficieImpressora::PaintPicture(const QImage& picture, double x, double y, double width, double height)
 {
-    if (picture.isNull() || width <= 0 || height <= 0)
+    if (picture.isNull() || width <= 0 || height <= 0 || !Impressa(m_page))
         return;
     Pintor().drawImage(QRectF(x, y, width, height), picture);
 }
 
 void SuperficieImpressora::NewPage()
 {
-    if (m_painter && !m_printer->newPage())
-        throw platform::Error(kErroImpressora, QStringLiteral("Printer error: the printer refused a new page"),
+    // The sheet of the painter's current page is ended only for a next page
+    // that is printed.
+    if (m_painter && Impressa(m_page + 1) && !m_printer->newPage())
+        throw ErroDispositivo(kErroImpressora, QStringLiteral("Printer error: the printer refused a new page"),
                               QStringLiteral("Printer"));
     ++m_page;
     Home();
@@ -75,7 +86,7 @@ void SuperficieImpressora::EndDoc()
         const bool ok = m_painter->end();
         m_painter.reset();
         if (!ok || m_printer->printerState() == QPrinter::Error)
-            throw platform::Error(kErroImpressora, QStringLiteral("Printer error: the document could not be sent"),
+            throw ErroDispositivo(kErroImpressora, QStringLiteral("Printer error: the document could not be sent"),
                                   QStringLiteral("Printer"));
     }
 }

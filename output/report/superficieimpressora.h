@@ -7,11 +7,16 @@
 // is drawn prints no sheet.  NewPage ends the sheet and starts the next one;
 // EndDoc ends the job and sends it; KillDoc drops the job: a printer that
 // can cancel it prints nothing, and a PDF file being written is removed.
-// Page counts from 1.  A printer that cannot start the job raises
-// platform::Error 482 ("Printer error").
+// Page counts from 1.  A printer that cannot start the job or a page raises
+// ErroDispositivo 482 ("Printer error").
+//
+// A printer set to a page range (QPrinter::PageRange, its pageRanges()) gets
+// only the pages of the range: the layouts draw every page as always, and
+// the drawing of a page outside the range goes nowhere.
 
 #include "output/report/superficie.h"
 
+#include <QPageRanges>
 #include <QPrinter>
 
 #include <memory>
@@ -42,9 +47,12 @@ protected:
 
 private:
     QPainter& Pintor();
+    // Whether page `page` goes to the printer.
+    bool Impressa(int page) const;
 
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QPainter> m_painter;
+    QPageRanges m_paginas;  // empty: every page
     int m_page = 1;
     bool m_finished = false;
 };

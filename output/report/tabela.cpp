@@ -165,33 +165,31 @@ void Saida::ImprimeTabela(long sCodigoPeca, int sNumeroParte, QString& ListaJogo
                 Desce(100);
                 d.SetFontBold(true);
                 d.SetFontItalic(true);
-                Coluna(0, Modulo::ObtemTexto(24), false);
-                Coluna(320, Modulo::ObtemTexto(25), false);
-                Coluna(520, Modulo::ObtemTexto(2), false);
-                Coluna(1620, Modulo::ObtemTexto(5), false);
+                std::vector<Celula> titulos{{0, Modulo::ObtemTexto(24)},
+                                            {320, Modulo::ObtemTexto(25)},
+                                            {520, Modulo::ObtemTexto(2)},
+                                            {1620, Modulo::ObtemTexto(5)}};
                 if (R != 0)
-                    Coluna(2070, Modulo::ObtemTexto(121).replace(QStringLiteral("|1|"), nomeFabricante), false);
-                Coluna(2070 + R + 200, Modulo::ObtemTexto(9), true);
+                    titulos.push_back({2070, Modulo::ObtemTexto(121).replace(QStringLiteral("|1|"), nomeFabricante)});
+                titulos.push_back({2070 + R + 200, Modulo::ObtemTexto(9)});
+                ImprimeLinha(titulos);
                 d.SetFontItalic(false);
                 d.SetFontBold(false);
                 sImpresso = true;
             }
             Desce(20);
-            Coluna(0, l.item, false);
-            Coluna(320, l.quantidade, false);
-            Coluna(520, l.descricao, false);
-            Coluna(1620, l.numero, false);
+            std::vector<Celula> linha{{0, l.item}, {320, l.quantidade}, {520, l.descricao}, {1620, l.numero}};
             if (R != 0) {
                 QElapsedTimer relogio;
                 relogio.start();
                 const QString refs = ObtemReferenciasCruzadas(l.numero, fabricante);
                 m_tempos.consultas += relogio.nsecsElapsed() / 1e9;
-                Coluna(2070, refs, false);
+                linha.push_back({2070, refs});
             }
             if (l.opcional == 1)
-                Coluna(2070 + R, QStringLiteral("op"), false);
+                linha.push_back({2070 + R, QStringLiteral("op")});
             if (l.imagens.size() >= 4 && l.imagens.at(3) == QLatin1Char(' ')) {
-                Coluna(2070 + R + 120, QStringLiteral("*"), false);
+                linha.push_back({2070 + R + 120, QStringLiteral("*")});
                 const QString entrada = QString::number(l.componente) + QLatin1Char('$') + l.item + QLatin1Char('$') + l.numero;
                 ListaObs += (ListaObs.isEmpty() ? QString() : QStringLiteral("|")) + entrada;
             }
@@ -203,14 +201,15 @@ void Saida::ImprimeTabela(long sCodigoPeca, int sNumeroParte, QString& ListaJogo
                 if (!(QStringLiteral(",") + ListaJogos + QStringLiteral(",")).contains(QStringLiteral(",") + codigo + QStringLiteral(",")))
                     ListaJogos += (ListaJogos.isEmpty() ? QString() : QStringLiteral(",")) + codigo;
             }
-            Coluna(2070 + R + 200, kits, true);
+            linha.push_back({2070 + R + 200, kits});
+            ImprimeLinha(linha);
         }
     } catch (const platform::Error& e) {
         Modulo::FechaConsulta(rs);
         sImpresso = false;
         d.SetFontBold(false);
         d.SetFontItalic(false);
-        MostraFalha(e.number(), e.description());
+        FalhaPagina(e);
     }
 }
 

@@ -6,18 +6,26 @@
 namespace platform {
 namespace {
 
+// Qt shows the print range box of its dialog again whenever the dialog is
+// shown, even with every range option off (a CUPS printer can select the
+// pages itself, but printing to a file then prints them all): the box is
+// hidden after each showing.
+class PrintDialogWithoutRange final : public QPrintDialog {
+public:
+    using QPrintDialog::QPrintDialog;
+
+    void setVisible(bool visible) override
+    {
+        QPrintDialog::setVisible(visible);
+        if (visible)
+            if (QWidget* range = findChild<QWidget*>(QStringLiteral("gbPrintRange")))
+                range->hide();
+    }
+};
+
 class QtPrintDialogs final : public PrintDialogs {
 public:
-    bool Show(QPrinter& printer) override
-    {
-        QPrintDialog dialog(&printer);
-        // No selection and no page range; printing to a file stays offered.
-        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-        dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-        dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-        return dialog.exec() == QDialog::Accepted;
-    }
+    bool Show(QPrinter& printer) override { return makePrintDialog(printer)->exec() == QDialog::Accepted; }
 };
 
 PrintDialogs* g_fake = nullptr;
@@ -31,6 +39,19 @@ PrintDialogs& printDialogs()
 }
 
 void setPrintDialogs(PrintDialogs* fake) { g_fake = fake; }
+
+std::unique_ptr<QPrintDialog> makePrintDialog(QPrinter& printer, QWidget* parent)
+{
+    auto dialog = std::make_unique<PrintDialogWithoutRange>(&printer, parent);
+    // No selection, no current page and no page range; printing to a file
+    // stays offered.
+    dialog->setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog->setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog->setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog->setOption(QAbstractPrintDialog::PrintToFile, true);
+    printer.setPrintRange(QPrinter::AllPages);
+    return dialog;
+}
 
 PdfPrintDialog::PdfPrintDialog(QString path, int resolution, QPageSize pageSize)
     : pdfPath(std::move(path)), dpi(resolution), paper(std::move(pageSize))

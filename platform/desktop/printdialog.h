@@ -7,13 +7,22 @@
 //
 // The dialog works on a printer the caller made (QPrinter::HighResolution):
 // it chooses the printer, the paper and the copies.  Printing only a
-// selection and a page range are not offered.
+// selection, the current page and a page range are not offered: the dialog
+// of makePrintDialog hides them.  (Qt's own dialog shows "Pages from ... to"
+// even when the page range option is off, leaving the range to the CUPS
+// server, and printing to a PDF file would then print every page.)  A
+// printer that comes back with a page range anyway (QPrinter::PageRange) is
+// printed with that range (output/report/superficieimpressora.h).
 
 #include <QPageLayout>
 #include <QPageSize>
 #include <QString>
 
+#include <memory>
+
+class QPrintDialog;
 class QPrinter;
+class QWidget;
 
 namespace platform {
 
@@ -27,6 +36,10 @@ public:
 
 PrintDialogs& printDialogs();
 void setPrintDialogs(PrintDialogs* fake);
+
+// Qt's print dialog as the program shows it, for `printer`: without the
+// print range box (all pages, selection, current page, page range).
+std::unique_ptr<QPrintDialog> makePrintDialog(QPrinter& printer, QWidget* parent = nullptr);
 
 // A dialog that never shows anything: it answers "print" with a PDF printer
 // writing `pdfPath` at `dpi` dots per inch on `paper` (portrait; the caller

@@ -5,8 +5,13 @@
 //
 //   tqtest::FakePrintDialogs dialogs(dir.file("out.pdf"), 300);
 //   dialogs.cancel = true;   // the user cancels
+//   dialogs.range = {2, 2};   // the printer comes back set to pages 2 to 2
 
 #include "platform/desktop/printdialog.h"
+
+#include <QPrinter>
+
+#include <utility>
 
 namespace tqtest {
 
@@ -26,11 +31,17 @@ public:
         ++shown;
         if (cancel)
             return false;
-        return platform::PdfPrintDialog::Show(printer);
+        const bool ok = platform::PdfPrintDialog::Show(printer);
+        if (range.first > 0) {
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setFromTo(range.first, range.second);
+        }
+        return ok;
     }
 
     int shown = 0;
     bool cancel = false;
+    std::pair<int, int> range{0, 0};  // from, to; 0: every page
 };
 
 }  // namespace tqtest

@@ -4,11 +4,14 @@
 // through the built tqsaida program.
 #include "reportfixture.h"
 
+#include "support/fakemail.h"
 #include "support/fakesavedialog.h"
 
 #include "output/report/arquivos.h"
 #include "output/report/compactacao.h"
 #include "output/report/figuras.h"
+#include "output/report/superficieimpressora.h"
+#include "core/files.h"
 #include "core/globals.h"
 #include "core/texts.h"
 
@@ -158,16 +161,103 @@ TEST(ReportRun, ProgressStepsAndJpegPages)
     EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files | QDir::Hidden).size(), 2u);  // no temporary file left
 }
 
+TEST(ReportRun, UnwritablePagesStopTheRunWithOneBox)
+{
+    CatalogoAberto cat(QStringLiteral("V"));
+    tqtest::TempDir pasta;
+    tqtest::writeFile(pasta.file(QStringLiteral("arquivo")), "not a folder");
+    // Every figure page of 23 parts: the first page that cannot be written
+    // or printed ends the run.
+    struct Caso { QString modo; QString caminho; long erro; };
+    for (const Caso& c : {Caso{QStringLiteral("G"), pasta.file(QStringLiteral("falta/p.jpg")), platform::errors::PathNotFound},
+                          Caso{QStringLiteral("G"), pasta.file(QStringLiteral("arquivo/p.jpg")), platform::errors::PathNotFound},
+                          Caso{QStringLiteral("P"), pasta.file(QStringLiteral("falta/p.pdf")), saida::kErroImpressora}}) {
+        SCOPED_TRACE((c.modo + QLatin1Char(' ') + c.caminho).toStdString());
+        tqtest::FakeMessageBoxes caixas;
+        tqtest::FakeSaveDialogs salvar;
+        salvar.answers = {c.caminho};
+        tqtest::FakePrintDialogs imprimir(c.caminho, 300);
+        AmbienteTeste ambiente;
+        saida::Saida s(ambiente);
+        s.mModoSaida = c.modo;
+        s.CodigoPecaSaida = cat.s.outputAssembly23;
+        EXPECT_FALSE(s.GeraFiguraTabela(Escolha(cat.s.outputAssembly23, QStringLiteral("F"), 255)));
+        ASSERT_EQ(caixas.shown.size(), 1u);
+        EXPECT_EQ(caixas.last().icon(), platform::vbCritical);
+        EXPECT_TRUE(caixas.last().text.startsWith(Modulo::ObtemTexto(21) + QStringLiteral(": %1\r\n").arg(c.erro)))
+            << caixas.last().text.toStdString();
+        EXPECT_EQ(ambiente.janela, (QStringList{QStringLiteral("off"), QStringLiteral("on")}));
+        EXPECT_FALSE(QFileInfo::exists(c.caminho));
+    }
+}
+
+TEST(ReportRun, OutputsOfTheSameSecondKeepTheirOwnFiles)
+{
+    CatalogoAberto cat(QStringLiteral("V"));
+    tqtest::FakeMessageBoxes caixas;
+    tqtest::FakeMailer correio;
+    tqtest::TempDir pasta;
+    // The user's temporary folder of this test alone.
+    const QByteArray tmpAntes = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(pasta.file(QStringLiteral("tmp"))));
+    QDir().mkpath(pasta.file(QStringLiteral("tmp")));
+    const QString zip = pasta.file(QStringLiteral("CAT_TQ_2024-05-01_14-03-09.zip"));
+    tqtest::FakeSaveDialogs salvar;
+    salvar.answers = {zip};
+    EscolhaSaida e = Escolha(cat.s.outputAssembly23, QStringLiteral("F"), 0);
+    e.Partes[1].Selecionada = true;
+    // Two e-mails, an archive of the same base name and an e-mailed archive,
+    // all at 14:03:09.
+    struct Caso { QString modo; bool zip; };
+    for (const Caso& c : {Caso{QStringLiteral("E"), false}, Caso{QStringLiteral("E"), false}, Caso{QStringLiteral("G"), true},
+                          Caso{QStringLiteral("E"), true}}) {
+        AmbienteTeste ambiente;
+        saida::Saida s(ambiente);
+        s.mModoSaida = c.modo;
+        s.UnicoArquivoCompactado = c.zip;
+        s.CodigoPecaSaida = cat.s.outputAssembly23;
+        EXPECT_TRUE(s.GeraFiguraTabela(e));
+    }
+    // Every file handed to the mail program is still there, and is no other
+    // message's file.
+    ASSERT_EQ(correio.sent.size(), 3u);
+    EXPECT_EQ(correio.sent[0].size(), 2);
+    QStringList vistos;
+    for (const QStringList& anexos : correio.sent)
+        for (const QString& anexo : anexos) {
+            SCOPED_TRACE(anexo.toStdString());
+            EXPECT_TRUE(QFileInfo(anexo).fileName().startsWith(QStringLiteral("CAT_TQ_2024-05-01_14-03-09")));
+            EXPECT_TRUE(QFileInfo::exists(anexo));
+            EXPECT_FALSE(vistos.contains(anexo));
+            vistos << anexo;
+        }
+    EXPECT_EQ(Executa(QStringLiteral("unzip"), {QStringLiteral("-Z1"), zip}).saida,
+              QStringLiteral("CAT_TQ_2024-05-01_14-03-09.jpg\nCAT_TQ_2024-05-01_14-03-09__2.jpg\n"));
+    // Nothing left of the archives' pages: only the folders of the e-mails.
+    const QString tmp = Modulo::ObtemPastaSistema(QStringLiteral("TEMP"), false);
+    EXPECT_TRUE(tmp.startsWith(pasta.path()));
+    EXPECT_EQ(QDir(tmp).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 3);
+    EXPECT_TRUE(caixas.shown.size() == 1u && caixas.last().icon() == platform::vbInformation);
+    if (tmpAntes.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", tmpAntes);
+}
+
 TEST(ReportFiles, NamesAndNumberedPages)
 {
     const QDateTime t(QDate(2024, 5, 1), QTime(14, 3, 9));
     EXPECT_EQ(saida::MontaNomeArquivo(QStringLiteral("JPG"), QStringLiteral("V"), t), QStringLiteral("CAT_TQ_2024-05-01_14-03-09.jpg"));
     EXPECT_EQ(saida::MontaNomeArquivo(QStringLiteral("ZIP"), QStringLiteral("D"), t), QStringLiteral("CAT_TQSD_2024-05-01_14-03-09.zip"));
     struct Caso { QString nome; int n; QString esperado; };
+    // The file name's own dot counts, never one in a folder's name.
     for (const Caso& c : {Caso{QStringLiteral("/o/B.jpg"), 1, QStringLiteral("/o/B.jpg")},
                           Caso{QStringLiteral("/o/B.jpg"), 12, QStringLiteral("/o/B__12.jpg")},
-                          Caso{QStringLiteral("/o/a.b/report"), 2, QStringLiteral("/o/a__2.b/report")},
-                          Caso{QStringLiteral("/o/report"), 2, QStringLiteral("/o/report__2")}})
+                          Caso{QStringLiteral("/o/report"), 2, QStringLiteral("/o/report__2")},
+                          Caso{QStringLiteral("/o/saida.v2/relatorio"), 2, QStringLiteral("/o/saida.v2/relatorio__2")},
+                          Caso{QStringLiteral("/o/saida.v2/relatorio.jpg"), 3, QStringLiteral("/o/saida.v2/relatorio__3.jpg")},
+                          Caso{QStringLiteral("/o.d/p.q/B.x.jpg"), 2, QStringLiteral("/o.d/p.q/B.x__2.jpg")},
+                          Caso{QStringLiteral("relatorio"), 2, QStringLiteral("relatorio__2")}})
         EXPECT_EQ(saida::NumeraNomeArquivo(c.nome, c.n), c.esperado);
 }
 
@@ -227,6 +317,34 @@ TEST_F(ReportProgram, PrintsToPdfAt300And600Dpi)
         EXPECT_TRUE(p3.contains(QStringLiteral("Observação")));
         EXPECT_TRUE(p3.contains(QStringLiteral("Aplicar vedante na rosca.")));
     }
+}
+
+TEST_F(ReportProgram, PrintsOnlyThePageRangeThePrinterComesBackWith)
+{
+    CatalogoAberto cat(QStringLiteral("V"));
+    tqtest::FakeMessageBoxes caixas;
+    EscolhaSaida e = Escolha(cat.s.outputAssembly23, QStringLiteral("F"), 0);
+    e.Partes[1].Selecionada = e.Partes[2].Selecionada = true;
+    // Three figure pages; the page numbers printed are those of the run.
+    struct Caso { std::pair<int, int> intervalo; QStringList numeros; };
+    for (const Caso& c : {Caso{{2, 2}, {QStringLiteral("2")}}, Caso{{2, 3}, {QStringLiteral("2"), QStringLiteral("3")}},
+                          Caso{{0, 0}, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}}}) {
+        SCOPED_TRACE(c.intervalo.first);
+        const QString pdf = pasta.file(QStringLiteral("r%1-%2.pdf").arg(c.intervalo.first).arg(c.intervalo.second));
+        tqtest::FakePrintDialogs dialogos(pdf, 300);
+        dialogos.range = c.intervalo;
+        saida::Saida s;
+        s.CodigoPecaSaida = cat.s.outputAssembly23;
+        EXPECT_TRUE(s.GeraFiguraTabela(e));
+        ASSERT_EQ(PaginasPdf(pdf), c.numeros.size());
+        for (int p = 1; p <= c.numeros.size(); ++p) {
+            const QString texto = TextoPdf(pdf, p);
+            EXPECT_TRUE(texto.contains(QStringLiteral("Figura")));
+            EXPECT_TRUE(QRegularExpression(QStringLiteral("(?m)^\\s*%1\\s*$").arg(c.numeros[p - 1])).match(texto).hasMatch())
+                << texto.toStdString();
+        }
+    }
+    EXPECT_TRUE(caixas.shown.empty());
 }
 
 TEST_F(ReportProgram, CancelledDialogPrintsNothing)
