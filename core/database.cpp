@@ -1,9 +1,15 @@
 #include "core/database.h"
 
 #include "core/globals.h"
+#include "platform/base/atomicfile.h"
 #include "platform/base/doevents.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <cerrno>
+#include <cstring>
 
 namespace Modulo {
 
@@ -48,22 +54,90 @@ QString NomeArquivoBloqueio()
 
 namespace {
 
-// Opens the lock database, creating it with its one-row table when missing.
+enum class EstadoBloqueio { Falta, Inteiro, Danificado };
+
+// A lock database is whole when it holds the lock table.  An empty file, a
+// database without the table (a creation cut short by an older program) or
+// a file that is no database at all can be held by nobody: it is rebuilt.
+// A file that cannot be read for any other reason (busy, no permission) is
+// left to the regular open, which reports it.
+EstadoBloqueio ExaminaBancoBloqueio(const QString& path)
+{
+    const QFileInfo fi(path);
+    if (!fi.exists() && !fi.isSymLink())
+        return EstadoBloqueio::Falta;
+    try {
+        WorkspacePtr ws = DBEngine::CreateWorkspace(QStringLiteral("mWsLockCheck"));
+        DatabasePtr db = ws->OpenDatabase(path, false, true);
+        bool tabela = false;
+        for (const TableDef& t : db->TableDefs())
+            tabela = tabela || t.Name().compare(QLatin1String("CONTROLETRAN"), Qt::CaseInsensitive) == 0;
+        ws->Close();
+        return tabela ? EstadoBloqueio::Inteiro : EstadoBloqueio::Danificado;
+    } catch (const platform::Error& e) {
+        if (e.number() == JetError::NotADatabase || e.number() == JetError::Corrupt)
+            return EstadoBloqueio::Danificado;
+        return EstadoBloqueio::Inteiro;
+    }
+}
+
+// The bytes of a fresh lock database: its one-row table.
+QByteArray ConteudoBancoBloqueio()
+{
+    QTemporaryDir pasta;
+    if (!pasta.isValid())
+        throw platform::Error(JetError::CannotOpen,
+                              QStringLiteral("Cannot create a temporary folder for the lock database."));
+    const QString arquivo = pasta.filePath(QStringLiteral("bloqueio.db"));
+    DatabasePtr db = DBEngine::CreateDatabase(arquivo);
+    db->Execute(QStringLiteral("CREATE TABLE CONTROLETRAN (a INTEGER)"));
+    db->Execute(QStringLiteral("INSERT INTO CONTROLETRAN (a) VALUES (1)"));
+    db->Close();
+    QFile f(arquivo);
+    if (!f.open(QIODevice::ReadOnly))
+        throw platform::Error(JetError::CannotOpen, QStringLiteral("Cannot read the new lock database."));
+    return f.readAll();
+}
+
+// Puts a whole lock database at `path`, written beside it and renamed into
+// place, so that nobody ever sees a partial one.  A missing file is created
+// only while the name is free (another program may create it at the same
+// moment: then theirs is used); a damaged one is replaced, unless someone
+// has rebuilt it meanwhile.
+void CriaBancoBloqueio(const QString& path, EstadoBloqueio estado)
+{
+    const QByteArray conteudo = ConteudoBancoBloqueio();
+    platform::AtomicFile f;
+    int erro = f.open(path);
+    if (erro == 0)
+        erro = f.write(conteudo.constData(), static_cast<std::size_t>(conteudo.size()));
+    if (erro == 0)
+        erro = f.sync();
+    if (erro == 0) {
+        if (estado == EstadoBloqueio::Falta) {
+            erro = f.commitNew();
+        } else if (ExaminaBancoBloqueio(path) == EstadoBloqueio::Danificado) {
+            // A journal left beside the damaged file belongs to it; applied
+            // to the new file it would damage that one too.
+            QFile::remove(path + QStringLiteral("-journal"));
+            erro = f.commit();
+        } else {
+            f.discard();
+        }
+    }
+    if (erro != 0 && erro != EEXIST)
+        throw platform::Error(JetError::CannotOpen,
+                              QStringLiteral("The database engine cannot create the file '%1' (%2).")
+                                  .arg(path, QString::fromLocal8Bit(std::strerror(erro))));
+}
+
+// Opens the lock database, creating it when missing and rebuilding it when
+// it is no lock database.
 void AbreBancoBloqueio(WorkspacePtr& ws, DatabasePtr& db)
 {
     const QString path = gCaminhoDados + NomeArquivoBloqueio();
-    if (!QFileInfo::exists(path)) {
-        try {
-            DatabasePtr created = DBEngine::CreateDatabase(path);
-            created->Execute(QStringLiteral("CREATE TABLE CONTROLETRAN (a INTEGER)"));
-            created->Execute(QStringLiteral("INSERT INTO CONTROLETRAN (a) VALUES (1)"));
-            created->Close();
-        } catch (const platform::Error& e) {
-            // Another program created it at the same moment: use theirs.
-            if (e.number() != 3204 && e.number() != JetError::TableExists)
-                throw;
-        }
-    }
+    if (const EstadoBloqueio estado = ExaminaBancoBloqueio(path); estado != EstadoBloqueio::Inteiro)
+        CriaBancoBloqueio(path, estado);
     ws = DBEngine::CreateWorkspace(QStringLiteral("mWsLockTrans"), QStringLiteral("admin"), QString(), dbUseJet);
     db = ws->OpenDatabase(path, false, false);
 }

@@ -33,8 +33,11 @@ void FechaBanco(WorkspacePtr& ws, DatabasePtr& db);
 // The lock database's file name: the catalogue's name with ".LCK".
 QString NomeArquivoBloqueio();
 // True takes the update lock, false releases it.  The result tells whether
-// the lock was taken (always true when releasing).  Errors before the lock
-// statement (the lock database cannot be created or opened) reach the caller.
+// the lock was taken (always true when releasing).  A lock database that is
+// missing or is no lock database (empty, without its table, not a database)
+// is built whole beside its name and renamed into place first.  Errors before
+// the lock statement (the lock database cannot be created or opened) reach
+// the caller.
 bool BloqueiaDazadize(bool bloquear);
 
 // Stamps the version record; each argument is SQL text and an empty argument

@@ -233,7 +233,8 @@ void FechaConexaoInternet()
 QString ExecutaRequisicaoHttp(const QString& sTipo, bool sPermiteDialogoProxy, const QString& sObjeto,
                               bool sRetornaConteudo, const QString& sArquivoLocal,
                               const QString& sDadosUpload1, const QString& sDadosUpload2,
-                              const QString& sUsuarioProxy, const QString& sSenhaProxy)
+                              const QString& sUsuarioProxy, const QString& sSenhaProxy,
+                              qint64 sLimiteCorpo)
 {
     QString passo = QStringLiteral("HttpOpenRequest");
     int codigo = 0;       // transport code of the last operation
@@ -275,6 +276,7 @@ QString ExecutaRequisicaoHttp(const QString& sTipo, bool sPermiteDialogoProxy, c
                 }
             };
             platform::HttpConnection::Handler h;
+            h.maxBodyBytes = sLimiteCorpo;
             h.onReply = [&](long status) {
                 return guarda([&] {
                     if (status != 200)

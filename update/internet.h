@@ -71,6 +71,9 @@ void FechaConexaoInternet();
 //                         and leaves no partial file behind.
 //   sDadosUpload1/2       ignored (uploads are refused)
 //   sUsuarioProxy/Senha   stored proxy credentials, empty when none
+//   sLimiteCorpo          the longest body accepted, in bytes (0: no limit);
+//                         a longer one ends the request as a body that could
+//                         not be read whole ("InternetReadFile:63 (...);-105")
 // Returns the body text, or the path of the file that holds the body.
 // Proxy authentication: on the first 407 the stored credentials are tried
 // (when there are any); on further 407 replies the credentials dialog is
@@ -80,7 +83,8 @@ void FechaConexaoInternet();
 QString ExecutaRequisicaoHttp(const QString& sTipo, bool sPermiteDialogoProxy, const QString& sObjeto,
                               bool sRetornaConteudo, const QString& sArquivoLocal,
                               const QString& sDadosUpload1, const QString& sDadosUpload2,
-                              const QString& sUsuarioProxy, const QString& sSenhaProxy);
+                              const QString& sUsuarioProxy, const QString& sSenhaProxy,
+                              qint64 sLimiteCorpo = 0);
 
 // Builder of an upload body: uploads are not allowed; always raises -107.
 QString BodyPostFileUpload(const QString& sDadosUpload1, const QString& sDadosUpload2);

@@ -9,7 +9,7 @@ namespace Atualizacao {
 namespace {
 
 const QString kFonte = QStringLiteral("ListVersao");
-constexpr qint64 kMaiorTamanho = qint64(1) << 53;
+constexpr qint64 kMaiorTamanho = std::numeric_limits<qint32>::max();  // a 32-bit number
 constexpr qint64 kSaturado = std::numeric_limits<qint64>::max();
 
 QString Aspas(const QString& s) { return QLatin1Char('"') + s + QLatin1Char('"'); }

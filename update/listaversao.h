@@ -11,8 +11,8 @@
 //          also the last part of the object's path on the server
 //   size   the size in bytes, a whole decimal number (blanks around allowed)
 // A line of fewer fields raises 9, a size that is not a whole number of 0 or
-// more raises 13 (6 beyond 2^53), and a list that is an
-// HTML page raises 13; each message names the list and the line.
+// more raises 13 (6 beyond 2^31 - 1: a size is a 32-bit number), and a list
+// that is an HTML page raises 13; each message names the list and the line.
 //
 // The entries of an update merge the lists in the order fetched: a name
 // (compared trimmed and upper-cased) that an earlier list already gave keeps

@@ -8,7 +8,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <climits>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace Atualizacao {
 namespace {
@@ -51,11 +54,25 @@ bool Gravavel(const QString& pasta) { return ::access(QFile::encodeName(pasta).c
 
 [[noreturn]] void Recusa(long numero, const QString& nome, const QString& motivo)
 {
+    // A name of thousands of characters is shown by its beginning.
+    constexpr qsizetype kMostrado = 200;
+    const QString mostrado = nome.size() > kMostrado ? nome.left(kMostrado) + QChar(0x2026) : nome;
     throw platform::Error(numero,
                           QStringLiteral("O arquivo de atualização \"%1\" foi recusado: %2. Nada foi baixado nem "
                                          "alterado.")
-                              .arg(nome, motivo),
+                              .arg(mostrado, motivo),
                           kFonte);
+}
+
+// The limits of the file system: a name of at most NAME_MAX bytes, a path of
+// fewer than PATH_MAX bytes (the terminating NUL counts).
+void VerificaTamanhos(const QString& nome, const QString& caminho, const QString& relativo)
+{
+    for (const QString& e : relativo.split(QLatin1Char('/')))
+        if (QFile::encodeName(e).size() > NAME_MAX)
+            Recusa(kNomeInvalido, nome, QStringLiteral("uma parte do nome tem mais de %1 bytes").arg(NAME_MAX));
+    if (QFile::encodeName(caminho).size() >= PATH_MAX)
+        Recusa(kNomeInvalido, nome, QStringLiteral("o caminho teria mais de %1 bytes").arg(PATH_MAX - 1));
 }
 
 }  // namespace
@@ -153,13 +170,19 @@ DestinoEntrada VerificacaoNomes::Verifica(const QString& nome, bool somenteForma
 
     QString atual = m_dados;
     QString existente = m_dados;  // the deepest folder that exists
+    // What this name adds to the run's plan, kept once the name is accepted.
+    std::vector<std::pair<QString, Planejado>> planos;
     for (qsizetype i = 0; i + 1 < elementos.size(); ++i) {
         const QString& e = elementos[i];
         const QString chave = (atual + e).toUpper();
         if (const auto planejada = m_planejadas.constFind(chave); planejada != m_planejadas.constEnd()) {
-            if (!Existe(*planejada))
-                destino.pastasNovas << *planejada;
-            atual = *planejada + QLatin1Char('/');
+            if (!planejada->pasta)
+                Recusa(kNomeInvalido, nome,
+                       QStringLiteral("\"%1\" é um arquivo desta atualização, não uma pasta")
+                           .arg(QFileInfo(planejada->caminho).fileName()));
+            if (!Existe(planejada->caminho))
+                destino.pastasNovas << planejada->caminho;
+            atual = planejada->caminho + QLatin1Char('/');
             continue;
         }
         const QString achado = destino.pastasNovas.isEmpty() ? localiza(atual, e) : QString();
@@ -170,7 +193,7 @@ DestinoEntrada VerificacaoNomes::Verifica(const QString& nome, bool somenteForma
             existente = atual;
             continue;
         }
-        m_planejadas.insert(chave, atual + e);
+        planos.push_back({chave, {atual + e, true}});
         destino.pastasNovas << atual + e;
         atual += e + QLatin1Char('/');
     }
@@ -179,15 +202,18 @@ DestinoEntrada VerificacaoNomes::Verifica(const QString& nome, bool somenteForma
     QString arquivo = ultimo;
     const QString chave = (atual + ultimo).toUpper();
     if (const auto planejado = m_planejadas.constFind(chave); planejado != m_planejadas.constEnd()) {
-        arquivo = QFileInfo(*planejado).fileName();
+        if (planejado->pasta)
+            Recusa(kNomeInvalido, nome, QStringLiteral("o nome é de uma pasta desta atualização"));
+        arquivo = QFileInfo(planejado->caminho).fileName();
     } else if (destino.pastasNovas.isEmpty()) {
         const QString achado = localiza(atual, ultimo);
         if (!achado.isEmpty())
             arquivo = achado;
     }
-    m_planejadas.insert(chave, atual + arquivo);
     destino.pasta = atual;
     destino.caminho = atual + arquivo;
+    VerificaTamanhos(nome, destino.caminho, destino.caminho.mid(m_dados.size()));
+    planos.push_back({chave, {destino.caminho, false}});
     if (QFileInfo(destino.caminho).isDir())
         Recusa(kNomeInvalido, nome, QStringLiteral("o nome é de uma pasta"));
 
@@ -200,6 +226,8 @@ DestinoEntrada VerificacaoNomes::Verifica(const QString& nome, bool somenteForma
     if (vivo(destino.pastasNovas.isEmpty() ? atual : existente,
              destino.pastasNovas.isEmpty() ? arquivo : QFileInfo(destino.pastasNovas.first()).fileName()))
         Recusa(kProibido, nome, QStringLiteral("o arquivo está em uso pelo programa"));
+    for (auto& [chavePlano, plano] : planos)
+        m_planejadas.insert(chavePlano, std::move(plano));
     return destino;
 }
 

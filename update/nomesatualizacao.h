@@ -5,12 +5,14 @@
 // A name is read with "\" as "/" and blanks around it dropped, and is
 // refused (error 52 with the name in the message) when it is absolute, starts
 // with a drive letter, holds a control character, an empty, "." or ".."
-// element, names an existing folder, or needs a folder where a file is; it is
-// refused with 75 when its real parent (links followed) lies outside the data
-// folder, with 70 when that parent cannot be written, and with 70 when it
-// names a file the program has open or owns: the catalogue, auxiliary and
-// lock databases with their journals, the catalogue program and the running
-// program, the update log and the staging folders.
+// element, names an existing folder or one an earlier name of the run needs,
+// needs a folder where a file is or where an earlier name of the run puts a
+// file, or holds an element over 255 bytes or gives a path of 4096 bytes or
+// more; it is refused with 75 when its real parent (links followed) lies
+// outside the data folder, with 70 when that parent cannot be written, and
+// with 70 when it names a file the program has open or owns: the catalogue,
+// auxiliary and lock databases with their journals, the catalogue program and
+// the running program, the update log and the staging folders.
 //
 // Elements match what the data folder holds in any letter case, so
 // "FIGURAS\A.JPG" replaces "Figuras/a.jpg" instead of making a twin; elements
@@ -63,7 +65,11 @@ private:
     QString m_programa;
     QStringList m_vivos;                  // upper-cased full paths
     QStringList m_preparacao;             // upper-cased staging folders
-    QHash<QString, QString> m_planejadas; // upper-cased path of a planned folder or file -> spelling
+    struct Planejado {
+        QString caminho;  // as it will be spelled
+        bool pasta;       // a folder to create, else a file to write
+    };
+    QHash<QString, Planejado> m_planejadas;  // upper-cased path of a planned folder or file
     QHash<QString, QHash<QString, QString>> m_conteudo;  // folder -> upper-cased name -> name
 };
 

@@ -18,6 +18,8 @@ namespace frmVerifAtualizDazadizeTQ {
 namespace {
 
 const QString kFonte = QStringLiteral("VerifAtualizDazadizeTQ");
+// The version reply is one number: a longer reply is refused unread.
+constexpr qint64 kMaiorResposta = 4096;
 
 QString ComBarra(QString pasta)
 {
@@ -105,7 +107,7 @@ QString Verifica(const Comando& comando, const Ambiente& ambiente)
     const QString objeto = endereco.mid(barra + 1) + Modulo::LetraEdicaoDoArquivo(Modulo::NomeArquivoCatalogo())
         + QStringLiteral("/Versao.asp");
     const QString resposta = modInternet::ExecutaRequisicaoHttp(QStringLiteral("D"), !comando.automatica, objeto, true,
-                                                                {}, {}, {}, usuario, senha);
+                                                                {}, {}, {}, usuario, senha, kMaiorResposta);
     short versaoServidor = 0;
     try {
         versaoServidor = ConverteInteiro(resposta);

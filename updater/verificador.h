@@ -19,7 +19,9 @@
 // database of the data folder (read-only), the proxy credentials from the
 // configuration file (the user's copy first, else the system folder's copy),
 // and fetches "<path>/<edition letter>/Versao.asp" from the update host.  An
-// automatic check never shows the proxy credentials dialog.
+// automatic check never shows the proxy credentials dialog.  A reply longer
+// than 4 KiB is no version number: it is refused (an error result) as soon as
+// that much has arrived, without reading the rest.
 
 #include <QString>
 

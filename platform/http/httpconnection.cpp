@@ -31,6 +31,9 @@ void globalInit()
 constexpr qint64 kWaitIntervalMs = 10;
 constexpr int kPollMs = 20;
 
+static_assert(HttpConnection::kCodeBodyTooLarge == CURLE_FILESIZE_EXCEEDED);
+static_assert(HttpConnection::kCodeBadHost == CURLE_URL_MALFORMAT);
+
 QString envValue(const char* lower, const char* upper)
 {
     QByteArray v = qgetenv(lower);
@@ -61,6 +64,7 @@ struct Transfer {
     const HttpConnection::Handler* handler = nullptr;
     HttpExchange* ex = nullptr;
     bool replyCalled = false;
+    bool bodyTooLarge = false;
     bool sawLocation = false;
     long lastStatus = 0;
     long offeredAuth = 0;   // schemes of the Proxy-Authenticate lines of the last reply
@@ -119,6 +123,11 @@ size_t onBody(char* data, size_t size, size_t nmemb, void* user)
     }
     if (n == 0)
         return 0;
+    const qint64 max = t->handler->maxBodyBytes;
+    if (max > 0 && static_cast<qint64>(n) > max - t->ex->bodyBytes) {
+        t->bodyTooLarge = true;
+        return 0;
+    }
     if (t->handler->onData && !t->handler->onData(data, static_cast<qint64>(n))) {
         t->ex->stoppedByCaller = true;
         return 0;
@@ -365,9 +374,13 @@ HttpExchange HttpConnection::get(const QByteArray& path, const Handler& handler)
     } else if (!t.replyCalled) {
         ex.status = ex.replyStarted ? t.lastStatus : 0;
     }
+    if (t.bodyTooLarge) {
+        ex.code = kCodeBodyTooLarge;
+        ex.error = QStringLiteral("the reply is longer than %1 bytes").arg(handler.maxBodyBytes);
+    }
     if (ex.status == 407 && t.offeredAuth != 0)
         h.proxyAuth = t.offeredAuth;
-    if (result != CURLE_OK && !ex.stoppedByCaller) {
+    if (result != CURLE_OK && !ex.stoppedByCaller && !t.bodyTooLarge) {
         ex.code = result;
         ex.error = h.errbuf[0] ? QString::fromUtf8(h.errbuf).trimmed()
                                : QString::fromUtf8(curl_easy_strerror(result));

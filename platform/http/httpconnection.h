@@ -22,6 +22,7 @@
 //     on the connection for the requests that follow;
 //   - the connect timeout limits connecting; the receive timeout ends an
 //     exchange that received nothing for that long (a stalled server);
+//   - a body over Handler::maxBodyBytes ends the exchange (kCodeBodyTooLarge);
 //   - while the exchange runs, Handler::onWait is called every few
 //     milliseconds, whether data flows or not, so the caller can let its
 //     window events run.  A callback that returns false ends the exchange
@@ -70,6 +71,8 @@ public:
     static constexpr long kMaxRedirects = 10;
     // libcurl's CURLcode for a malformed host or port (open() failures).
     static constexpr int kCodeBadHost = 3;
+    // libcurl's CURLcode for a body over Handler::maxBodyBytes.
+    static constexpr int kCodeBodyTooLarge = 63;
 
     HttpConnection();
     ~HttpConnection();
@@ -108,6 +111,10 @@ public:
         // Called regularly while the exchange runs.  Return false to end
         // the exchange.
         std::function<bool()> onWait;
+        // The largest body accepted, in bytes; 0 for no limit.  A longer
+        // body ends the exchange with kCodeBodyTooLarge before onData sees
+        // a byte beyond the limit, so the reply is never held whole.
+        qint64 maxBodyBytes = 0;
     };
 
     // One GET of `path` (already percent-encoded, starting with "/").

@@ -6,6 +6,7 @@
 
 #include "support/testutil.h"
 
+#include <QDir>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -75,6 +76,47 @@ TEST_F(DataFolder, TheLockHeldHereMakesAnotherProgramFailWhileOurStampWorks)
     EXPECT_EQ(rs->Value(1).toInt(), 1);
     EXPECT_TRUE(BloqueiaDazadize(false));
     EXPECT_EQ(probe(), QStringLiteral("1"));
+}
+
+// What a program killed while creating the lock database leaves behind, and
+// other files that are no lock database, are rebuilt: nobody can hold such a
+// file, so it must not read as a lock held elsewhere.
+TEST_F(DataFolder, ALockFileThatIsNoLockDatabaseIsRebuilt)
+{
+    const QString lck = gCaminhoDados + NomeArquivoBloqueio();
+    const auto files = [&] {
+        QStringList l = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        l.sort();
+        return l;
+    };
+    QStringList expected = files() << NomeArquivoBloqueio();
+    expected.sort();
+    struct Case {
+        const char* name;
+        QByteArray bytes;  // empty: a database without the lock table
+        bool tableless;
+    } cases[] = {
+        {"empty file", QByteArray(), false},
+        {"database without the lock table", QByteArray(), true},
+        {"text", QByteArray(2048, 'x'), false},
+        {"damaged database header", QByteArray("SQLite format 3\0", 16) + QByteArray(4080, '\xff'), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(lck);
+        if (c.tableless) {
+            DatabasePtr db = DBEngine::CreateDatabase(lck);
+            db->Execute(QStringLiteral("CREATE TABLE OUTRA (a LONG)"));
+            db->Close();
+        } else {
+            tqtest::writeFile(lck, c.bytes);
+        }
+        ASSERT_TRUE(BloqueiaDazadize(true));
+        EXPECT_EQ(probe(), QStringLiteral("0"));  // a real lock: the other program cannot take it
+        EXPECT_TRUE(BloqueiaDazadize(false));
+        EXPECT_EQ(probe(), QStringLiteral("1"));
+        EXPECT_EQ(files(), expected) << "nothing left beside the lock database";
+    }
 }
 
 TEST_F(DataFolder, StampWritesOnlyTheColumnsGiven)

@@ -5,11 +5,11 @@
 // version reply.
 //
 // Checked besides crashes: every list line has a three-character kind, a
-// size of 0 or more and its line number; the merged entries have one entry a
-// name and the size total is their sum; a name the check accepts goes inside
-// the data folder (or, for the pending program alone, the program folder),
-// through no "." or ".." element; the data folder read from "Caminho.txt"
-// ends in "/".
+// size of 0 to 2^31 - 1 and its line number; the merged entries have one
+// entry a name and the size total is their sum; a name the check accepts goes
+// inside the data folder (or, for the pending program alone, the program
+// folder), through no "." or ".." element; the data folder read from
+// "Caminho.txt" ends in "/".
 #include "fuzzsupport.h"
 
 #include "core/datapath.h"
@@ -21,6 +21,8 @@
 #include <QDir>
 #include <QFile>
 #include <QSet>
+
+#include <limits>
 
 namespace {
 
@@ -66,7 +68,7 @@ void ListaENomes(const QString& texto)
         return;
     }
     for (const auto& l : linhas)
-        if (l.Tipo.size() != 3 || l.Tamanho < 0 || l.Linha < 1)
+        if (l.Tipo.size() != 3 || l.Tamanho < 0 || l.Tamanho > std::numeric_limits<qint32>::max() || l.Linha < 1)
             tqfuzz::Finding("a list line with a bad kind, size or line number");
 
     // Merged twice, as two lists of one run.

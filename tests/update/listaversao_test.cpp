@@ -27,6 +27,8 @@ TEST(ListaVersao, ReadsLinesWithCrLfOrBareLfAndSkipsBlankOnes)
         EXPECT_EQ(linhas[1].Linha, 3);
         EXPECT_EQ(linhas[2].Tipo, QStringLiteral("EX "));  // padded to three characters
     }
+    // The largest 32-bit size.
+    EXPECT_EQ(LeListaVersao(QStringLiteral("FIG;a.jpg;2147483647"), QStringLiteral("L")).at(0).Tamanho, 2147483647);
 }
 
 TEST(ListaVersao, RefusesShortLinesBadSizesAndHtmlNamingListAndLine)
@@ -42,6 +44,8 @@ TEST(ListaVersao, RefusesShortLinesBadSizesAndHtmlNamingListAndLine)
         {"FIG;a.jpg;1.5\r\n", 13, "\"1.5\""},
         {"FIG;a.jpg;\r\n", 13, "linha 1"},
         {"FIG;a.jpg;99999999999999999999\r\n", 6, "grande"},
+        {"FIG;a.jpg;2147483648\r\n", 6, "\"2147483648\""},   // beyond 32 bits
+        {"FIG;a.jpg;4294967297\r\n", 6, "grande"},
         {"  <!DOCTYPE html><html><body>a;b;c</body></html>", 13, "HTML"},
         {"<html>\n<p>FIG;a;1</p>\n</html>\n", 13, "HTML"},
     };

@@ -148,29 +148,41 @@ TEST_F(Servidor, HostileNamesAreRefusedBeforeAnyEntryIsFetched)
 {
     QDir().mkpath(raiz.file(QStringLiteral("fora")));
     QFile::link(raiz.file(QStringLiteral("fora")), dados + QStringLiteral("Atalho"));
+    const auto fig = [](const QString& nome) { return QStringLiteral("FIG;%1;4\r\n").arg(nome); };
+    QString longo;  // a path of more than 4096 bytes in elements of 200
+    while (longo.size() < 4200)
+        longo += QString(200, QLatin1Char('p')) + QLatin1Char('\\');
     struct Caso {
-        const char* nome;
+        QString linhas;  // after a good entry
         long numero;
     } casos[] = {
-        {"/etc/cron.d/x", 52},
-        {"C:\\Windows\\x.dll", 52},
-        {"..\\..\\fora.txt", 52},
-        {"Figuras\\..\\..\\fora.txt", 52},
-        {"Figuras\\\\a.jpg", 52},
-        {"Figuras\\a\x01.jpg", 52},
-        {"Figuras", 52},
-        {"Atalho\\x.txt", 75},
-        {"dazadizetq_v.mdb", 70},
-        {"DAZADIZETQ_V.MDB-journal", 70},
-        {"~atualizacao\\x.dat", 70},
+        {fig(QStringLiteral("/etc/cron.d/x")), 52},
+        {fig(QStringLiteral("C:\\Windows\\x.dll")), 52},
+        {fig(QStringLiteral("..\\..\\fora.txt")), 52},
+        {fig(QStringLiteral("Figuras\\..\\..\\fora.txt")), 52},
+        {fig(QStringLiteral("Figuras\\\\a.jpg")), 52},
+        {fig(QStringLiteral("Figuras\\a\x01.jpg")), 52},
+        {fig(QStringLiteral("Figuras")), 52},
+        {fig(QStringLiteral("Atalho\\x.txt")), 75},
+        {fig(QStringLiteral("dazadizetq_v.mdb")), 70},
+        {fig(QStringLiteral("DAZADIZETQ_V.MDB-journal")), 70},
+        {fig(QStringLiteral("~atualizacao\\x.dat")), 70},
+        // Names the file system cannot hold.
+        {fig(QStringLiteral("Figuras\\") + QString(256, QLatin1Char('n')) + QStringLiteral(".jpg")), 52},
+        {fig(longo + QStringLiteral("x.jpg")), 52},
+        // A file of this run where another name needs a folder, in either order.
+        {fig(QStringLiteral("Figuras\\a.jpg")) + fig(QStringLiteral("Figuras\\a.jpg\\x")), 52},
+        {fig(QStringLiteral("Nova\\c\\x")) + fig(QStringLiteral("NOVA\\C")), 52},
+        // A size beyond 32 bits.
+        {QStringLiteral("FIG;Figuras\\a.jpg;4294967296\r\n"), 6},
     };
     for (const Caso& c : casos) {
-        SCOPED_TRACE(c.nome);
+        SCOPED_TRACE(c.linhas.left(120).toStdString());
         tqrig::ScriptedServer servidor;
         QJsonObject rotas;
         QJsonObject lista;
         // A good entry first: it is not fetched either.
-        lista.insert(QStringLiteral("body"), QStringLiteral("TXT;Nova\\b.txt;3\r\nFIG;%1;4\r\n").arg(QString::fromLatin1(c.nome)));
+        lista.insert(QStringLiteral("body"), QStringLiteral("TXT;Nova\\b.txt;3\r\n") + c.linhas);
         rotas.insert(QStringLiteral("/tq/V/ListVersao38.txt"), lista);
         QJsonObject cenario;
         cenario.insert(QStringLiteral("routes"), rotas);

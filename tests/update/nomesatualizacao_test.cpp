@@ -83,6 +83,64 @@ TEST_F(Nomes, RefusesEveryHostileName)
     EXPECT_EQ(tqtest::errorNumberOf([&] { v.Verifica(QStringLiteral("..\\s.sql"), true); }), 52);
 }
 
+// The limits of the file system, at their edges: an element of 255 bytes
+// and a path of 4095 bytes fit, one byte more does not.  Bytes, not
+// characters: "ç" takes two.
+TEST_F(Nomes, RefusesElementsAndPathsTheFileSystemCannotHold)
+{
+    const QString elemento255 = QString(253, QLatin1Char('e')) + QStringLiteral("ç");
+    // A path of `bytes` bytes below the data folder: folders of 200 bytes, then the file.
+    const auto caminho = [&](int bytes) {
+        QString nome;
+        int resta = bytes - static_cast<int>(QFile::encodeName(dados).size());
+        while (resta > 255) {
+            nome += QString(199, QLatin1Char('p')) + QLatin1Char('\\');
+            resta -= 200;
+        }
+        return nome + QString(resta, QLatin1Char('f'));
+    };
+    struct Caso {
+        const char* caso;
+        QString nome;
+        long numero;
+    } casos[] = {
+        {"element of 255 bytes", QStringLiteral("Figuras\\") + elemento255, 0},
+        {"element of 256 bytes", QStringLiteral("Figuras\\") + elemento255 + QLatin1Char('e'), 52},
+        {"folder of 256 bytes", elemento255 + QStringLiteral("e\\x.jpg"), 52},
+        {"path of 4095 bytes", caminho(4095), 0},
+        {"path of 4096 bytes", caminho(4096), 52},
+        {"path of 10000 bytes", caminho(10000), 52},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.caso);
+        VerificacaoNomes v(dados, programa);
+        EXPECT_EQ(numeroDe(v, c.nome), c.numero);
+    }
+}
+
+// One run cannot write a file where another of its names needs a folder, in
+// either order and in any letter case; the data folder's own files count as
+// well.
+TEST_F(Nomes, RefusesAFileAndAFolderOfOneNameInOneRun)
+{
+    struct Caso {
+        const char* primeiro;
+        const char* segundo;
+    } casos[] = {
+        {"Figuras\\a.jpg", "Figuras\\a.jpg\\x"},  // replaces a file, then needs it as a folder
+        {"Figuras\\b.jpg", "FIGURAS\\B.JPG\\x"},  // a new file, then needed as a folder
+        {"Nova\\b", "Nova\\b\\c\\x"},
+        {"Nova\\b\\x", "nova\\B"},                // a new folder, then written as a file
+        {"Nova\\b\\c\\x", "Nova\\b\\c"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.segundo);
+        VerificacaoNomes v(dados, programa);
+        EXPECT_EQ(numeroDe(v, QString::fromUtf8(c.primeiro)), 0);
+        EXPECT_EQ(numeroDe(v, QString::fromUtf8(c.segundo)), 52);
+    }
+}
+
 TEST_F(Nomes, RefusesTheRunningProgramAndTheCatalogueProgram)
 {
     tqupd::Escreve(programa + QStringLiteral("Tavrix_V"), "p");

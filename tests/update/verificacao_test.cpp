@@ -306,6 +306,21 @@ TEST_F(Verificacao, AnotherProcessHoldingTheLockGivesText69)
     outro.waitForFinished(5000);
 }
 
+// An empty lock file (left by a program killed while creating it) is no
+// lock held elsewhere: it is rebuilt and the update goes ahead under it.
+TEST_F(Verificacao, AnEmptyLockFileIsRebuiltAndTheUpdateOpens)
+{
+    tqupd::Escreve(dados + Modulo::NomeArquivoBloqueio(), QByteArray());
+    Verificador();
+    Resultado("141|43");
+    caixas.answers.push_back(platform::vbYes);
+    janela.aoAbrir = [&] { EXPECT_FALSE(BloqueioLivre()) << "the update runs under the lock"; };
+    C().IniciaVerificacaoAtualizacao(false);
+    ASSERT_TRUE(Termina());
+    EXPECT_EQ(janela.pedidos, QStringList{QStringLiteral("7|41|43")});
+    EXPECT_TRUE(BloqueioLivre());
+}
+
 TEST_F(Verificacao, AnErrorOpeningTheUpdateShowsTheErrorBox)
 {
     Verificador();

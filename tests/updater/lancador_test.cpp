@@ -43,7 +43,11 @@ protected:
         env.pasta = dir.pathSlash();
         env.mensagem = [this](const QString& t) { messages << t; };
         env.limiteEspera = 5000;
-        env.confirmacaoInicio = 500;
+        // Every stand-in ends by itself at once, and the launcher's wait for
+        // a swapped-in program ends as soon as it does: a long window costs
+        // nothing, and a slow start on a busy machine (or under the
+        // sanitizers) still falls inside it.
+        env.confirmacaoInicio = 60000;
     }
 
     QString path(const char* name) const { return dir.file(QString::fromLatin1(name)); }

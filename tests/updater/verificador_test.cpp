@@ -160,7 +160,7 @@ TEST(CheckerParts, ConvertsVersions)
 TEST_F(Checker, ResultFileForEachReply)
 {
     tqrig::ScriptedServer server;
-    if (!server.start(QJsonDocument::fromJson(R"({"routes": {
+    QJsonObject scenario = QJsonDocument::fromJson(R"({"routes": {
             "/pasta/V/Versao.asp": {"body": "143"},
             "/crlf/V/Versao.asp": {"body": " 43\r\n"},
             "/html/V/Versao.asp": {"body": "<html><body>Manutencao</body></html>", "headers": {"Content-Type": "text/html"}},
@@ -170,8 +170,19 @@ TEST_F(Checker, ResultFileForEachReply)
             "/truncado/V/Versao.asp": {"body": "143", "content_length": 10},
             "/parado/V/Versao.asp": {"stall_before_headers": 30},
             "/laco/V/Versao.asp": {"redirect": "/laco/V/Versao.asp"},
+            "/longa/V/Versao.asp": {"body_size": 1048576},
+            "/sem-fim/V/Versao.asp": {"endless": true},
             "/V/Versao.asp": {"body": "150"}
-        }, "default": {"status": 404}})").object()))
+        }, "default": {"status": 404}})").object();
+    // A version line padded to exactly the longest reply taken, and one byte more.
+    QJsonObject routes = scenario.value(QStringLiteral("routes")).toObject();
+    for (const auto& [path, blanks] : {std::pair{"/limite/V/Versao.asp", 4094}, std::pair{"/alem/V/Versao.asp", 4095}}) {
+        QJsonObject reply;
+        reply.insert(QStringLiteral("body"), QString(blanks, QLatin1Char(' ')) + QStringLiteral("43"));
+        routes.insert(QString::fromLatin1(path), reply);
+    }
+    scenario.insert(QStringLiteral("routes"), routes);
+    if (!server.start(scenario))
         GTEST_SKIP() << server.reason().toStdString();
     modInternet::DefineTempos({2000, 1000});
     const QString base = QStringLiteral("http://") + server.hostPort();
@@ -195,6 +206,12 @@ TEST_F(Checker, ResultFileForEachReply)
         {"404", base + QStringLiteral("/faltando"), QStringLiteral("141"), "0-104 HttpQueryInfo:0;-103;Status=404", {}},
         {"500", base + QStringLiteral("/erro"), QStringLiteral("141"), "0-104 HttpQueryInfo:0;-103;Status=500", {}},
         {"truncated", base + QStringLiteral("/truncado"), QStringLiteral("141"), {}, "0-104 InternetReadFile:18 ("},
+        {"a reply of the longest length taken", base + QStringLiteral("/limite"), QStringLiteral("141"), "1141|43", {}},
+        {"a reply one byte longer", base + QStringLiteral("/alem"), QStringLiteral("141"), {},
+         "0-104 InternetReadFile:63 ("},
+        {"a reply of 1 MiB", base + QStringLiteral("/longa"), QStringLiteral("141"), {}, "0-104 InternetReadFile:63 ("},
+        {"an endless reply", base + QStringLiteral("/sem-fim"), QStringLiteral("141"), {},
+         "0-104 InternetReadFile:63 ("},
         {"stalled", base + QStringLiteral("/parado"), QStringLiteral("141"), {}, "0-104 HttpSendRequest:28 ("},
         {"redirect loop", base + QStringLiteral("/laco"), QStringLiteral("141"), {}, "0-104 HttpSendRequest:47 ("},
         {"another scheme", QStringLiteral("https://") + server.hostPort(), QStringLiteral("141"), {},

@@ -104,3 +104,55 @@ TEST(HttpConnection, WaitCallbackRunsDuringAStallAndCanStopIt)
     EXPECT_FALSE(x.replyStarted);
     EXPECT_FALSE(conn.isOpen());
 }
+
+// A body over the limit ends the exchange as soon as the limit is passed:
+// an endless body too, and nothing beyond the limit reaches onData.  A body
+// of exactly the limit, and a failed status with a long page, are not
+// affected.
+TEST(HttpConnection, ABodyOverTheLimitEndsTheExchange)
+{
+    tqrig::ScriptedServer server;
+    if (!server.start(scenario(R"({"routes": {
+            "/sem-fim": {"endless": true},
+            "/exato": {"body_size": 5000},
+            "/um-a-mais": {"body_size": 5001},
+            "/erro": {"status": 404, "body_size": 100000}}})")))
+        GTEST_SKIP() << server.reason().toStdString();
+    HttpConnection conn;
+    ASSERT_TRUE(conn.open(server.hostPort(), QStringLiteral("agent")));
+    conn.setProxy({});
+    conn.setReceiveBufferSize(1024);
+    struct Case {
+        const char* path;
+        int code;
+        long status;
+        qint64 received;  // by onData
+    } cases[] = {
+        {"/sem-fim", HttpConnection::kCodeBodyTooLarge, 200, -1},
+        {"/exato", 0, 200, 5000},
+        {"/um-a-mais", HttpConnection::kCodeBodyTooLarge, 200, -1},
+        {"/erro", 0, 404, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        qint64 received = 0;
+        HttpConnection::Handler h;
+        h.maxBodyBytes = 5000;
+        h.onReply = [](long status) { return status == 200; };
+        h.onData = [&](const char*, qint64 n) {
+            received += n;
+            return true;
+        };
+        const HttpExchange x = conn.get(c.path, h);
+        EXPECT_EQ(x.code, c.code) << x.error.toStdString();
+        EXPECT_EQ(x.status, c.status);
+        EXPECT_LE(received, 5000);
+        EXPECT_EQ(x.bodyBytes, received);
+        if (c.received >= 0) {
+            EXPECT_EQ(received, c.received);
+        }
+        if (c.code != 0) {
+            EXPECT_EQ(x.error, QStringLiteral("the reply is longer than 5000 bytes"));
+        }
+    }
+}
