@@ -29,7 +29,7 @@ public:
     ~GravadorDemo() override;
     int Show(const QString& text, int style, const QString& title) override;
     int Open(const QString& path) override;
-    void OpenHelp(const QString&, platform::HelpCommand, int) override {}
+    int OpenHelp(const QString& path, platform::HelpCommand, int) override { return Open(path); }
 
     QStringList mensagens;
     QStringList abertos;
