@@ -1,5 +1,7 @@
 #include "platform/desktop/printdialog.h"
 
+#include "platform/desktop/qttranslations.h"
+
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -10,6 +12,7 @@ class QtPrintDialogs final : public PrintDialogs {
 public:
     bool Show(QPrinter& printer) override
     {
+        installQtTranslationsOfRun();
         QPrintDialog dialog(&printer);
         // No selection and no page range; printing to a file stays offered.
         dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
