@@ -4,6 +4,7 @@
 #include "core/janelaprincipal.h"
 #include "core/searchtext.h"
 #include "core/texts.h"
+#include "core/textosproprios.h"
 #include "platform/base/vbruntime.h"
 #include "platform/dao/dao.h"
 
@@ -140,7 +141,11 @@ void IncluiItemCarrinho(const QString& Tipo, long Codigo, const QString& Quantid
         QVariant descricao, numero, descricaoTipo;
         if (!LeItemCatalogo(Tipo, Codigo, descricao, numero, descricaoTipo))
             throw platform::Error(kErroItemCarrinho,
-                                  QStringLiteral("The catalogue has no item %1 %2: nothing was added to the cart.").arg(Tipo).arg(Codigo),
+                                  TextoNoIdioma("O catálogo não tem o item %1 %2: nada foi incluído no carrinho.",
+                                                "El catálogo no tiene el artículo %1 %2: no se añadió nada al carrito.",
+                                                "The catalogue has no item %1 %2: nothing was added to the cart.")
+                                      .arg(Tipo)
+                                      .arg(Codigo),
                                   QStringLiteral("IncluiItemCarrinho"));
         aux->Execute(QStringLiteral("INSERT INTO ") + gTabelaCarrinho +
                      QStringLiteral("(Tipo,Codigo,Quantidade,Descricao,NumeroEmpresa,DescricaoTipo,Opcional)VALUES(") +

@@ -1,5 +1,6 @@
 #include "core/cipher.h"
 
+#include "core/textosproprios.h"
 #include "platform/base/codepage.h"
 #include "platform/base/error.h"
 
@@ -64,8 +65,12 @@ QByteArray StringToBytes(const QString& texto)
     QByteArray bytes = platform::toWindows1252(texto, &ok);
     if (!ok)
         throw Error(platform::errors::InvalidProcedureCall,
-                    QStringLiteral("The text holds characters that cannot be stored (only the Windows-1252 "
-                                   "character set is allowed)"),
+                    TextoNoIdioma("O texto tem caracteres que não podem ser gravados (só os caracteres do conjunto "
+                                  "Windows-1252 são permitidos).",
+                                  "El texto tiene caracteres que no se pueden guardar (solo se permiten los "
+                                  "caracteres del conjunto Windows-1252).",
+                                  "The text holds characters that cannot be stored (only the Windows-1252 "
+                                  "character set is allowed)."),
                     kOrigem);
     return bytes;
 }

@@ -2,6 +2,7 @@
 
 #include "core/files.h"
 #include "core/globals.h"
+#include "core/janelas.h"
 #include "platform/base/error.h"
 #include "platform/desktop/fileopener.h"
 
@@ -32,17 +33,19 @@ std::optional<int> TopicoAjuda(int CodigoTela)
     }
 }
 
-void AbreAjuda(short CodigoTela)
+int AbreAjuda(short CodigoTela)
 {
     const QString arquivo = gCaminhoDados + NomeArquivoAjuda(gEdicao, gIdioma);
     if (!ArquivoExiste(arquivo))
         throw platform::Error(-1, QStringLiteral("Arquivo de Ajuda \"%1\" não encontrado.").arg(arquivo),
                               QStringLiteral("AbreAjuda"));
     const std::optional<int> topico = TopicoAjuda(CodigoTela);
-    if (topico)
-        platform::fileOpener().OpenHelp(arquivo, platform::HelpCommand::HelpContext, *topico);
-    else
-        platform::fileOpener().OpenHelp(arquivo, platform::HelpCommand::DisplayTopic, 0);
+    const int resultado =
+        topico ? platform::fileOpener().OpenHelp(arquivo, platform::HelpCommand::HelpContext, *topico)
+               : platform::fileOpener().OpenHelp(arquivo, platform::HelpCommand::DisplayTopic, 0);
+    if (resultado <= 32)
+        MostraFalhaAbertura(arquivo, resultado);
+    return resultado;
 }
 
 }  // namespace Modulo

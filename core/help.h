@@ -22,7 +22,9 @@ std::optional<int> TopicoAjuda(int CodigoTela);
 // Opens gCaminhoDados + NomeArquivoAjuda(gEdicao, gIdioma) at the topic of
 // CodigoTela through the desktop's file opener.  A missing file raises
 // platform::Error -1, "Arquivo de Ajuda "<full path>" não encontrado.", and
-// opens nothing.
-void AbreAjuda(short CodigoTela);
+// opens nothing.  When the opener fails (no program reads help files), the
+// box of a file that cannot be opened (MostraFalhaAbertura) says so.
+// Returns the opener's result (above 32 on success).
+int AbreAjuda(short CodigoTela);
 
 }  // namespace Modulo

@@ -6,6 +6,7 @@
 #include "core/config.h"
 #include "core/globals.h"
 #include "core/texts.h"
+#include "core/textosproprios.h"
 #include "detailwindow/ponteiro.h"
 #include "platform/base/doevents.h"
 #include "platform/base/error.h"
@@ -61,7 +62,9 @@ void frmTQ2::imgAvancar_Click()
     if (!Modulo::GravaConfiguracao(QString(), verificar ? QStringLiteral("1") : QStringLiteral("0"),
                                    platform::vb::Trim(txtUsuario->text()), txtSenha->text(), true))
         throw platform::Error(kErroGravacao,
-                              QStringLiteral("Não foi possível gravar o arquivo de configuração \"%1\".")
+                              Modulo::TextoNoIdioma("Não foi possível gravar o arquivo de configuração \"%1\".",
+                                                    "No se pudo guardar el archivo de configuración \"%1\".",
+                                                    "The configuration file \"%1\" could not be written.")
                                   .arg(Modulo::NomeArquivoConfiguracao()),
                               QStringLiteral("imgAvancar_Click"));
     Modulo::gVerificacaoAutomatica = verificar;

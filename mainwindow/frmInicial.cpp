@@ -17,6 +17,7 @@
 #include "platform/base/error.h"
 #include "platform/desktop/color.h"
 #include "platform/desktop/messagebox.h"
+#include "platform/desktop/qttranslations.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -232,6 +233,7 @@ frmTQ1* frmInicial::IniciaDazadize(const QString& Idioma)
         // start-up that fails writes nothing into the catalogue.
         Inicio::CriaTabelaTipoPeca(gEdicao);
         gIdioma = Idioma.left(1);
+        platform::installQtTranslations(gIdioma);
         QGuiApplication::setApplicationDisplayName(ObtemTituloPrograma());
 
         // The detail window once, with the empty request.

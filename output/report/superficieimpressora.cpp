@@ -1,11 +1,21 @@
 #include "output/report/superficieimpressora.h"
 
+#include "core/textosproprios.h"
 #include "platform/base/error.h"
 
 #include <QFile>
 #include <QPainter>
 
 namespace saida {
+namespace {
+
+// A printer failure, told in the run's language.
+[[noreturn]] void FalhaImpressora(const char* portugues, const char* espanhol, const char* ingles)
+{
+    throw ErroDispositivo(kErroImpressora, Modulo::TextoNoIdioma(portugues, espanhol, ingles), QStringLiteral("Printer"));
+}
+
+}  // namespace
 
 SuperficieImpressora::SuperficieImpressora(std::unique_ptr<QPrinter> printer) : m_printer(std::move(printer))
 {
@@ -32,12 +42,14 @@ QPainter& SuperficieImpressora::Pintor()
 {
     if (!m_painter) {
         if (m_finished)
-            throw ErroDispositivo(kErroImpressora, QStringLiteral("Printer error: the document has already ended"),
-                                  QStringLiteral("Printer"));
+            FalhaImpressora("Erro de impressora: o documento já foi encerrado",
+                            "Error de impresora: el documento ya ha terminado",
+                            "Printer error: the document has already ended");
         auto painter = std::make_unique<QPainter>();
         if (!painter->begin(m_printer.get()))
-            throw ErroDispositivo(kErroImpressora, QStringLiteral("Printer error: the printer cannot start the document"),
-                                  QStringLiteral("Printer"));
+            FalhaImpressora("Erro de impressora: a impressora não pode iniciar o documento",
+                            "Error de impresora: la impresora no puede iniciar el documento",
+                            "Printer error: the printer cannot start the document");
         painter->setRenderHint(QPainter::TextAntialiasing, true);
         painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
         m_painter = std::move(painter);
@@ -71,8 +83,9 @@ void SuperficieImpressora::NewPage()
     // The sheet of the painter's current page is ended only for a next page
     // that is printed.
     if (m_painter && Impressa(m_page + 1) && !m_printer->newPage())
-        throw ErroDispositivo(kErroImpressora, QStringLiteral("Printer error: the printer refused a new page"),
-                              QStringLiteral("Printer"));
+        FalhaImpressora("Erro de impressora: a impressora recusou uma página nova",
+                        "Error de impresora: la impresora rechazó una página nueva",
+                        "Printer error: the printer refused a new page");
     ++m_page;
     Home();
 }
@@ -86,8 +99,9 @@ void SuperficieImpressora::EndDoc()
         const bool ok = m_painter->end();
         m_painter.reset();
         if (!ok || m_printer->printerState() == QPrinter::Error)
-            throw ErroDispositivo(kErroImpressora, QStringLiteral("Printer error: the document could not be sent"),
-                                  QStringLiteral("Printer"));
+            FalhaImpressora("Erro de impressora: o documento não pôde ser enviado",
+                            "Error de impresora: no se pudo enviar el documento",
+                            "Printer error: the document could not be sent");
     }
 }
 

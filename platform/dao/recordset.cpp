@@ -174,6 +174,10 @@ bool Recordset::EOF_() const
     ensureOpen();
     if (m_type == dbOpenForwardOnly && m_pos >= 0)
         fetchForward(m_pos);
+    // Before the first row (a fresh clone) an empty recordset is at both
+    // ends, so a loop "until EOF" reads nothing.
+    if (m_pos < 0)
+        return m_data->store.rowCount() == 0;
     return m_pos >= m_data->store.rowCount();
 }
 

@@ -50,12 +50,7 @@ public:
         }
     }
 
-    void OpenHelp(const QString& helpFile, HelpCommand, int) override
-    {
-        const QString program = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-        if (!program.isEmpty())
-            QProcess::startDetached(program, {QFileInfo(helpFile).absoluteFilePath()});
-    }
+    int OpenHelp(const QString& helpFile, HelpCommand, int) override { return Open(helpFile); }
 };
 
 FileOpener* g_fake = nullptr;

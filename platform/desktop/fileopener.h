@@ -33,10 +33,12 @@ public:
     // the result code above.  Never raises.
     virtual int Open(const QString& path) = 0;
     // Shows a help file, at its default page (DisplayTopic, contextId 0) or
-    // at the topic of contextId (HelpContext).  The viewer runs on its own;
-    // nothing is reported back.  The desktop's viewers take no topic on their
-    // command line, so the real implementation opens the file itself.
-    virtual void OpenHelp(const QString& helpFile, HelpCommand command, int contextId) = 0;
+    // at the topic of contextId (HelpContext); returns a result code as
+    // Open() does (31 when no program reads help files, the usual case on
+    // Linux).  The viewer then runs on its own.  The desktop's viewers take
+    // no topic on their command line, so the real implementation opens the
+    // file itself.  Never raises.
+    virtual int OpenHelp(const QString& helpFile, HelpCommand command, int contextId) = 0;
 };
 
 FileOpener& fileOpener();

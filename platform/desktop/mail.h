@@ -11,9 +11,12 @@
 //     PATH, directly (no shell: a file name is never interpreted), and waits
 //     a few seconds for it; a mail program that is still open then counts
 //     as started;
-//   - a failure raises platform::Error: xdg-email not installed (53), it
-//     could not be started (75), or it ended with a non-zero exit code or a
-//     crash (57, the code and what it wrote on stderr in the text).
+//   - a failure raises platform::Error with a text in the run's language
+//     (messageBoxLanguage() of messagebox.h): xdg-email not installed (53),
+//     it could not be started (75), or it ended with a non-zero exit code
+//     or a crash (57, the code and its meaning in the text); what the
+//     program wrote on its standard error goes to this process's standard
+//     error, never into the text.
 
 #include <QString>
 #include <QStringList>

@@ -1,5 +1,7 @@
 #include "platform/desktop/messagebox.h"
 
+#include "platform/desktop/language.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -45,7 +47,7 @@ public:
             box.setStandardButtons(QMessageBox::Ok);
             break;
         }
-        const ButtonTexts texts = messageBoxButtonTexts(g_language ? g_language() : QString());
+        const ButtonTexts texts = messageBoxButtonTexts(messageBoxLanguage());
         const std::pair<QMessageBox::StandardButton, const QString*> captions[] = {
             {QMessageBox::Ok, &texts.ok}, {QMessageBox::Cancel, &texts.cancel},
             {QMessageBox::Yes, &texts.yes}, {QMessageBox::No, &texts.no}};
@@ -77,6 +79,8 @@ MessageBoxes& messageBoxes()
 void setMessageBoxes(MessageBoxes* fake) { g_fake = fake; }
 
 void setMessageBoxLanguageSource(LanguageSource source) { g_language = source; }
+
+QString messageBoxLanguage() { return g_language ? g_language() : QString(); }
 
 ButtonTexts messageBoxButtonTexts(const QString& language)
 {

@@ -1,5 +1,7 @@
 #include "platform/desktop/printdialog.h"
 
+#include "platform/desktop/qttranslations.h"
+
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -25,7 +27,11 @@ public:
 
 class QtPrintDialogs final : public PrintDialogs {
 public:
-    bool Show(QPrinter& printer) override { return makePrintDialog(printer)->exec() == QDialog::Accepted; }
+    bool Show(QPrinter& printer) override
+    {
+        installQtTranslationsOfRun();
+        return makePrintDialog(printer)->exec() == QDialog::Accepted;
+    }
 };
 
 PrintDialogs* g_fake = nullptr;

@@ -1,11 +1,15 @@
 #include "platform/desktop/proxycredentials.h"
 
+#include "platform/desktop/language.h"
+#include "platform/desktop/messagebox.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace platform {
@@ -15,10 +19,18 @@ class QtProxyCredentialsDialog final : public ProxyCredentialsDialog {
 public:
     bool Ask(const QString& proxy, QString& user, QString& password) override
     {
+        // In the run's language, as the message boxes.
+        const QString language = messageBoxLanguage();
+        const auto say = [&](const char* portuguese, const char* spanish, const char* english) {
+            return textForLanguage(language, portuguese, spanish, english);
+        };
         QDialog dialog(QApplication::activeWindow());
         dialog.setObjectName(QStringLiteral("ProxyCredentialsDialog"));
-        dialog.setWindowTitle(QObject::tr("Proxy authentication"));
-        auto* text = new QLabel(QObject::tr("The proxy %1 requires a user name and password.").arg(proxy));
+        dialog.setWindowTitle(say("Autenticação do proxy", "Autenticación del proxy", "Proxy authentication"));
+        auto* text = new QLabel(say("O proxy %1 pede um nome de usuário e uma senha.",
+                                    "El proxy %1 requiere un nombre de usuario y una contraseña.",
+                                    "The proxy %1 requires a user name and password.")
+                                    .arg(proxy));
         text->setWordWrap(true);
         auto* userEdit = new QLineEdit(user);
         userEdit->setObjectName(QStringLiteral("user"));
@@ -26,9 +38,12 @@ public:
         passwordEdit->setObjectName(QStringLiteral("password"));
         passwordEdit->setEchoMode(QLineEdit::Password);
         auto* form = new QFormLayout;
-        form->addRow(QObject::tr("User name:"), userEdit);
-        form->addRow(QObject::tr("Password:"), passwordEdit);
+        form->addRow(say("Usuário:", "Usuario:", "User name:"), userEdit);
+        form->addRow(say("Senha:", "Contraseña:", "Password:"), passwordEdit);
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        const ButtonTexts captions = messageBoxButtonTexts(language);
+        buttons->button(QDialogButtonBox::Ok)->setText(captions.ok);
+        buttons->button(QDialogButtonBox::Cancel)->setText(captions.cancel);
         QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
         QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
         auto* layout = new QVBoxLayout(&dialog);

@@ -1,5 +1,7 @@
 #include "platform/desktop/savedialog.h"
 
+#include "platform/desktop/qttranslations.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QRegularExpression>
@@ -26,6 +28,7 @@ class QtSaveDialogs final : public SaveDialogs {
 public:
     QString GetSaveFileName(const SaveFileRequest& request, QWidget* parent) override
     {
+        installQtTranslationsOfRun();
         QFileDialog dialog(parent, request.title, saveDialogFolder(request.folder));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);

@@ -91,6 +91,14 @@ QRectF gearArtBounds(const QPointF& centre, qreal scale)
     return QRectF(centre.x() - 90 * scale, centre.y() - 128 * scale, 262 * scale, 252 * scale);
 }
 
+// The centre moved the least so that the gear art lies whole inside `room`.
+QPointF gearArtInside(QPointF centre, qreal scale, const QRectF& room)
+{
+    const QRectF box = gearArtBounds(centre, scale);
+    return centre + QPointF(std::min(0.0, room.right() - box.right()) + std::max(0.0, room.left() - box.left()),
+                            std::min(0.0, room.bottom() - box.bottom()) + std::max(0.0, room.top() - box.top()));
+}
+
 // A quiet illustration: meshing gears and the edition's vehicle, in light
 // tints of the brand colours.
 void drawGearArt(QPainter& p, const QPointF& centre, qreal scale, QChar edition, const QColor& ground)
@@ -205,10 +213,7 @@ void startBackground(QPainter& p, const QRectF& r, const Job& j)
     case 'M': art = QPointF(250, 390); scale = 1.3; break;
     default: art = QPointF(430, 445); scale = 1.1; break;
     }
-    const QRectF room = r.adjusted(8, 8, -8, -8);
-    const QRectF box = gearArtBounds(art, scale);
-    art += QPointF(std::min(0.0, room.right() - box.right()) + std::max(0.0, room.left() - box.left()),
-                   std::min(0.0, room.bottom() - box.bottom()) + std::max(0.0, room.top() - box.top()));
+    art = gearArtInside(art, scale, r.adjusted(8, 8, -8, -8));
     drawGearArt(p, art, scale, e, paper());
 
 
@@ -702,7 +707,10 @@ void credits(QPainter& p, const QRectF& r, const Job&)
     p.fillRect(r, cream());
     const qreal s = r.width() / 800.0;
     const QPointF c = r.center();
-    drawGearArt(p, QPointF(c.x() + 250 * s, c.y() + 150 * s), 1.1 * s, QLatin1Char('V'), cream());
+    // Beside the card's lower right corner, kept whole inside the picture.
+    const qreal scale = 1.1 * s;
+    const QPointF art = gearArtInside(QPointF(c.x() + 250 * s, c.y() + 150 * s), scale, r.adjusted(8 * s, 8 * s, -8 * s, -8 * s));
+    drawGearArt(p, art, scale, QLatin1Char('V'), cream());
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF card(c.x() - 230 * s, c.y() - 150 * s, 460 * s, 250 * s);
     roundedFill(p, card.translated(0, 4 * s), 16 * s, QColor(0xEF, 0xE6, 0xD8));

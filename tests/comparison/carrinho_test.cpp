@@ -10,6 +10,7 @@
 #include "core/globals.h"
 #include "core/janelaprincipal.h"
 #include "core/runtables.h"
+#include "platform/base/error.h"
 #include "tools/demo/demo.h"
 
 #include "support/qstringprinter.h"
@@ -197,6 +198,20 @@ TEST_F(Carrinho, AnUnknownKindOrCodeIsRefusedAndNothingIsWritten)
     EXPECT_EQ(escritas(), antes);
     EXPECT_TRUE(linhas().isEmpty());
     EXPECT_EQ(janela.animacoes, 0);
+    // The box of an item the catalogue lacks speaks the run's language.
+    const QString idioma = Modulo::gIdioma;
+    for (const auto& [letra, texto] : {std::pair{"P", "O catálogo não tem o item COM 42: nada foi incluído no carrinho."},
+                                       std::pair{"E", "El catálogo no tiene el artículo COM 42: no se añadió nada al carrito."},
+                                       std::pair{"I", "The catalogue has no item COM 42: nothing was added to the cart."}}) {
+        Modulo::gIdioma = QString::fromLatin1(letra);
+        try {
+            IncluiItemCarrinho(QStringLiteral("COM"), 42, QStringLiteral("1"), false, true);
+            ADD_FAILURE() << letra;
+        } catch (const platform::Error& e) {
+            EXPECT_EQ(e.description(), QString::fromUtf8(texto));
+        }
+    }
+    Modulo::gIdioma = idioma;
 
     // A known item plays the animation when asked, also when the merge
     // changes nothing; without a main window nothing is asked.

@@ -140,3 +140,35 @@ TEST_F(ConfiguracaoTest, AnUnreadableFileShowsTheErrorAndWritesNothing)
     EXPECT_TRUE(j.Descarregada());  // the screen never came up
     EXPECT_TRUE(QFileInfo(Arquivo()).isDir());
 }
+
+TEST_F(ConfiguracaoTest, ItsFailureBoxesAreInTheRunsLanguage)
+{
+    struct Case {
+        const char* idioma;
+        const char* caracteres;  // a user name the file's code page cannot hold
+        const char* gravacao;    // a file that cannot be written
+    };
+    const Case cases[] = {
+        {"P", "O texto tem caracteres que não podem ser gravados", "Não foi possível gravar o arquivo de configuração"},
+        {"E", "El texto tiene caracteres que no se pueden guardar", "No se pudo guardar el archivo de configuración"},
+        {"I", "The text holds characters that cannot be stored", "The configuration file \""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.idioma);
+        QFile::remove(Arquivo());
+        QDir().rmdir(Arquivo());
+        ASSERT_TRUE(Modulo::GravaConfiguracao(QStringLiteral("P"), QStringLiteral("1"), QString(), QString(), true));
+        Modulo::gIdioma = QString::fromLatin1(c.idioma);
+        m_caixas.shown.clear();
+        frmTQ2& j = Abre(QStringLiteral("8"));
+        j.txtUsuario->setText(QStringLiteral("用户"));
+        Q_EMIT j.imgAvancar->clicado(1);
+        j.txtUsuario->setText(QStringLiteral("ana"));
+        QFile::remove(Arquivo());
+        ASSERT_TRUE(QDir().mkdir(Arquivo()));
+        Q_EMIT j.imgAvancar->clicado(1);
+        ASSERT_EQ(m_caixas.shown.size(), 2u);
+        EXPECT_TRUE(m_caixas.shown[0].text.contains(QString::fromUtf8(c.caracteres))) << m_caixas.shown[0].text.toStdString();
+        EXPECT_TRUE(m_caixas.shown[1].text.contains(QString::fromUtf8(c.gravacao))) << m_caixas.shown[1].text.toStdString();
+    }
+}

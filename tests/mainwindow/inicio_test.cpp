@@ -9,6 +9,7 @@
 #include "mainwindow/frmInicial.h"
 #include "mainwindow/inicio.h"
 #include "platform/base/error.h"
+#include "platform/desktop/qttranslations.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -515,6 +516,9 @@ TEST_F(JanelaInicial, EndToEndWithTheMouse)
     ASSERT_TRUE(p);
     const QString carrinho = Modulo::gTabelaCarrinho;
     ASSERT_FALSE(carrinho.isEmpty());
+    // Qt's own dialogs speak the language chosen.
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Save As"), QStringLiteral("Salvar como"));
+    platform::installQtTranslations(QStringLiteral("I"));
 
     // The start screen.
     EXPECT_EQ(p->mHistoricoTelas, QStringLiteral("0"));

@@ -331,4 +331,13 @@ TEST_F(JanelaPrincipalTeste, HelpAndFilterCatalogueReportTheirFailures)
                                       caminho + QStringLiteral(" )\r\n\r\n") + Modulo::ObtemTexto(21) +
                                       QStringLiteral(": (31)\r\nNo association for file extension"));
     EXPECT_EQ(Modulo::PonteiroTela(), Modulo::vbDefault);
+
+    // A help file that no program opens: the box of the other file buttons.
+    tqtest::writeFile(ajuda, "ajuda");
+    f->imgAjuda_Click();
+    ASSERT_EQ(caixas.shown.size(), 3u);
+    EXPECT_EQ(caixas.last().text, QStringLiteral("Erro ao Abrir o Arquivo \"") + ajuda +
+                                      QStringLiteral("\"\r\n\r\nErro Nº: (31)\r\nNo association for file extension"));
+    EXPECT_EQ(caixas.last().style, platform::vbCritical);
+    EXPECT_EQ(caixas.last().title, Modulo::ObtemTexto(19));
 }

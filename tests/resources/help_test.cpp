@@ -25,9 +25,10 @@ public:
         opened << path;
         return platform::kOpenSucceeded;
     }
-    void OpenHelp(const QString& file, platform::HelpCommand command, int context) override
+    int OpenHelp(const QString& file, platform::HelpCommand command, int context) override
     {
         help.push_back({file, command, context});
+        return platform::kOpenSucceeded;
     }
     QStringList opened;
     std::vector<Call> help;

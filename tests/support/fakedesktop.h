@@ -82,9 +82,10 @@ public:
         opened << path;
         return result;
     }
-    void OpenHelp(const QString& helpFile, platform::HelpCommand command, int contextId) override
+    int OpenHelp(const QString& helpFile, platform::HelpCommand command, int contextId) override
     {
         help << QStringLiteral("%1|%2|%3").arg(helpFile).arg(int(command)).arg(contextId);
+        return result;
     }
 
     int result = platform::kOpenSucceeded;

@@ -80,6 +80,12 @@ void EncheCarrinhoDemo()
         QStringLiteral("SELECT TOP 1 J.CodigoJogoReparo, J.NumeroEmpresaJogoReparo, J.DescricaoJogoReparo<I>, 'JRE' "
                        "FROM JOGOREPARO AS J ORDER BY J.CodigoJogoReparo"),
     };
+    // A Null text of the catalogue stays Null: the cart's text fields take
+    // no empty strings.
+    const auto texto = [](const QVariant& v) {
+        return platform::dao::IsNull(v) ? QStringLiteral("Null")
+                                       : QLatin1Char('\'') + Modulo::TextoSQL(v.toString()) + QLatin1Char('\'');
+    };
     int n = 0;
     for (QString sql : comandos) {
         Modulo::RecordsetPtr rs = Modulo::AbreConsulta(sql.replace(QStringLiteral("<I>"), Modulo::gIdioma));
@@ -87,10 +93,10 @@ void EncheCarrinhoDemo()
             const QString tipo = rs->Value(3).toString();
             Modulo::gDbAuxiliar->Execute(
                 QStringLiteral("INSERT INTO %1(Tipo,Codigo,Quantidade,Descricao,NumeroEmpresa,DescricaoTipo,Opcional)"
-                               "VALUES('%2',%3,%4,'%5','%6','%7','%8')")
+                               "VALUES('%2',%3,%4,%5,%6,'%7','%8')")
                     .arg(Modulo::gTabelaCarrinho, tipo, rs->Value(0).toString())
                     .arg(n == 1 ? 31995 : n + 1)
-                    .arg(Modulo::TextoSQL(rs->Value(2).toString()), rs->Value(1).toString(),
+                    .arg(texto(rs->Value(2)), texto(rs->Value(1)),
                          Modulo::TextoSQL(Modulo::ObtemTexto(tipo == QLatin1String("COM") ? 2 : 4)),
                          n == 2 ? QStringLiteral(" ") : QString(QChar(13))));
         }

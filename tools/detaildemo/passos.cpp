@@ -13,12 +13,20 @@ GravadorDemo::GravadorDemo()
 {
     platform::setMessageBoxes(this);
     platform::setFileOpener(this);
+    platform::setPrintDialogs(this);
 }
 
 GravadorDemo::~GravadorDemo()
 {
     platform::setMessageBoxes(nullptr);
     platform::setFileOpener(nullptr);
+    platform::setPrintDialogs(nullptr);
+}
+
+bool GravadorDemo::Show(QPrinter& printer)
+{
+    ++impressoes;
+    return m_pdf.Show(printer);
 }
 
 int GravadorDemo::Show(const QString& text, int style, const QString&)
@@ -177,6 +185,8 @@ void Despeja(frmTQ2& j, const GravadorDemo* g, QTextStream& out)
             out << "message\t" << m << '\n';
         for (const QString& a : g->abertos)
             out << "opened\t" << a << '\n';
+        for (int i = 0; i < g->impressoes; ++i)
+            out << "printed\n";
     }
     if (j.Descarregada())
         out << "closed\n";

@@ -10,29 +10,41 @@
 // Dump lines (tab-separated): history, subtitle, empty (the list's empty
 // text), row (text columns, then "+" or "." per icon column), current N,
 // attachments-title, attachment N NAME, notes-height, options, parts
-// (selected indexes), mode, message TEXT, opened PATH, closed.
+// (selected indexes), mode, message TEXT, opened PATH, printed (one line per
+// print dialog answered), closed.
 
 #include "platform/desktop/fileopener.h"
 #include "platform/desktop/messagebox.h"
+#include "platform/desktop/printdialog.h"
 
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 class frmTQ2;
 
-// Records the message boxes and the files handed to the opener instead of
-// showing or opening them.
-class GravadorDemo final : public platform::MessageBoxes, public platform::FileOpener {
+// Records the message boxes, the files handed to the opener and the print
+// dialogs instead of showing or opening them.  A print dialog is answered
+// "print" to a PDF file in a temporary folder, dropped with the recorder.
+class GravadorDemo final : public platform::MessageBoxes,
+                           public platform::FileOpener,
+                           public platform::PrintDialogs {
 public:
     GravadorDemo();
     ~GravadorDemo() override;
     int Show(const QString& text, int style, const QString& title) override;
     int Open(const QString& path) override;
-    void OpenHelp(const QString&, platform::HelpCommand, int) override {}
+    int OpenHelp(const QString& path, platform::HelpCommand, int) override { return Open(path); }
+    bool Show(QPrinter& printer) override;
 
     QStringList mensagens;
     QStringList abertos;
+    int impressoes = 0;
+
+private:
+    QTemporaryDir m_pastaImpressao;
+    platform::PdfPrintDialog m_pdf{m_pastaImpressao.filePath(QStringLiteral("impressao.pdf"))};
 };
 
 // Runs one step; false for a step the viewer does not know.

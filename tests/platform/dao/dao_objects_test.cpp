@@ -146,6 +146,24 @@ TEST_F(DaoTest, BookmarksCloneAndRequery)
     EXPECT_EQ(clone->RecordCount(), 5);
 }
 
+TEST_F(DaoTest, CloneStartsBeforeTheFirstRowAndAnEmptyCloneAtBothEnds)
+{
+    auto rs = db->OpenRecordset(QStringLiteral("SELECT Codigo FROM T ORDER BY Codigo"));
+    auto clone = rs->Clone();
+    EXPECT_TRUE(clone->BOF());
+    EXPECT_FALSE(clone->EOF_());
+
+    auto empty = db->OpenRecordset(QStringLiteral("SELECT Codigo FROM T WHERE Codigo < 0"));
+    auto emptyClone = empty->Clone();
+    EXPECT_TRUE(emptyClone->BOF());
+    EXPECT_TRUE(emptyClone->EOF_());
+    int rows = 0;
+    for (; !emptyClone->EOF_(); emptyClone->MoveNext())
+        ++rows;
+    EXPECT_EQ(rows, 0);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { emptyClone->Value(0); }), JetError::NoCurrentRecord);
+}
+
 TEST_F(DaoTest, FindFirstNextPreviousLast)
 {
     db->Execute(QStringLiteral("INSERT INTO T (Codigo, Nome) VALUES (6, 'n2')"));

@@ -3,10 +3,16 @@
 
 #include "platform/base/error.h"
 #include "platform/desktop/mail.h"
+#include "platform/desktop/messagebox.h"
 #include "support/qstringprinter.h"
 #include "support/testutil.h"
 
 #include <QFile>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
 
 #include <gtest/gtest.h>
 
@@ -56,17 +62,70 @@ TEST_F(StandInPath, AttachesEveryFileInOrderWithoutAShell)
     EXPECT_FALSE(QFile::exists(m_files.file(QStringLiteral("x"))));
 }
 
-TEST_F(StandInPath, NonZeroExitIsReportedWithItsReason)
+// Collects what this process writes on its standard error meanwhile.
+class StandardErrorCapture {
+public:
+    StandardErrorCapture()
+    {
+        std::fflush(stderr);
+        m_saved = ::dup(2);
+        const int fd = ::open(m_file.file(QStringLiteral("stderr.txt")).toLocal8Bit().constData(),
+                              O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ::dup2(fd, 2);
+        ::close(fd);
+    }
+    ~StandardErrorCapture() { restore(); }
+    QString text()
+    {
+        restore();
+        return QString::fromLocal8Bit(tqtest::readFile(m_file.file(QStringLiteral("stderr.txt"))));
+    }
+
+private:
+    void restore()
+    {
+        if (m_saved < 0)
+            return;
+        std::fflush(stderr);
+        ::dup2(m_saved, 2);
+        ::close(m_saved);
+        m_saved = -1;
+    }
+    tqtest::TempDir m_file;
+    int m_saved = -1;
+};
+
+QString g_language;
+QString language() { return g_language; }
+
+TEST_F(StandInPath, NonZeroExitIsReportedInTheRunsLanguageAndTheOutputGoesToStandardError)
 {
     installScript(4);
-    try {
-        platform::mailer().SendDocuments({m_files.file(QStringLiteral("f.txt"))});
-        FAIL() << "no error";
-    } catch (const platform::Error& e) {
-        EXPECT_EQ(e.number(), platform::kMailFailed);
-        EXPECT_TRUE(e.description().contains(QStringLiteral("exit code 4"))) << e.description().toStdString();
-        EXPECT_TRUE(e.description().contains(QStringLiteral("stand-in message")));
+    platform::setMessageBoxLanguageSource(&language);
+    struct Case {
+        const char* language;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"P", "O programa de e-mail falhou (código de saída 4 do xdg-email: o programa de e-mail não pôde ser aberto)."},
+        {"E", "El programa de correo electrónico falló (código de salida 4 de xdg-email: no se pudo abrir el programa de "
+              "correo)."},
+        {"I", "The e-mail program failed (xdg-email exit code 4: the mail program could not be opened)."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language);
+        g_language = QString::fromLatin1(c.language);
+        StandardErrorCapture err;
+        try {
+            platform::mailer().SendDocuments({m_files.file(QStringLiteral("f.txt"))});
+            ADD_FAILURE() << "no error";
+        } catch (const platform::Error& e) {
+            EXPECT_EQ(e.number(), platform::kMailFailed);
+            EXPECT_EQ(e.description(), QString::fromUtf8(c.text));
+        }
+        EXPECT_EQ(err.text(), QStringLiteral("xdg-email: stand-in message\n"));
     }
+    platform::setMessageBoxLanguageSource(nullptr);
 }
 
 TEST_F(StandInPath, MissingOrUnstartableProgramIsReported)

@@ -117,6 +117,15 @@ TEST_F(ComparisonTools, TqcartWritesTheCartThroughTheExportWriter)
     EXPECT_TRUE(r.err.startsWith(QStringLiteral("Error 3021:"))) << r.err.toStdString();
     EXPECT_EQ(tqtest::readFile(out), before);
     EXPECT_EQ(Start(QStringLiteral("tqcart"), {s.dataFolder, out, QStringLiteral("COM:x")}).code, 2);
+
+    // No items: the title and the header, no rows.
+    r = Start(QStringLiteral("tqcart"), {s.dataFolder, out});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const QStringList empty = platform::fromWindows1252(tqtest::readFile(out)).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(empty.size(), 4) << "title, empty line, header and the end";
+    EXPECT_EQ(empty[0], lines[0]);
+    EXPECT_EQ(empty[2], lines[2]);
+    EXPECT_EQ(AuxiliaryTables().filter(QStringLiteral("Lista_")), QStringList());
 }
 
 }  // namespace
