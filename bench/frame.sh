@@ -5,9 +5,5 @@
 # run; medians of 10).
 set -euo pipefail
 BUILD=$1
-DATA=$BUILD/bench-data/demo-V
-if [ ! -f "$DATA/DAZADIZETQ_V.MDB" ]; then
-  mkdir -p "$BUILD/bench-data"
-  "$BUILD/bin/tqdemo" --edition V --no-files --out "$DATA" >/dev/null
-fi
+DATA=$("$(dirname "$0")/demo-data" "$BUILD" small)
 exec "$BUILD/bin/bench_frame" --data "$DATA" "${@:2}"

@@ -10,6 +10,7 @@
 //
 // Both figures are medians of N runs (10 by default) after one unmeasured run.
 
+#include "bench/common/resultado.h"
 #include "core/config.h"
 #include "core/globals.h"
 #include "core/janelas.h"
@@ -147,6 +148,6 @@ int main(int argc, char** argv)
     const double b = Mediana(minimo);
     std::printf("language click to the main window's first paint: %.1f ms (median of %d)\n", a, runs);
     std::printf("minimal Qt program showing 820 x 620 to its first paint: %.1f ms\n", b);
-    std::printf("ratio click / minimal program: %.2f (target <= 2)\n", a / b);
+    bench::Resultado("frame: language click to first paint / minimal program", a / b, bench::Alvo::NoMaximo, 2);
     return 0;
 }

@@ -2,6 +2,7 @@
 // client (modInternet, into a file of the data folder, with its progress
 // hook and event processing) and through the curl program, and prints the
 // client's rate as a ratio to curl's.
+#include "bench/common/resultado.h"
 #include "core/globals.h"
 #include "rig.h"
 #include "update/internet.h"
@@ -99,7 +100,7 @@ int main(int argc, char** argv)
         const double oursRate = mb / median(ours), curlRate = mb / median(theirs);
         std::printf("http download of %.0f MB from local nginx (median of %d):\n", mb, rounds);
         std::printf("  client %.0f MB/s, curl %.0f MB/s\n", oursRate, curlRate);
-        std::printf("  ratio client/curl: %.2f (target >= 0.90)\n", oursRate / curlRate);
+        bench::Resultado("http: download rate client / curl", oursRate / curlRate, bench::Alvo::NoMinimo, 0.9);
     } catch (const platform::Error& e) {
         std::printf("http: failed: %ld %s\n", e.number(), qPrintable(e.description()));
         return 1;

@@ -7,6 +7,7 @@
 // Both sides open the recordset; the list side then hands it to the grid,
 // configures the columns, refreshes the overlay and renders the control.
 
+#include "bench/common/resultado.h"
 #include "core/globals.h"
 #include "listcontrols/thgrid.h"
 #include "platform/dao/dao.h"
@@ -125,7 +126,7 @@ int main(int argc, char** argv)
         std::printf("rows: %ld\n", linhas);
         std::printf("materialise the recordset: %.1f ms (median of %d)\n", a, runs);
         std::printf("materialise + bind + first paint of the list: %.1f ms\n", b);
-        std::printf("ratio list / materialise: %.3f (target <= 1.20)\n", b / a);
+        bench::Resultado("lists: bind and first paint / materialise", b / a, bench::Alvo::NoMaximo, 1.2);
         return 0;
     } catch (const platform::Error& e) {
         std::fprintf(stderr, "bench_lists: %ld %s\n", e.number(), qPrintable(e.description()));

@@ -10,6 +10,7 @@
 //   enc     the encoder (quality 85, greyscale) writing those pictures
 // Prints pages per second, print / ref (target <= 3) and jpeg / (ref + enc)
 // (target <= 1.5), and the split of the JPEG run.
+#include "bench/common/resultado.h"
 #include "output/jpegencoder.h"
 #include "output/report/figuras.h"
 #include "output/report/saida.h"
@@ -179,8 +180,8 @@ int main(int argc, char** argv)
     std::printf("reference replay  :           %7.3f s   encoder %.3f s\n", melhorRef, melhorEnc);
     std::printf("  JPEG split: queries %.3f s, drawing %.3f s, encoding (sampling, DCT) %.3f s, writing (entropy coding, file, rename) %.3f s\n", split.consultas, drawJpeg,
                 split.codificacao, split.gravacao);
-    std::printf("print / reference          = %.2fx (target <= 3)\n", melhorPrint / melhorRef);
-    std::printf("JPEG / (reference+encoder) = %.2fx (target <= 1.5)\n", melhorJpeg / (melhorRef + melhorEnc));
+    bench::Resultado("report output: print / reference", melhorPrint / melhorRef, bench::Alvo::NoMaximo, 3);
+    bench::Resultado("report output: JPEG / (reference + encoder)", melhorJpeg / (melhorRef + melhorEnc), bench::Alvo::NoMaximo, 1.5);
     Modulo::FechaBanco(Modulo::gWsDazadize, Modulo::gDbDazadize);
     platform::setMessageBoxes(nullptr);
     return 0;

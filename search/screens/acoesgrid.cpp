@@ -167,14 +167,10 @@ void grdTHGrid1_RowColChange(frmTQ1& f, const platform::dao::Bookmark& LastRow)
         return;
     const auto rs = f.dtcTHGrid1->Recordset();
     switch (f.CodigoTelaAtual()) {
-    case 1:
-        Modulo::ExibeReferenciaCruzada(Modulo::kOrigemResultadoPesquisa, NumeroDaLinha(rs, QStringLiteral("NumeroEmpresa")),
-                                       QString());
-        break;
+    case 1: ReferenciasLinhaAtual(f, 1); break;
     case 3: {
         const QString foto = CampoTexto(rs, QStringLiteral("ArquivoFotoPeca"));
-        Modulo::ExibeReferenciaCruzada(Modulo::kOrigemListaPecas, NumeroDaLinha(rs, QStringLiteral("NumeroEmpresaPeca")),
-                                       QString());
+        ReferenciasLinhaAtual(f, 3);
         CarregaFotoPeca(f, foto);
         break;
     }
@@ -195,6 +191,17 @@ void grdTHGrid1_RowColChange(frmTQ1& f, const platform::dao::Bookmark& LastRow)
         break;
     default: break;
     }
+}
+
+void ReferenciasLinhaAtual(frmTQ1& f, int tela)
+{
+    const auto rs = f.dtcTHGrid1->Recordset();
+    if (tela == 1)
+        Modulo::ExibeReferenciaCruzada(Modulo::kOrigemResultadoPesquisa, NumeroDaLinha(rs, QStringLiteral("NumeroEmpresa")),
+                                       QString());
+    else
+        Modulo::ExibeReferenciaCruzada(Modulo::kOrigemListaPecas, NumeroDaLinha(rs, QStringLiteral("NumeroEmpresaPeca")),
+                                       QString());
 }
 
 void CarregaFotoPeca(frmTQ1& f, const QString& sArquivo)

@@ -116,9 +116,11 @@ void MostraListaPecas(frmTQ1& f, quint8 sTelaOrigem, const QString& sTipoItem, l
         if (const auto rs = f.dtcTHGrid1->Recordset())
             rs->FindFirst(CriterioConjunto(f.mCodigoPeca));
 
-    // 10, 11.
+    // 10, 11.  The panel shows the current row's references: a list bound
+    // on its current row (one row, or the assembly reselected) raises no row
+    // change that would bring them.
     f.grdTHGrid1->AtualizaGrid();
-    Modulo::ExibeReferenciaCruzada(Modulo::kOrigemListaPecas, QString(), QString());
+    ReferenciasLinhaAtual(f, 3);
 
     // 12. The edition's titles and panel.
     f.imgTitTipoR->move(EdicaoM() ? 347 + 182 : 347, f.imgTitTipoR->y());

@@ -4,7 +4,6 @@
 #include "search/screens/telapesquisa.h"
 #include "search/screens/telas.h"
 
-#include "core/crossref.h"
 #include "core/globals.h"
 #include "core/pictures.h"
 #include "core/texts.h"
@@ -13,7 +12,6 @@
 #include "mainwindow/frmTQ1.h"
 #include "platform/base/doevents.h"
 #include "search/sqlpesquisa.h"
-#include "search/vinculolista.h"
 
 namespace Pesquisa {
 
@@ -67,6 +65,18 @@ QStringList ColunasPesquisa()
     return spec.split(QLatin1Char(';'));
 }
 
+// The list's data control, icons and columns, given once its first rows are
+// bound (the list lays itself out on its rows): by the bind of the screen's
+// own search, or of a search typed before it arrived.
+void PreparaLista(frmTQ1& f)
+{
+    if (f.grdTHGrid1->colunasConfiguradas())
+        return;
+    f.grdTHGrid1->ObtemDataControl(f.dtcTHGrid1);
+    f.grdTHGrid1->ObtemPictures(IconesPesquisa());
+    f.grdTHGrid1->ConfiguraColunas(ColunasPesquisa());
+}
+
 }  // namespace
 
 void CarregaComboTiposPeca(frmTQ1& f)
@@ -79,7 +89,7 @@ void CarregaComboTiposPeca(frmTQ1& f)
 void AtualizaGridPesquisa(frmTQ1& f, const QString& sOrdem, bool sAtualizaGrid)
 {
     f.grdTHGrid1->SetTag(sOrdem);
-    TelaPesquisa::De(f).IniciaLista(SqlDaTela(f, sOrdem), sAtualizaGrid);
+    TelaPesquisa::De(f).IniciaLista(SqlDaTela(f, sOrdem), sAtualizaGrid, [&f] { PreparaLista(f); });
 }
 
 void MostraPesquisaPecas(frmTQ1& f, quint8 sTelaOrigem)
@@ -88,19 +98,17 @@ void MostraPesquisaPecas(frmTQ1& f, quint8 sTelaOrigem)
     tela.Cancela();
     const bool tiposCombo = EdicaoTiposCombo();
 
-    // The slot, the drop-down's rows and the list's rows come first: while
-    // they fail, the user stays on the screen (and list) he had.  Back from
-    // the parts list has already dropped its digit from the history; it is
-    // put back then.
+    // The slot and the drop-down's rows come first: while they fail, the
+    // user stays on the screen he had.  Back from the parts list has already
+    // dropped its digit from the history; it is put back then.  The list's
+    // rows are not waited for (steps 6, 8 and 9 below).
     QString sql;
-    platform::dao::RecordsetPtr linhas;
     // 1. Then leave the previous screen.
     LeEDeixaTelaOrigem(f, sTelaOrigem, QLatin1Char('1'), [&] {
         RestauraFiltrosPesquisa(f, sTelaOrigem == 3 ? f.mSlotPesquisa : sTelaOrigem);
         if (tiposCombo)
             CarregaComboTiposPeca(f);
         sql = SqlDaTela(f, QStringLiteral("1"));
-        linhas = tela.Le(sql);
     });
 
     // 2. Pictures and the title bar.
@@ -121,27 +129,32 @@ void MostraPesquisaPecas(frmTQ1& f, quint8 sTelaOrigem)
         f.cboTHCombo1->AtualizaCombo();
     }
 
-    // 5, 6. The list, always by number first.
+    // 5. The list's place; it stays empty until its rows are bound.
     const int largura = EdicaoM() ? 684 : 558;
     f.grdTHGrid1->mUserControlPixelWidth = largura;
     f.grdTHGrid1->mUserControlPixelHeight = 391;
     f.grdTHGrid1->Move(tela1.left() + 15, tela1.top() + 173, largura, 391);
     f.grdTHGrid1->SetTag(QStringLiteral("1"));
-    VinculoLista(f.grdTHGrid1, f.dtcTHGrid1, sql, false)(linhas);
 
-    // 7. Data control, icons, columns.
-    f.grdTHGrid1->ObtemDataControl(f.dtcTHGrid1);
-    f.grdTHGrid1->ObtemPictures(IconesPesquisa());
-    f.grdTHGrid1->ConfiguraColunas(ColunasPesquisa());
+    // 6-9.  The search, always by number first, runs on the runner and the
+    // screen shows at once.  When its rows arrive they are bound, the list
+    // gets its data control, icons and columns, the row the user left the
+    // screen on is made current again (the first row when it is gone), the
+    // list redraws and the panel shows that row's references.  Whatever
+    // reads the list before then finishes the search first; typing replaces
+    // it.
+    const QString tipoSelecionado = f.mTipoSelecionado;
+    const long codigoSelecionado = f.mCodigoSelecionado;
+    tela.IniciaLista(sql, false, [&f, tipoSelecionado, codigoSelecionado] {
+        PreparaLista(f);
+        if (codigoSelecionado > 0)
+            if (const auto rs = f.dtcTHGrid1->Recordset())
+                rs->FindFirst(CriterioLinhaPesquisa(tipoSelecionado, codigoSelecionado));
+        f.grdTHGrid1->AtualizaGrid();
+        ReferenciasLinhaAtual(f, 1);
+    });
 
-    // 8. The row the user left the screen on (the first row when it is gone).
-    if (f.mCodigoSelecionado > 0)
-        if (const auto rs = f.dtcTHGrid1->Recordset())
-            rs->FindFirst(CriterioLinhaPesquisa(f.mTipoSelecionado, f.mCodigoSelecionado));
-
-    // 9, 10.
-    f.grdTHGrid1->AtualizaGrid();
-    Modulo::ExibeReferenciaCruzada(Modulo::kOrigemResultadoPesquisa, QString(), QString());
+    // 10.
     for (QLineEdit* caixa : {static_cast<QLineEdit*>(f.txtNumeroEmpresa), static_cast<QLineEdit*>(f.txtDescricao),
                              static_cast<QLineEdit*>(f.txtNumeroFabricante)})
         caixa->setEnabled(true);

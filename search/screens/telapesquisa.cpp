@@ -37,9 +37,15 @@ ExecutorPesquisa& TelaPesquisa::Executor()
     return *m_executor;
 }
 
-void TelaPesquisa::IniciaLista(const QString& sql, bool atualizaGrid)
+void TelaPesquisa::IniciaLista(const QString& sql, bool atualizaGrid, std::function<void()> depois)
 {
-    Executor().Inicia(sql, VinculoLista(m_janela.grdTHGrid1, m_janela.dtcTHGrid1, sql, atualizaGrid));
+    auto vincula = VinculoLista(m_janela.grdTHGrid1, m_janela.dtcTHGrid1, sql, atualizaGrid);
+    if (depois)
+        vincula = [vincula, depois](const platform::dao::RecordsetPtr& rs) {
+            vincula(rs);
+            depois();
+        };
+    Executor().Inicia(sql, std::move(vincula));
 }
 
 platform::dao::RecordsetPtr TelaPesquisa::Le(const QString& sql)

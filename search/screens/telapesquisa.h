@@ -22,6 +22,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
+
 class frmTQ1;
 
 namespace Pesquisa {
@@ -37,8 +39,9 @@ public:
 
     // Starts a search of the main list: its rows, once read, become the
     // record source and recordset of dtcTHGrid1 (VinculoLista); with
-    // atualizaGrid the list redraws.  Returns at once.
-    void IniciaLista(const QString& sql, bool atualizaGrid);
+    // atualizaGrid the list redraws; then `depois` runs, when given.
+    // Returns at once.
+    void IniciaLista(const QString& sql, bool atualizaGrid, std::function<void()> depois = {});
     // Reads a statement on the runner and waits for its rows, which are
     // returned unbound (a show routine binds them once it has left the
     // screen before).  A pending search is dropped.  Errors are raised.

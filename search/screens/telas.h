@@ -18,9 +18,11 @@
 // Every routine takes the window and runs on its thread inside the caller's
 // guard (Modulo::Guarda): database errors reach the caller.  The searches run
 // on the window's search runner (telapesquisa.h); every routine that reads or
-// moves the list first finishes the pending search, and the show routines
-// read their rows before they leave the screen shown, so that a failing
-// query leaves the user on the screen and list they had.
+// moves the list first finishes the pending search.  Screen 1 shows at once
+// and binds its rows when its search ends (a failing search shows its box
+// then, over the screen with an empty list); the other show routines read
+// their rows before they leave the screen shown, so that a failing query
+// leaves the user on the screen and list they had.
 //
 // Where the catalogue's old behaviour was unsound these routines are not:
 //   - a Null or unknown kind on screen 1 (an assembly whose type has no
@@ -96,6 +98,11 @@ void grdTHGrid1_DblClick(frmTQ1& f);
 void grdTHGrid1_ImageClick(frmTQ1& f, int sColuna);
 void grdTHGrid1_MouseMove(frmTQ1& f);
 void grdTHGrid1_RowColChange(frmTQ1& f, const platform::dao::Bookmark& LastRow);
+// The cross-reference panel of screen 1 or 3 (`tela`) for the list's current
+// row (cleared when the list has none): the show routines call it once the
+// list is bound, since a list that binds on its current row has no row change
+// to bring the references.
+void ReferenciasLinhaAtual(frmTQ1& f, int tela);
 // Shows the photo "FotoPeca/" + sArquivo of the data folder in imgFotoPeca,
 // or no photo (an empty name, any failure).
 void CarregaFotoPeca(frmTQ1& f, const QString& sArquivo);

@@ -57,6 +57,7 @@ TEST_F(Acoes, IconsOfTheSearchAndThePartsList)
     frmTQ1& f = Abre();
     const demo::Summary& s = Demo();
     f.imgPesquisa0_Click();
+    EsperaLista();
     ASSERT_TRUE(VaiPara(Pesquisa::CriterioLinhaPesquisa(Modulo::ObtemTexto(2), s.clutchDiscComponent)));
     f.grdTHGrid1->EventImageClick(1);
     EXPECT_EQ(pedidos, QStringList{QStringLiteral("0|COM|%1").arg(s.clutchDiscComponent)});

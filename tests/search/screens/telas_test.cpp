@@ -4,6 +4,7 @@
 
 #include "telafixture.h"
 
+#include "core/crossref.h"
 #include "core/itemtexts.h"
 #include "core/searchtext.h"
 #include "core/texts.h"
@@ -11,6 +12,8 @@
 #include "search/sqlpesquisa.h"
 
 #include "support/qstringprinter.h"
+
+#include <functional>
 
 using namespace tqtest;
 
@@ -67,6 +70,7 @@ TEST_F(Telas, ForwardAndBackRestoreTheSlotTheRowAndTheNumberOrder)
     EXPECT_FALSE(f.mFiltrosPesquisa[0].PesquisaJogosReparo);
 
     f.imgVoltar_Click();
+    EsperaLista();
     EXPECT_EQ(f.mHistoricoTelas, QStringLiteral("01"));
     EXPECT_EQ(f.txtDescricao->text(), QStringLiteral("engrenagem"));
     EXPECT_TRUE(f.imgQuadrado_JogosReparo->isVisibleTo(&f));
@@ -110,6 +114,7 @@ TEST_P(SlotDaComparacao, TheSideSearchHasItsOwnSlotPerEdition)
     // The side search from the comparison selection.
     f.mHistoricoTelas = QStringLiteral("09");
     f.MostraPesquisaPecas(9);
+    EsperaLista();
     EXPECT_EQ(f.mHistoricoTelas, QStringLiteral("091"));
     EXPECT_EQ(f.mSlotPesquisa, 9);
     EXPECT_EQ(f.txtDescricao->text(), QString());
@@ -224,6 +229,7 @@ TEST_F(Telas, AnItemInNoAssemblySaysText45AndGoesBack)
     EXPECT_EQ(caixas.last().icon(), platform::vbExclamation);
     EXPECT_EQ(caixas.last().title, Modulo::ObtemTexto(19));
     // Back on the search, the kit reselected.
+    EsperaLista();
     EXPECT_EQ(f.mHistoricoTelas, QStringLiteral("01"));
     EXPECT_TRUE(f.pctTela[1]->isVisibleTo(&f));
     EXPECT_FALSE(f.pctTela[3]->isVisibleTo(&f));
@@ -247,6 +253,7 @@ TEST_F(Telas, ASupersededItemShowsItsNotesThenItsNewestReplacement)
     EXPECT_EQ(Linhas(Lista()), Linhas(Pesquisa::SqlListaPecas(QStringLiteral("COM"), s.chainC, QStringLiteral("P"))));
     // Back reselects the row picked, not its replacement.
     f.imgVoltar_Click();
+    EsperaLista();
     EXPECT_EQ(Atual(QStringLiteral("Codigo")).toLong(), s.chainA);
 
     // Left screen 1 while the notes were open: the flow stops there.
@@ -287,6 +294,7 @@ TEST_F(Telas, AnAssemblyOfUnknownTypeIsAnAssemblyEverywhere)
     EXPECT_EQ(f.pctTela[3]->Tag(), QString());
     EXPECT_EQ(Lista()->RecordCount(), 1);
     f.imgVoltar_Click();
+    EsperaLista();
     EXPECT_EQ(Atual(QStringLiteral("Codigo")).toLong(), s.assemblyUnknownType);
 }
 
@@ -319,6 +327,7 @@ TEST_F(Telas, ForwardOnTheListOpensTheFigureAndBackReselectsTheAssembly)
     f.imgInicio_Click();
     EXPECT_EQ(f.mHistoricoTelas, QStringLiteral("0"));
     f.imgPesquisa0_Click();
+    EsperaLista();
     EXPECT_EQ(Atual(QStringLiteral("Codigo")).toLong(), s.componentUsedTwice);
 }
 
@@ -427,6 +436,134 @@ TEST_F(Telas, TheComparisonChecksRunInOrder)
         EXPECT_EQ(caixas.last().icon(), platform::vbCritical);
         EXPECT_TRUE(gravador.chamadas.isEmpty());
     }
+}
+
+// Notes, at the moment a widget is shown (in its window), whether the
+// window's search was still pending and whether the main list had rows
+// bound; then runs `acao`, when given, as the user would at that moment.
+class AoMostrar : public QObject {
+public:
+    AoMostrar(QWidget* alvo, frmTQ1& janela, std::function<void()> acao = {}) : m_janela(janela), m_acao(std::move(acao))
+    {
+        alvo->installEventFilter(this);
+    }
+    bool visto = false, pendente = false, comLinhas = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::ShowToParent && !visto) {
+            visto = true;
+            pendente = Pesquisa::TelaPesquisa::De(m_janela).Pendente();
+            comLinhas = m_janela.dtcTHGrid1->Recordset() != nullptr;
+            if (m_acao)
+                m_acao();
+        }
+        return false;
+    }
+
+private:
+    frmTQ1& m_janela;
+    std::function<void()> m_acao;
+};
+
+TEST_F(Telas, ScreenOneShowsAtOnceAndBindsItsRowsWhenItsSearchEnds)
+{
+    frmTQ1& f = Abre();
+    const demo::Summary& s = Demo();
+    // From the start screen: the screen shows while its search still runs.
+    {
+        AoMostrar tela1(f.pctTela[1], f);
+        f.imgPesquisa0_Click();
+        ASSERT_TRUE(tela1.visto);
+        EXPECT_TRUE(tela1.pendente);
+        EXPECT_FALSE(tela1.comLinhas);
+    }
+    EsperaLista();
+    EXPECT_EQ(Linhas(Lista()), Linhas(f.dtcTHGrid1->RecordSource()));
+    EXPECT_GT(Lista()->RecordCount(), 0);
+
+    // Back from the parts list: the same, and the row left is current again.
+    f.txtNumeroEmpresa->setText(Numero(QStringLiteral("COMPONENTE"), s.componentUsedTwice));
+    EsperaLista();
+    ASSERT_TRUE(VaiPara(Pesquisa::CriterioLinhaPesquisa(Modulo::ObtemTexto(2), s.componentUsedTwice)));
+    f.imgAvancar_Click();
+    ASSERT_EQ(f.mHistoricoTelas, QStringLiteral("013"));
+    {
+        AoMostrar tela1(f.pctTela[1], f);
+        f.imgVoltar_Click();
+        ASSERT_TRUE(tela1.visto);
+        EXPECT_TRUE(tela1.pendente);
+    }
+    EsperaLista();
+    EXPECT_EQ(Atual(QStringLiteral("Codigo")).toLong(), s.componentUsedTwice);
+
+    // Typing before the rows arrive replaces the screen's search: the typed
+    // one is bound, into the list's columns.
+    f.imgVoltar_Click();
+    {
+        AoMostrar tela1(f.pctTela[1], f, [&f] { f.txtDescricao->setText(QStringLiteral("engrenagem")); });
+        f.imgPesquisa0_Click();
+        ASSERT_TRUE(tela1.visto);
+        EXPECT_TRUE(tela1.pendente);
+    }
+    EsperaLista();
+    EXPECT_TRUE(f.dtcTHGrid1->RecordSource().endsWith(QStringLiteral("ORDER BY 2")));
+    EXPECT_EQ(Linhas(Lista()), Linhas(f.dtcTHGrid1->RecordSource()));
+    EXPECT_TRUE(f.grdTHGrid1->colunasConfiguradas());
+}
+
+TEST_F(Telas, TheCrossReferencesOfTheCurrentRowShowOnceTheListIsBound)
+{
+    frmTQ1& f = Abre();
+    // The panel's labels of an origin, as "number|maker" per row.
+    const auto painel = [&f](int origem) {
+        const auto& numeros = origem == 1 ? f.lblNumeroFabricanteRef : f.lblNumeroFabricanteRefR;
+        const auto& nomes = origem == 1 ? f.lblFabricanteRef : f.lblFabricanteRefR;
+        QStringList out;
+        for (std::size_t i = 0; i < numeros.size(); ++i)
+            out << numeros[i]->text() + QLatin1Char('|') + nomes[i]->text();
+        return out;
+    };
+    // What the panel shows for a company number.
+    const auto esperado = [&](int origem, const QString& numero) {
+        const QStringList antes = painel(origem);
+        Modulo::ExibeReferenciaCruzada(origem, Modulo::NormalizaNumeroEmpresa(numero), QString());
+        const QStringList out = painel(origem);
+        Modulo::ExibeReferenciaCruzada(origem, QString(), QString());
+        EXPECT_NE(out, painel(origem)) << "the number has no references";
+        return out;
+    };
+    // An assembly and a component that have references.
+    const long peca = Modulo::ObtemValorSQL(QStringLiteral("SELECT TOP 1 PECA.CodigoPeca FROM PECA INNER JOIN REFERENCIACRUZADA "
+                                                           "ON REFERENCIACRUZADA.NumeroEmpresa = PECA.NumeroEmpresaPeca ORDER BY 1"))
+                          .toLongLong();
+    const long componente =
+        Modulo::ObtemValorSQL(QStringLiteral("SELECT TOP 1 COMPONENTE.CodigoComponente FROM COMPONENTE INNER JOIN "
+                                             "REFERENCIACRUZADA ON REFERENCIACRUZADA.NumeroEmpresa = "
+                                             "COMPONENTE.NumeroEmpresaComponente ORDER BY 1"))
+            .toLongLong();
+    ASSERT_GT(peca, 0);
+    ASSERT_GT(componente, 0);
+
+    // A one-row parts list: its row is current from the start.
+    f.MostraListaPecas(1, QStringLiteral("PCA"), peca);
+    ASSERT_EQ(Lista()->RecordCount(), 1);
+    const QStringList daPeca = painel(3);
+    EXPECT_EQ(daPeca, esperado(3, Numero(QStringLiteral("PECA"), peca)));
+    f.EscondeListaPecas();
+
+    // Screen 1 after Back: the row reselected.
+    f.mHistoricoTelas = QStringLiteral("0");
+    PesquisaNumero(Numero(QStringLiteral("COMPONENTE"), componente));
+    ASSERT_TRUE(VaiPara(Pesquisa::CriterioLinhaPesquisa(Modulo::ObtemTexto(2), componente)));
+    f.imgAvancar_Click();
+    ASSERT_EQ(f.mHistoricoTelas, QStringLiteral("013"));
+    f.imgVoltar_Click();
+    EsperaLista();
+    ASSERT_EQ(Atual(QStringLiteral("Codigo")).toLong(), componente);
+    const QStringList doComponente = painel(1);
+    EXPECT_EQ(doComponente, esperado(1, Numero(QStringLiteral("COMPONENTE"), componente)));
 }
 
 }  // namespace
