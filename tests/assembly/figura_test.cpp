@@ -417,6 +417,27 @@ TEST_F(Figura, KitRequestFramesItsPagesAndTheTimerStopsAtItsFirstTick)
         EXPECT_EQ(L(i)->BackStyle(), 0);
     for (int p = 0; p < figura.QuantidadePartes(); ++p)
         EXPECT_FALSE(V().MiniaturaEmoldurada(p));
+
+    // A component and a kit in one request: the kit's items marked, the
+    // located labels still bold and blinking.
+    V().FechaConjunto();
+    const std::int64_t componente = Valor(QStringLiteral("SELECT CodigoComponente FROM PECA_COMPONENTE WHERE CodigoPeca = %1 AND ItemComponente = '%2'")
+                                              .arg(s.showcaseAssembly)
+                                              .arg(s.itemInThreeKits))
+                                        .toLongLong();
+    D().AbreConjunto(s.showcaseAssembly, QStringLiteral("C:%1:CJ:%2:J").arg(componente).arg(jogo));
+    EXPECT_EQ(V().CodigoJogoReparoAtual(), jogo);
+    int localizados = 0;
+    for (const auto& marca : V().ItensDestacados()) {
+        if (!marca.pisca)
+            continue;
+        ++localizados;
+        EXPECT_EQ(V().Figura().ObtemTextoItem(marca.indice, false), s.itemInThreeKits);
+        EXPECT_TRUE(L(marca.indice)->FontBold()) << marca.indice;
+        EXPECT_EQ(L(marca.indice)->BackStyle(), 1) << "also an item of the kit";
+    }
+    EXPECT_GT(localizados, 0);
+    EXPECT_TRUE(C().tmrFigura->isActive());
 }
 
 TEST_F(Figura, HoverRedAndBlueLabelsDataLineAndPanels)
