@@ -581,10 +581,16 @@ TEST_F(Figura, ItemMenuEntriesAndWhatTheyDo)
                                         .toLongLong();
     const int i = Rotulo(s.itemAllFlags);
     Passa(i);
+    // The item's tooltip is not left over the menu.
+    ASSERT_TRUE(Visivel(C().pctToolTipFig_Pop));
+    bool dicaSobreMenu = true;
+    menus.whileShown = [&] { dicaSobreMenu = Visivel(C().pctToolTipFig_Pop); };
     // Every flag, no second assembly: six entries and two separators.
     menus.answers = {0};
     V().lblItem_MouseUp(i, 1);
     ASSERT_EQ(menus.shown.size(), 1u);
+    EXPECT_FALSE(dicaSobreMenu);
+    menus.whileShown = nullptr;
     EXPECT_EQ(menus.shown[0].texts(), (QStringList{"Sugestão de Compra", "-", "Incluir Item no Carrinho", "-", "Tabela", "Opcionais",
                                                    "Jogos de Reparo", "Observação"}));
     // Cart: quantity "2" is 2, the optional flag is passed, with the animation.
