@@ -45,10 +45,7 @@ void VistaConjunto::DestacaItensFigura(const QStringList& sItens, std::optional<
 {
     m_marcas = MarcaItensFigura(m_figura, sItens, sJogoReparo);
     for (const MarcaItem& marca : m_marcas) {
-        if (!marca.pisca)
-            continue;
-        m_rotulos[std::size_t(marca.indice)]->SetFontBold(true);
-        if (!m.mRsItensFigura)
+        if (!marca.pisca || !m.mRsItensFigura)
             continue;
         m.mRsItensFigura->FindFirst(CriterioItem(ObtemTextoItem(marca.indice, false)));
         if (m.mRsItensFigura->NoMatch())
@@ -71,6 +68,11 @@ void VistaConjunto::DestacaItensFigura(const QStringList& sItens, std::optional<
         cboTHCombo2_Click();
         platform::DoEvents();
     }
+    // Located labels are bold; set after the kit's marking, which restores
+    // every label's plain look.
+    for (const MarcaItem& marca : m_marcas)
+        if (marca.pisca)
+            m_rotulos[std::size_t(marca.indice)]->SetFontBold(true);
     if (m_marcas.empty()) {
         if (m_figura.TemPartes())
             MostraParteFigura(0, false);

@@ -161,10 +161,20 @@ QRect RetanguloMiniatura(int pagina, int partes)
     constexpr int kEsquerda = 16, kTopo = 560, kLargura = 17, kAltura = 11, kPasso = 23, kLimite = 30;
     if (partes <= kLimite)
         return QRect(kEsquerda + kPasso * pagina, kTopo, kLargura, kAltura);
-    // The row of 30 spans 16 to 700; more pages share that span.
-    const double passo = double(kPasso * (kLimite - 1) + kLargura) / partes;
-    const int largura = std::max(3, std::min(kLargura, int(std::floor(passo)) - 2));
-    return QRect(kEsquerda + int(std::lround(passo * pagina)), kTopo, largura, kAltura);
+    // More pages share the span of the row of 30 (16 to 700), two pixels
+    // apart so that a kit's frame (one pixel out) never reaches the
+    // neighbour; a row holds as many as stay 3 pixels wide, and the rest go
+    // into further rows of equal count, sharing the thumbnails' height while
+    // each stays 3 pixels high, below it past that.
+    constexpr int kVao = kPasso * (kLimite - 1) + kLargura, kSeparacao = 2, kMinimo = 3;
+    constexpr int kPorLinhaMaximo = kVao / (kMinimo + kSeparacao);
+    const int linhas = (partes + kPorLinhaMaximo - 1) / kPorLinhaMaximo;
+    const int porLinha = (partes + linhas - 1) / linhas;
+    const double passo = double(kVao) / porLinha;
+    const int largura = std::min(kLargura, int(std::floor(passo)) - kSeparacao);
+    const int altura = std::max(kMinimo, (kAltura - kSeparacao * (linhas - 1)) / linhas);
+    const int coluna = pagina % porLinha, linha = pagina / porLinha;
+    return QRect(kEsquerda + int(std::lround(passo * coluna)), kTopo + linha * (altura + kSeparacao), largura, altura);
 }
 
 }  // namespace Conjunto

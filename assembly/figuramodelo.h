@@ -129,7 +129,8 @@ private:
 
 // The thumbnail of page i among n pages, in the figure screen's pixels: 17 x
 // 11 at 16 + 23 i, top 560, for up to 30 pages; beyond 30 the row keeps its
-// width (16 to 700) and the thumbnails come closer and narrower.
+// width (16 to 700) and the thumbnails come closer and narrower, in more
+// rows when one would not hold them; no two of them touch.
 QRect RetanguloMiniatura(int pagina, int partes);
 // Offset of the current-page and hover frames from a thumbnail: 3 when the
 // thumbnail is framed (kit pages), 4 otherwise.

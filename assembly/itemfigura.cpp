@@ -314,6 +314,8 @@ void VistaConjunto::lblItem_MouseUp(int Index, int Button)
     for (const EntradaMenu& e : EntradasMenuItem(flags, m.mCodigoPecaComparacao <= 0))
         entradas.push_back(e.separador() ? platform::MenuEntry::Separator()
                                           : platform::MenuEntry::Item(e.codigo, Modulo::ObtemTexto(e.texto)));
+    // The item's tooltip would stay drawn over the menu.
+    c.pctToolTipFig_Pop->setVisible(false);
     const int escolha = platform::popupMenus().Show(entradas, QCursor::pos());
     if (escolha >= 0)
         MenuItemFigura(escolha);

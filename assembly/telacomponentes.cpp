@@ -266,7 +266,9 @@ void VistaConjunto::LocalizaItemTabela(const QString& Criterio, bool AtualizaRef
     const RecordsetPtr rs = RsTabela();
     if (!TemLinhaAtual(rs))
         return;
-    const QString item = rs->Fields(QStringLiteral("ItemComponente")).Text();
+    // The row that is current stays current when nothing matches: its
+    // bookmark, since several rows may share its item number.
+    const platform::dao::Bookmark atual = rs->GetBookmark();
     bool achou = false;
     try {
         rs->FindFirst(Criterio);
@@ -276,7 +278,7 @@ void VistaConjunto::LocalizaItemTabela(const QString& Criterio, bool AtualizaRef
         achou = false;
     }
     if (!achou) {
-        rs->FindFirst(CriterioItem(item));
+        rs->SetBookmark(atual);
         platform::Beep();
     }
     if (AtualizaReferencias) {

@@ -16,6 +16,7 @@
 #include "listcontrols/thcombo.h"
 #include "platform/base/doevents.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QTimer>
 
@@ -45,7 +46,12 @@ QPixmap DesenhaMiniatura(int numero, QSize tamanho)
     f.setBold(true);
     p.setFont(f);
     p.setPen(marca);
-    p.drawText(QRect(QPoint(0, 0), tamanho), Qt::AlignCenter, QString::number(numero));
+    // The number where it fits; the narrow thumbnails of many pages are
+    // plain buttons.
+    const QString texto = QString::number(numero);
+    const QFontMetrics medidas(f);
+    if (medidas.horizontalAdvance(texto) <= tamanho.width() - 2 && medidas.capHeight() <= tamanho.height() - 2)
+        p.drawText(QRect(QPoint(0, 0), tamanho), Qt::AlignCenter, texto);
     return px;
 }
 
@@ -194,6 +200,7 @@ void VistaConjunto::DescarregaItensFigura()
     for (std::size_t i = 0; i < m_posicaoMiniatura.size(); ++i) {
         Imagem* mini = c.imgParteFigura[i];
         mini->setFrameStyle(QFrame::NoFrame);
+        mini->SetPicture(m_figuraMiniatura[i]);
         mini->setGeometry(m_posicaoMiniatura[i]);
     }
     m_emoldurada.assign(c.imgParteFigura.size(), false);
@@ -238,8 +245,10 @@ void VistaConjunto::CarregaFigura()
     // The thumbnails' design places, as the window's layout left them (a
     // figure of more than thirty pages moves them; unloading puts them back).
     if (m_posicaoMiniatura.empty())
-        for (Imagem* mini : c.imgParteFigura)
+        for (Imagem* mini : c.imgParteFigura) {
             m_posicaoMiniatura.push_back(mini->geometry());
+            m_figuraMiniatura.push_back(mini->Picture());
+        }
 
     const QPoint origem = c.imgFiguraDetalhada->pos();
     m_rotulos.assign(1, nullptr);
@@ -283,10 +292,13 @@ void VistaConjunto::PosicionaMiniaturas()
             mini->setGeometry(m_posicaoMiniatura[std::size_t(i)]);
             continue;
         }
+        // Every thumbnail takes its place and size among all pages; the
+        // window's own keep their pictures while those still fit.
         const QRect r = RetanguloMiniatura(i, partes);
-        if (i >= int(c.imgParteFigura.size()))
+        const bool daJanela = i < int(c.imgParteFigura.size());
+        if (!daJanela || r.size() != m_posicaoMiniatura[std::size_t(i)].size())
             mini->SetPicture(DesenhaMiniatura(i + 1, r.size()));
-        mini->setGeometry(QRect(r.topLeft(), i < int(c.imgParteFigura.size()) ? m_posicaoMiniatura[std::size_t(i)].size() : r.size()));
+        mini->setGeometry(r);
     }
 }
 

@@ -50,6 +50,7 @@
 #include "platform/dao/dao.h"
 
 #include <QObject>
+#include <QPixmap>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -183,6 +184,7 @@ private:
     std::vector<QPointer<Imagem>> m_miniaturasExtras;  // pages 30 and on
     std::vector<bool> m_emoldurada;               // thumbnail BorderStyle 1
     std::vector<QRect> m_posicaoMiniatura;        // design rectangles of the window's thumbnails
+    std::vector<QPixmap> m_figuraMiniatura;       // and their design pictures
     int m_parteAtual = 255;                       // the page shown, 255 none
     bool m_achado = false;                        // the last search of mRsItensFigura matched
     std::vector<MarcaItem> m_marcas;              // mItensDestacados

@@ -339,6 +339,10 @@ public:
     void pctTela_MouseMove(int Index);
     void PosicionaFocoTela();
     void TrazCombosFrente();
+    // The floating controls above the screens in their load-time order: the
+    // list, the kit and suggestion panels over it, the combos and the
+    // minimise box, the figure's tooltip on top.
+    void TrazPaineisFrente();
     // The current screen: the last digit of the history (0 when unreadable).
     int CodigoTelaAtual() const;
 

@@ -195,11 +195,7 @@ void frmTQ1::Form_Load()
     // 9. The floating panels above the screens.
     pctTitulo->raise();
     pctLogoVelmora->raise();
-    grdTHGrid1->raise();
-    pctJogoReparo->raise();
-    pctSugestaoCompra->raise();
-    TrazCombosFrente();
-    pctToolTipFig_Pop->raise();
+    TrazPaineisFrente();
 
     // 10. Tooltips and fixed captions.
     pctMinimizar->setToolTip(ObtemTexto(34));
@@ -433,6 +429,15 @@ void frmTQ1::focusInEvent(QFocusEvent* e)
 {
     QWidget::focusInEvent(e);
     PosicionaFocoTela();
+}
+
+void frmTQ1::TrazPaineisFrente()
+{
+    grdTHGrid1->raise();
+    pctJogoReparo->raise();
+    pctSugestaoCompra->raise();
+    TrazCombosFrente();
+    pctToolTipFig_Pop->raise();
 }
 
 void frmTQ1::TrazCombosFrente()

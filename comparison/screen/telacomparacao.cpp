@@ -150,7 +150,10 @@ void MostraComparacao(frmTQ1& f, quint8 Origem)
     f.pctTela[8]->show();
     f.pctTela[8]->repaint();
     grade->setVisible(f.mComparacaoCarregada);
-    grade->raise();
+    // The list above the screen, the floating panels still above the list
+    // (raising the list alone would leave the suggestion panel under it for
+    // the rest of the run).
+    f.TrazPaineisFrente();
     f.AjustaBotoesNavegacao(8);
     platform::DoEvents();
     IgnorandoErros([&] { grade->setFocus(); });

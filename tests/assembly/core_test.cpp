@@ -156,6 +156,34 @@ TEST(FiguraModelo, ThirtyOnePagesOfMoreThan999Labels)
     EXPECT_LE(RetanguloMiniatura(99, 100).right(), 700);
 }
 
+TEST(FiguraModelo, ThumbnailsOfAnyCountStayApartEvenFramed)
+{
+    // A kit's frame grows a thumbnail by one pixel on each side; framed
+    // neighbours must not meet either.  Up to 680 pages they stay above the
+    // page description (top 583).
+    for (int partes : {31, 36, 37, 60, 136, 137, 200, 272, 273, 408, 680, 1000}) {
+        SCOPED_TRACE(partes);
+        std::vector<QRect> r;
+        for (int i = 0; i < partes; ++i) {
+            r.push_back(RetanguloMiniatura(i, partes));
+            EXPECT_GE(r.back().width(), 3) << i;
+            EXPECT_GE(r.back().height(), 3) << i;
+            EXPECT_GE(r.back().left(), 16) << i;
+            EXPECT_LE(r.back().right(), 700) << i;
+            EXPECT_GE(r.back().top(), 560) << i;
+            if (partes <= 680) {
+                EXPECT_LT(r.back().bottom(), 583) << i;
+            }
+        }
+        for (int i = 0; i < partes; ++i)
+            for (int j = i + 1; j < partes; ++j)
+                ASSERT_FALSE(r[std::size_t(i)].adjusted(-1, -1, 1, 1).intersects(r[std::size_t(j)].adjusted(-1, -1, 1, 1))) << i << " " << j;
+    }
+    // Up to 30 pages: the design places; up to 36 the design size.
+    EXPECT_EQ(RetanguloMiniatura(0, 30), QRect(16, 560, 17, 11));
+    EXPECT_EQ(RetanguloMiniatura(35, 36).size(), QSize(17, 11));
+}
+
 // ---------------------------------------------------------------------------
 // Locate requests and marks
 

@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QSet>
+#include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -262,6 +263,62 @@ TEST_F(Figura, ThirtyOnePagesAndMoreThan999Labels)
     EXPECT_FALSE(V().Miniatura(30));
 }
 
+TEST_F(Figura, ThumbnailsOfManyPagesStayApartAndEachClickShowsItsPage)
+{
+    // A copy of the catalogue in which two assemblies without a figure get
+    // one of 60 and one of 200 pages (one label each, no drawings).
+    tqtest::TempDir dir;
+    {
+        Abre();  // writes the shared folder when needed
+        TearDown();
+    }
+    ASSERT_TRUE(QFile::copy(PastaDemo(QStringLiteral("V")) + QStringLiteral("/DAZADIZETQ_V.MDB"), dir.file(QStringLiteral("DAZADIZETQ_V.MDB"))));
+    const std::pair<long, int> casos[] = {{s.comparisonFirst, 60}, {s.comparisonSecond, 200}};
+    {
+        auto ws = platform::dao::DBEngine::CreateWorkspace(QStringLiteral("w"));
+        auto db = ws->OpenDatabase(dir.file(QStringLiteral("DAZADIZETQ_V.MDB")));
+        long codigo = db->OpenRecordset(QStringLiteral("SELECT MAX(CodigoFiguraDetalhada) FROM FIGURADETALHADA1"))->Value(0).toLongLong();
+        ws->BeginTrans();
+        for (const auto& [conjunto, partes] : casos)
+            for (int p = 1; p <= partes; ++p)
+                db->Execute(QStringLiteral("INSERT INTO FIGURADETALHADA1 (CodigoFiguraDetalhada, CodigoPeca, NumeroParte, ItemComponente, "
+                                           "PosicaoLeft, PosicaoTop, DescricaoParteP) VALUES (%1, %2, %3, '%3', 100, 100, 'PARTE %3')")
+                                .arg(++codigo)
+                                .arg(conjunto)
+                                .arg(p));
+        ws->CommitTrans();
+        db->Close();
+    }
+    Abre(QStringLiteral("V"), QStringLiteral("P"), dir.path());
+    for (const auto& [conjunto, partes] : casos) {
+        SCOPED_TRACE(partes);
+        D().AbreConjunto(conjunto, QString());
+        ASSERT_EQ(V().Figura().QuantidadePartes(), partes);
+        std::vector<QRect> retangulos;
+        for (int i = 0; i < partes; ++i) {
+            ASSERT_TRUE(Visivel(V().Miniatura(i))) << i;
+            retangulos.push_back(V().Miniatura(i)->geometry());
+            EXPECT_FALSE(retangulos.back().isEmpty()) << i;
+        }
+        for (int i = 0; i < partes; ++i)
+            for (int j = i + 1; j < partes; ++j)
+                ASSERT_FALSE(retangulos[std::size_t(i)].intersects(retangulos[std::size_t(j)])) << i << " " << j;
+        // A click at the middle of each thumbnail lands on it and shows its page.
+        for (int k = 1; k <= partes; ++k) {
+            const int i = k % partes;
+            const QPoint centro = retangulos[std::size_t(i)].center();
+            QWidget* alvo = C().pctTela4->childAt(centro);
+            ASSERT_EQ(alvo, V().Miniatura(i)) << i;
+            QTest::mouseClick(alvo, Qt::LeftButton, Qt::NoModifier, alvo->mapFrom(C().pctTela4, centro));
+            EXPECT_EQ(V().ParteFiguraAtual(), i) << i;
+        }
+        V().FechaConjunto();
+        // Leaving puts the window's thumbnails back as they were.
+        EXPECT_EQ(V().Miniatura(29)->geometry(), QRect(16 + 23 * 29, 560, 17, 11));
+        EXPECT_EQ(V().Miniatura(29)->pixmap().size(), QSize(17, 11));
+    }
+}
+
 TEST_F(Figura, LocateRequestsMarksAndTheNotDrawnBox)
 {
     Abre();
@@ -360,6 +417,27 @@ TEST_F(Figura, KitRequestFramesItsPagesAndTheTimerStopsAtItsFirstTick)
         EXPECT_EQ(L(i)->BackStyle(), 0);
     for (int p = 0; p < figura.QuantidadePartes(); ++p)
         EXPECT_FALSE(V().MiniaturaEmoldurada(p));
+
+    // A component and a kit in one request: the kit's items marked, the
+    // located labels still bold and blinking.
+    V().FechaConjunto();
+    const std::int64_t componente = Valor(QStringLiteral("SELECT CodigoComponente FROM PECA_COMPONENTE WHERE CodigoPeca = %1 AND ItemComponente = '%2'")
+                                              .arg(s.showcaseAssembly)
+                                              .arg(s.itemInThreeKits))
+                                        .toLongLong();
+    D().AbreConjunto(s.showcaseAssembly, QStringLiteral("C:%1:CJ:%2:J").arg(componente).arg(jogo));
+    EXPECT_EQ(V().CodigoJogoReparoAtual(), jogo);
+    int localizados = 0;
+    for (const auto& marca : V().ItensDestacados()) {
+        if (!marca.pisca)
+            continue;
+        ++localizados;
+        EXPECT_EQ(V().Figura().ObtemTextoItem(marca.indice, false), s.itemInThreeKits);
+        EXPECT_TRUE(L(marca.indice)->FontBold()) << marca.indice;
+        EXPECT_EQ(L(marca.indice)->BackStyle(), 1) << "also an item of the kit";
+    }
+    EXPECT_GT(localizados, 0);
+    EXPECT_TRUE(C().tmrFigura->isActive());
 }
 
 TEST_F(Figura, HoverRedAndBlueLabelsDataLineAndPanels)
@@ -503,10 +581,16 @@ TEST_F(Figura, ItemMenuEntriesAndWhatTheyDo)
                                         .toLongLong();
     const int i = Rotulo(s.itemAllFlags);
     Passa(i);
+    // The item's tooltip is not left over the menu.
+    ASSERT_TRUE(Visivel(C().pctToolTipFig_Pop));
+    bool dicaSobreMenu = true;
+    menus.whileShown = [&] { dicaSobreMenu = Visivel(C().pctToolTipFig_Pop); };
     // Every flag, no second assembly: six entries and two separators.
     menus.answers = {0};
     V().lblItem_MouseUp(i, 1);
     ASSERT_EQ(menus.shown.size(), 1u);
+    EXPECT_FALSE(dicaSobreMenu);
+    menus.whileShown = nullptr;
     EXPECT_EQ(menus.shown[0].texts(), (QStringList{"Sugestão de Compra", "-", "Incluir Item no Carrinho", "-", "Tabela", "Opcionais",
                                                    "Jogos de Reparo", "Observação"}));
     // Cart: quantity "2" is 2, the optional flag is passed, with the animation.

@@ -161,6 +161,31 @@ TEST_F(Tabela, FindBoxes)
     EXPECT_EQ(Atual("ItemComponente"), s.itemLowerCase);
 }
 
+TEST_F(Tabela, ANoMatchKeepsTheCurrentRowAmongRowsSharingItsItem)
+{
+    Abre();
+    AbreTabela(s.casesAssembly);
+    // The second row of an item with several components is current.
+    Rs()->FindFirst(Conjunto::CriterioItem(s.itemThreeComponents));
+    ASSERT_FALSE(Rs()->NoMatch());
+    Rs()->MoveNext();
+    ASSERT_EQ(Atual("ItemComponente"), s.itemThreeComponents);
+    const long linha = Rs()->AbsolutePosition();
+    const QString componente = Atual("CodigoComponente");
+    // Whichever box matches nothing, that row stays current, a beep each
+    // (the texts typed without the focus, so that no sort moves the row).
+    const int bipesAntes = bipes.count;
+    const std::pair<QLineEdit*, const char*> casos[] = {
+        {T().txtItem, "ZZ"}, {T().txtItem, "["}, {T().txtNumeroEmpresaT, "999999999"},
+        {T().txtComponente, "QQQQ"}, {T().txtNumeroFabricanteT, "QQ99QQ"}};
+    for (const auto& [caixa, texto] : casos) {
+        caixa->setText(QLatin1String(texto));
+        EXPECT_EQ(Rs()->AbsolutePosition(), linha) << texto;
+        EXPECT_EQ(Atual("CodigoComponente"), componente) << texto;
+    }
+    EXPECT_EQ(bipes.count, bipesAntes + 5);
+}
+
 TEST_F(Tabela, EachScreenKeepsItsOwnKit)
 {
     Abre();

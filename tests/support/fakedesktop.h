@@ -21,6 +21,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace tqtest {
@@ -48,6 +49,8 @@ public:
     int Show(const std::vector<platform::MenuEntry>& entries, QPoint globalPos) override
     {
         shown.push_back({entries, globalPos});
+        if (whileShown)
+            whileShown();
         if (answers.empty())
             return -1;
         const int a = answers.front();
@@ -57,6 +60,7 @@ public:
 
     std::vector<Shown> shown;
     std::deque<int> answers;  // ids to answer, in turn; -1 (closed) when empty
+    std::function<void()> whileShown;  // runs while a menu is up (the screen as the user sees it)
 };
 
 class FakeBeeper final : public platform::Beeper {

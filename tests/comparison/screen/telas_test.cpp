@@ -339,6 +339,55 @@ TEST_F(TelasComparacao, BackLeavesTheComparisonAndForwardBuildsANewOne)
     EXPECT_EQ(Coluna(f, QStringLiteral("Iguais")).size(), 7);
 }
 
+TEST_F(TelasComparacao, TheSuggestionPanelStaysAboveTheListAfterAComparison)
+{
+    // With the assembly view's screens: figure, table, a comparison, Home,
+    // then another assembly's figure and table.
+    frmTQ1& f = Abre(QStringLiteral("V"), true, true);
+    const auto acima = [&f](QWidget* w, QWidget* abaixo) {
+        const QObjectList filhos = f.children();
+        return filhos.indexOf(w) > filhos.indexOf(abaixo);
+    };
+    const auto tabela = [&f, this] {
+        f.EscondeInicio();
+        f.mHistoricoTelas = QStringLiteral("013");
+        f.mCodigoPeca = s().suggestionAssembly;
+        f.mCodigoPecaComparacao = -1;
+        f.mFiguraCarregada = false;
+        f.mTabelaCarregada = false;
+        Modulo::gParametro.clear();
+        f.MostraFigura(3);
+        f.imgTabela_Click();
+        ASSERT_EQ(f.mHistoricoTelas, QStringLiteral("0135"));
+    };
+    ASSERT_EQ(f.grdTHGrid1->parent(), &f);
+    tabela();
+    EXPECT_TRUE(acima(f.pctSugestaoCompra, f.grdTHGrid1));
+    f.imgInicio_Click();
+
+    f.imgComparar_Click();
+    f.txtNumeroEmpresaComp[0]->setText(s().comparisonFirstNumber);
+    f.txtNumeroEmpresaComp[1]->setText(s().comparisonSecondNumber);
+    f.imgAvancar_Click();
+    ASSERT_EQ(f.mHistoricoTelas, QStringLiteral("098"));
+    EXPECT_TRUE(acima(f.grdTHGrid1, f.pctTela[8])) << "the list over its screen";
+    f.imgInicio_Click();
+
+    tabela();
+    for (QWidget* painel : {static_cast<QWidget*>(f.pctSugestaoCompra), static_cast<QWidget*>(f.pctJogoReparo)})
+        EXPECT_TRUE(acima(painel, f.grdTHGrid1)) << painel->objectName().toStdString();
+    // The panel beside a row is the widget under the pointer where it stands.
+    f.dtcTHGrid1->Recordset()->FindFirst(QStringLiteral("ItemComponente='") + s().suggestion4Item + QLatin1Char('\''));
+    f.grdTHGrid1->AtualizaGrid();
+    f.MostraSugestaoGrid();
+    ASSERT_FALSE(f.pctSugestaoCompra->isHidden());
+    const QRect painel = f.pctSugestaoCompra->geometry();
+    ASSERT_TRUE(painel.intersects(f.grdTHGrid1->geometry()));
+    const QPoint ponto = painel.intersected(f.grdTHGrid1->geometry()).center();
+    QWidget* sob = f.childAt(ponto);
+    EXPECT_TRUE(sob == f.pctSugestaoCompra || f.pctSugestaoCompra->isAncestorOf(sob)) << (sob ? sob->objectName().toStdString() : "none");
+}
+
 // Refuses INSERTs into comparison tables.
 int SemInsercao(void*, int acao, const char* tabela, const char*, const char*, const char*)
 {

@@ -8,6 +8,7 @@
 // its own screens stay stubs.  The window is shown and active, so that focus
 // and positions on the screen work offscreen.
 
+#include "assembly/janela/registra.h"
 #include "comparison/comparacaotabela.h"
 #include "comparison/screen/telascomparacao.h"
 #include "detailwindow/frmTQ2.h"
@@ -43,8 +44,9 @@ protected:
     }
 
     // A loaded window of the edition with the comparison registered (and
-    // the search's handlers).
-    frmTQ1& Abre(const QString& edicao = QStringLiteral("V"), bool comPesquisa = true)
+    // the search's handlers; with `comConjunto` the assembly view's screens
+    // too, as the program registers them).
+    frmTQ1& Abre(const QString& edicao = QStringLiteral("V"), bool comPesquisa = true, bool comConjunto = false)
     {
         AbreCatalogo(edicao);
         m_registroComparacao = std::make_unique<RegistroTQ1::Temporario>(gravador.Registro());
@@ -62,15 +64,19 @@ protected:
             for (int t = 1; t <= 3; ++t)
                 r.imgAvancar_Click[std::size_t(t)] = stubs.imgAvancar_Click[std::size_t(t)];
         }
+        if (comConjunto)
+            Conjunto::Registra();
         Comparacao::Registra();
         r.EfeitoCarrinho = [this](frmTQ1&, bool parar) {
             gravador.chamadas << QStringLiteral("EfeitoCarrinho(%1)").arg(parar);
         };
-        r.EscondeFigura = [this](frmTQ1& f) {
-            gravador.chamadas << QStringLiteral("EscondeFigura");
-            f.pctTela[4]->hide();
-        };
-        r.FechaFigura = [this](frmTQ1&) { gravador.chamadas << QStringLiteral("FechaFigura"); };
+        if (!comConjunto) {
+            r.EscondeFigura = [this](frmTQ1& f) {
+                gravador.chamadas << QStringLiteral("EscondeFigura");
+                f.pctTela[4]->hide();
+            };
+            r.FechaFigura = [this](frmTQ1&) { gravador.chamadas << QStringLiteral("FechaFigura"); };
+        }
         janela = new frmTQ1;
         janela->Form_Load();
         janela->show();
