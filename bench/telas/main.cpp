@@ -1,9 +1,9 @@
 // The search screens as the user moves between them on a large catalogue:
 // the longest stall of the event loop (the longest gap between two beats of
 // a 1 ms timer) from the click on the start screen's search-by-number button
-// until screen 1 shows its rows, Forward from its first row to the parts list
-// (screen 3), and Back to screen 1 until its rows are shown again, the row
-// reselected.  The same steps on a small catalogue, measured in a process of
+// until screen 1 shows its rows, Forward from its last row to the parts list
+// (screen 3), and Back to screen 1 until its rows are shown again, that row
+// reselected (the farthest row to find).  The same steps on a small catalogue, measured in a process of
 // its own in the same run, give the reference.
 //
 //   bench_telas --data DIR --reference SMALLDIR [--runs N]
@@ -66,9 +66,10 @@ double Passos(frmTQ1& f)
         },
         [&] { return !tela.Pendente(); },  // screen 1's rows bound
         [&] {
+            f.dtcTHGrid1->Recordset()->MoveLast();
             f.imgAvancar_Click();
             if (f.CodigoTelaAtual() != 3)
-                Falha("Forward from the first row did not open the parts list");
+                Falha("Forward from the last row did not open the parts list");
             return true;
         },
         [&] {
@@ -109,8 +110,9 @@ double Passos(frmTQ1& f)
     passo.start();
     fim.exec();
     batida.stop();
-    if (f.CodigoTelaAtual() != 1 || !f.dtcTHGrid1->Recordset() || f.dtcTHGrid1->Recordset()->RecordCount() == 0)
-        Falha("Back did not show screen 1 with its rows");
+    const auto rs = f.dtcTHGrid1->Recordset();
+    if (f.CodigoTelaAtual() != 1 || !rs || rs->RecordCount() == 0 || rs->AbsolutePosition() != rs->RecordCount() - 1)
+        Falha("Back did not show screen 1 with its rows, the last row current");
     // Home for the next pass, outside the measure.
     f.imgVoltar_Click();
     QCoreApplication::processEvents();

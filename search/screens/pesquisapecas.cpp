@@ -65,6 +65,31 @@ QStringList ColunasPesquisa()
     return spec.split(QLatin1Char(';'));
 }
 
+// Makes the row of kind `tipo` and code `codigo` current (as FindFirst with
+// CriterioLinhaPesquisa: an empty kind stands for a Null or empty one; the
+// current row stays when there is none).  The two columns are read directly:
+// on a list of the whole catalogue the criterion, evaluated row by row, takes
+// a good part of a second to reach a row near the end, on the window's thread.
+void Reseleciona(const platform::dao::RecordsetPtr& rs, const QString& tipo, long codigo)
+{
+    const int campoTipo = rs->FieldIndex(QStringLiteral("Tipo"));
+    const int campoCodigo = rs->FieldIndex(QStringLiteral("Codigo"));
+    if (campoTipo < 0 || campoCodigo < 0)
+        return;
+    const long n = rs->RecordCount();
+    for (long r = 0; r < n; ++r) {
+        const QVariant c = rs->ValueAt(r, campoCodigo);
+        if (platform::dao::IsNull(c) || c.toLongLong() != codigo)
+            continue;
+        const QVariant t = rs->ValueAt(r, campoTipo);
+        const QString texto = platform::dao::IsNull(t) ? QString() : t.toString();
+        if (tipo.isEmpty() ? texto.isEmpty() : texto.compare(tipo, Qt::CaseInsensitive) == 0) {
+            rs->SetAbsolutePosition(r);
+            return;
+        }
+    }
+}
+
 // The list's data control, icons and columns, given once its first rows are
 // bound (the list lays itself out on its rows): by the bind of the screen's
 // own search, or of a search typed before it arrived.
@@ -149,7 +174,7 @@ void MostraPesquisaPecas(frmTQ1& f, quint8 sTelaOrigem)
         PreparaLista(f);
         if (codigoSelecionado > 0)
             if (const auto rs = f.dtcTHGrid1->Recordset())
-                rs->FindFirst(CriterioLinhaPesquisa(tipoSelecionado, codigoSelecionado));
+                Reseleciona(rs, tipoSelecionado, codigoSelecionado);
         f.grdTHGrid1->AtualizaGrid();
         ReferenciasLinhaAtual(f, 1);
     });
