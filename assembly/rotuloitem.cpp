@@ -70,6 +70,18 @@ RotuloItem::RotuloItem(int indice, const QString& caption, QWidget* parent, Ouvi
     AjustaTamanho();
 }
 
+void RotuloItem::Reinicia(int indice, const QString& caption)
+{
+    m_indice = indice;
+    m_caption = caption;
+    m_foreColor = 0;
+    m_bold = false;
+    m_italic = false;
+    m_backStyle = 0;
+    EstiloItem = 0;
+    AjustaTamanho();
+}
+
 QFont RotuloItem::Fonte() const { return FonteRotulo(m_bold, m_italic); }
 
 int RotuloItem::LarguraTexto(const QString& texto, bool negrito, bool italico) { return Largura(texto, negrito, italico); }

@@ -28,6 +28,9 @@ class RotuloItem : public QWidget {
     Q_OBJECT
 public:
     RotuloItem(int indice, const QString& caption, QWidget* parent, OuvinteRotulo* ouvinte = nullptr);
+    // A hidden label used again: index and caption as given, every other
+    // state as a new label has it.
+    void Reinicia(int indice, const QString& caption);
 
     int Indice() const { return m_indice; }
     QString Caption() const { return m_caption; }

@@ -8,6 +8,7 @@
 #include "assembly/utilcontroles.h"
 
 #include "core/database.h"
+#include "core/datapath.h"
 #include "core/errorbox.h"
 #include "core/globals.h"
 #include "core/imagemdados.h"
@@ -16,8 +17,11 @@
 #include "listcontrols/thcombo.h"
 #include "platform/base/doevents.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QTimer>
 
 namespace Conjunto {
@@ -28,6 +32,9 @@ namespace {
 
 constexpr int kNenhumaParte = 255;
 constexpr int kMiniaturasDesenho = 30;
+// Labels kept for the next figure at most (the largest figures have about a
+// thousand).
+constexpr std::size_t kRotulosGuardados = 2048;
 const QSize kDesenhoVazio(700, 415);
 
 // A thumbnail drawn for pages past the window's thirty: a white button with
@@ -53,6 +60,32 @@ QPixmap DesenhaMiniatura(int numero, QSize tamanho)
     if (medidas.horizontalAdvance(texto) <= tamanho.width() - 2 && medidas.capHeight() <= tamanho.height() - 2)
         p.drawText(QRect(QPoint(0, 0), tamanho), Qt::AlignCenter, texto);
     return px;
+}
+
+// A page's drawing, decoded once while its file stays the same: pages are
+// shown again and again (page turns, figure and table and back, the same
+// assembly reopened), and decoding is the dearest part of showing one.  The
+// key is the resolved file with its size and modification time, so a drawing
+// replaced by an update is read again.
+QPixmap DesenhoPagina(const QString& sArquivo)
+{
+    const QString nome = QStringLiteral("Figuras\\") + sArquivo;
+    const QFileInfo arquivo(Modulo::ResolveNomeDados(nome));
+    if (arquivo.filePath().isEmpty() || !arquivo.isFile())
+        return {};
+    const QString chave = QStringLiteral("tqdesenho:%1:%2:%3")
+                              .arg(arquivo.filePath())
+                              .arg(arquivo.size())
+                              .arg(arquivo.lastModified().toMSecsSinceEpoch());
+    QPixmap desenho;
+    if (QPixmapCache::find(chave, &desenho))
+        return desenho;
+    const QImage imagem = Modulo::CarregaImagemDados(nome);
+    if (imagem.isNull())
+        return {};
+    desenho = QPixmap::fromImage(imagem);
+    QPixmapCache::insert(chave, desenho);
+    return desenho;
 }
 
 }  // namespace
@@ -181,8 +214,15 @@ void VistaConjunto::FechaFigura()
 void VistaConjunto::DescarregaItensFigura()
 {
     c.tmrFigura->stop();
-    for (std::size_t i = 1; i < m_rotulos.size(); ++i)
-        delete m_rotulos[i];
+    // The labels are kept, hidden, for the next figure: making and
+    // destroying a widget per label is most of building a figure.
+    for (std::size_t i = 1; i < m_rotulos.size(); ++i) {
+        m_rotulos[i]->setVisible(false);
+        if (m_rotulosLivres.size() < kRotulosGuardados)
+            m_rotulosLivres.push_back(m_rotulos[i]);
+        else
+            delete m_rotulos[i];
+    }
     m_rotulos.assign(1, nullptr);
     m_marcas.clear();
     if (m_figura.TemPartes()) {
@@ -255,8 +295,18 @@ void VistaConjunto::CarregaFigura()
     m_rotulos.reserve(std::size_t(m_figura.UltimoItem()) + 1);
     for (int i = 1; i <= m_figura.UltimoItem(); ++i) {
         const ItemFigura& item = m_figura.Item(i);
-        auto* rotulo = new RotuloItem(i, item.legenda, c.pctTela4, this);
-        rotulo->setVisible(false);
+        RotuloItem* rotulo = nullptr;
+        if (!m_rotulosLivres.empty()) {
+            // A kept label, made as new and put above its siblings as a
+            // new one would be.
+            rotulo = m_rotulosLivres.back();
+            m_rotulosLivres.pop_back();
+            rotulo->Reinicia(i, item.legenda);
+            rotulo->raise();
+        } else {
+            rotulo = new RotuloItem(i, item.legenda, c.pctTela4, this);
+            rotulo->setVisible(false);
+        }
         rotulo->move(origem + QPoint(item.left, item.top));
         rotulo->EstiloItem = item.estilo;
         m_rotulos.push_back(rotulo);
@@ -312,17 +362,15 @@ void VistaConjunto::AbreComponentesFigura()
 
 void VistaConjunto::CarregaImagemFigura(const QString& sArquivo)
 {
-    QImage imagem;
-    if (!sArquivo.trimmed().isEmpty())
-        imagem = Modulo::CarregaImagemDados(QStringLiteral("Figuras\\") + sArquivo);
-    if (imagem.isNull()) {
+    const QPixmap desenho = sArquivo.trimmed().isEmpty() ? QPixmap() : DesenhoPagina(sArquivo);
+    if (desenho.isNull()) {
         c.imgFiguraDetalhada->clear();
         c.imgFiguraDetalhada->resize(kDesenhoVazio);
         m_arquivoAtual.clear();
         return;
     }
-    c.imgFiguraDetalhada->setPixmap(QPixmap::fromImage(imagem));
-    c.imgFiguraDetalhada->resize(imagem.size());
+    c.imgFiguraDetalhada->setPixmap(desenho);
+    c.imgFiguraDetalhada->resize(desenho.size());
     m_arquivoAtual = sArquivo;
 }
 

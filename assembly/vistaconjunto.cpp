@@ -25,9 +25,12 @@ VistaConjunto::~VistaConjunto()
 {
     // The labels are children of the figure screen: when the window went
     // first, they went with it.
-    if (m_tela)
+    if (m_tela) {
         for (std::size_t i = 1; i < m_rotulos.size(); ++i)
             delete m_rotulos[i];
+        for (RotuloItem* livre : m_rotulosLivres)
+            delete livre;
+    }
     for (const QPointer<Imagem>& extra : m_miniaturasExtras)
         delete extra.data();
     DescarregaLinhasJogos();

@@ -181,6 +181,7 @@ private:
 
     FiguraModelo m_figura;
     std::vector<RotuloItem*> m_rotulos{nullptr};  // index = label; 0 is the template
+    std::vector<RotuloItem*> m_rotulosLivres;      // hidden labels of unloaded figures, for the next one
     std::vector<QPointer<Imagem>> m_miniaturasExtras;  // pages 30 and on
     std::vector<bool> m_emoldurada;               // thumbnail BorderStyle 1
     std::vector<QRect> m_posicaoMiniatura;        // design rectangles of the window's thumbnails

@@ -4,10 +4,6 @@
 #include "output/newfile.h"
 #include "platform/base/error.h"
 
-#include <QGuiApplication>
-#include <QPixmap>
-#include <QScreen>
-
 #include <algorithm>
 #include <new>
 
@@ -75,7 +71,7 @@ void cJpeg::SetSamplingFrequencies(int H1, int V1, int H2, int V2, int H3, int V
     }
 }
 
-int cJpeg::SampleHDC(const QImage& lHDC, int lWidth, int lHeight, int lSrcLeft, int lSrcTop)
+bool cJpeg::BeginSample(int lWidth, int lHeight)
 {
     m_precision = 8;
     m_height = lHeight;
@@ -88,18 +84,23 @@ int cJpeg::SampleHDC(const QImage& lHDC, int lWidth, int lHeight, int lSrcLeft, 
         c.frame.id = 0;
     }
     if (lWidth < 1 || lHeight < 1)
-        return 1;
+        return false;
 
     // The 24-bit bitmap of the whole area, rows of whole 4-byte words, must
     // be addressable with 32 bits.
     const std::int64_t rowBytes = (std::int64_t(CeilDiv(lWidth, 8)) * 8 * 3 + 3) / 4 * 4;
     if (rowBytes * (std::int64_t(CeilDiv(lHeight, 8)) * 8) > INT32_MAX)
         throw platform::Error(platform::errors::Overflow, QStringLiteral("Overflow"), QStringLiteral("cJpeg"));
+    return true;
+}
+
+int cJpeg::SamplePixels(const jpeg::PixelArea& picture, int lWidth, int lHeight, int lSrcLeft, int lSrcTop)
+{
+    if (!BeginSample(lWidth, lHeight))
+        return 1;
 
     try {
-        const jpeg::PixelArea area = jpeg::TakeArea(lHDC, lSrcLeft, lSrcTop, lWidth, lHeight);
-        if (area.isNull())
-            return 1;
+        const jpeg::PixelArea area = jpeg::TakeArea(picture, lSrcLeft, lSrcTop, lWidth, lHeight);
 
         jpeg::PixelArea scaled;
         static const jpeg::ColorRow* const conversions[3] = {&jpeg::kLuminance, &jpeg::kChromaBlue,
@@ -114,11 +115,8 @@ int cJpeg::SampleHDC(const QImage& lHDC, int lWidth, int lHeight, int lSrcLeft, 
             const jpeg::PixelArea* raster = &area;
             if (cw != lWidth || ch != lHeight) {
                 // Components of one size share one scaled copy.
-                if (scaled.isNull() || scaled.width() != cw || scaled.height() != ch) {
+                if (scaled.isNull() || scaled.width() != cw || scaled.height() != ch)
                     scaled = jpeg::ScaledCopy(area, cw, ch);
-                    if (scaled.isNull())
-                        throw std::bad_alloc();
-                }
                 raster = &scaled;
             }
             jpeg::SampleComponent(*raster, *conversions[i], m_quant[c.frame.quantTable], c.blocksWide,
@@ -310,31 +308,4 @@ void cJpeg::EncodeScans(jpeg::Bytes& out) const
 {
     for (const Scan& scan : GroupScans())
         EncodeScan(out, scan);
-}
-
-QImage cJpeg::CaptureScreen()
-{
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return {};
-    QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return {};
-    const QRect geometry = screen->geometry();
-    return CaptureWindowArea(0, false, 0, 0, geometry.width(), geometry.height());
-}
-
-QImage cJpeg::CaptureWindowArea(WId window, bool clientArea, int left, int top, int width, int height)
-{
-    // A window's frame is the window manager's here; the client area and the
-    // whole window give the same pixels.
-    Q_UNUSED(clientArea);
-    QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return {};
-    return PictureFromBitmap(screen->grabWindow(window, left, top, width, height));
-}
-
-QImage cJpeg::PictureFromBitmap(const QPixmap& bitmap) const
-{
-    return bitmap.toImage();
 }

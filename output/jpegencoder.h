@@ -33,7 +33,6 @@
 #include "output/jpegmarker.h"
 #include "output/jpegtables.h"
 
-#include <QImage>
 #include <QString>
 #include <QtGui/qwindowdefs.h>
 
@@ -41,7 +40,12 @@
 #include <cstdint>
 #include <vector>
 
+class QImage;
 class QPixmap;
+
+namespace jpeg {
+struct PixelArea;
+}
 
 class cJpeg {
 public:
@@ -70,6 +74,10 @@ public:
     // the area is empty or the memory for it is not available; after 1 no
     // image is held, so SaveFile raises error 9.
     int SampleHDC(const QImage& lHDC, int lWidth, int lHeight, int lSrcLeft, int lSrcTop);
+    // The same for a picture held as plain pixels (jpegsample.h); this and
+    // everything but SampleHDC and the captures need no graphics library
+    // (they live in the library tq_jpeg).
+    int SamplePixels(const jpeg::PixelArea& picture, int lWidth, int lHeight, int lSrcLeft, int lSrcTop);
 
     // The caller's comment, written as its own segment (Windows-1252 bytes)
     // before the fixed one.  More than 65,533 characters raises error 1
@@ -92,6 +100,9 @@ private:
     };
     using Scan = std::vector<int>;  // component indexes
 
+    // Drops the sampled image and takes the new size; false (nothing to
+    // sample) for an empty one.  Raises error 6 for a size too large.
+    bool BeginSample(int lWidth, int lHeight);
     QImage PictureFromBitmap(const QPixmap& bitmap) const;
     QImage CaptureWindowArea(WId window, bool clientArea, int left, int top, int width, int height);
 

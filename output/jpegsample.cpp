@@ -12,11 +12,33 @@ const ColorRow kLuminance{0.299, 0.587, 0.114, -128.0};
 const ColorRow kChromaBlue{-0.16874, -0.33126, 0.5, 0.0};
 const ColorRow kChromaRed{0.5, -0.41869, -0.08131, 0.0};
 
-PixelArea TakeArea(const QImage& source, int left, int top, int width, int height)
+PixelArea PixelArea::Allocate(int width, int height, bool gray)
 {
-    const QImage::Format format =
-        source.format() == QImage::Format_Grayscale8 ? QImage::Format_Grayscale8 : QImage::Format_RGB888;
-    const int bytesPerPixel = format == QImage::Format_Grayscale8 ? 1 : 3;
+    PixelArea area;
+    area.w = width;
+    area.h = height;
+    area.gray = gray;
+    area.stride = std::ptrdiff_t(width) * area.bytesPerPixel();
+    area.owned.reset(new std::uint8_t[std::size_t(area.stride) * std::size_t(height)]);
+    area.pixels = area.owned.get();
+    return area;
+}
+
+PixelArea PixelArea::View(const std::uint8_t* pixels, int width, int height, std::ptrdiff_t stride, bool gray)
+{
+    PixelArea area;
+    area.pixels = pixels;
+    area.w = width;
+    area.h = height;
+    area.stride = stride;
+    area.gray = gray;
+    return area;
+}
+
+PixelArea TakeArea(const PixelArea& source, int left, int top, int width, int height)
+{
+    const bool gray = !source.isNull() && source.isGray();
+    const int bytesPerPixel = gray ? 1 : 3;
 
     // The part of the area inside the picture, in 64 bits: an origin far
     // outside must not overflow.
@@ -26,30 +48,21 @@ PixelArea TakeArea(const QImage& source, int left, int top, int width, int heigh
     const std::int64_t y1 = std::min<std::int64_t>(std::int64_t(top) + height, source.height());
     const bool whollyInside = x0 == left && y0 == top && x1 - x0 == width && y1 - y0 == height;
 
-    if (whollyInside && source.format() == format) {
+    if (whollyInside && !source.isNull()) {
         // Read the picture in place: no copy for the common case of a whole page.
-        return {QImage(source.constScanLine(top) + std::size_t(left) * bytesPerPixel, width, height,
-                       source.bytesPerLine(), format)};
+        return PixelArea::View(source.constScanLine(top) + std::size_t(left) * bytesPerPixel, width, height,
+                               source.stride, gray);
     }
 
-    QImage area(width, height, format);
-    if (area.isNull())
-        return {};
-    area.fill(0);
+    PixelArea area = PixelArea::Allocate(width, height, gray);
+    std::memset(area.owned.get(), 0, std::size_t(area.stride) * std::size_t(height));
     if (x1 <= x0 || y1 <= y0)
-        return {area};
-
-    const QRect inside(int(x0), int(y0), int(x1 - x0), int(y1 - y0));
-    QImage part = source.copy(inside);
-    if (part.format() != format)
-        part = part.convertToFormat(format);
-    if (part.isNull())
-        return {};
-    const std::size_t rowBytes = std::size_t(inside.width()) * bytesPerPixel;
+        return area;
+    const std::size_t rowBytes = std::size_t(x1 - x0) * bytesPerPixel;
     const std::size_t dx = std::size_t(x0 - left) * bytesPerPixel;
-    for (int y = 0; y < inside.height(); ++y)
-        std::memcpy(area.scanLine(int(y0 - top) + y) + dx, part.constScanLine(y), rowBytes);
-    return {area};
+    for (std::int64_t y = y0; y < y1; ++y)
+        std::memcpy(area.scanLine(int(y - top)) + dx, source.constScanLine(int(y)) + std::size_t(x0) * bytesPerPixel, rowBytes);
+    return area;
 }
 
 namespace {
@@ -99,7 +112,7 @@ namespace {
 // Both passes of the scaled copy for one sum type: 32 bits while the
 // largest weighted sum (255 * source width * source height) fits, else 64.
 template <typename Sum, int Channels>
-void ScaleInto(const PixelArea& area, const Axis& ax, const Axis& ay, QImage& result)
+void ScaleInto(const PixelArea& area, const Axis& ax, const Axis& ay, PixelArea& result)
 {
     const int width = result.width();
     const int height = result.height();
@@ -120,12 +133,12 @@ void ScaleInto(const PixelArea& area, const Axis& ax, const Axis& ay, QImage& re
     auto sumRow = [&](int y) {
         if (y == summedRow)
             return;
-        const uchar* src = area.image.constScanLine(y);
+        const std::uint8_t* src = area.constScanLine(y);
         Sum* out = rowSums.data();
         for (int x = 0; x < width; ++x) {
             const Span& span = ax.spans[x];
             const std::uint32_t* w = ax.weights.data() + span.weightsAt;
-            const uchar* p = src + std::size_t(span.first) * Channels;
+            const std::uint8_t* p = src + std::size_t(span.first) * Channels;
             Sum s[Channels] = {};
             for (int k = 0; k < span.count; ++k, p += Channels)
                 for (int c = 0; c < Channels; ++c)
@@ -152,30 +165,30 @@ void ScaleInto(const PixelArea& area, const Axis& ax, const Axis& ay, QImage& re
                     a[i] += w * r[i];
             }
         }
-        uchar* dst = result.scanLine(y);
+        std::uint8_t* dst = result.scanLine(y);
         for (std::size_t i = 0; i < n; ++i)
-            dst[i] = static_cast<uchar>(static_cast<double>(acc[i]) * reciprocal + kTieBias);
+            dst[i] = static_cast<std::uint8_t>(static_cast<double>(acc[i]) * reciprocal + kTieBias);
     }
 }
 
 // The usual case of whole ratios (each output pixel covers kx by ky source
 // pixels, all weighing the same): plain sums and a table of rounded means.
 template <int Channels, int KX>
-void ScaleWholeRatio(const PixelArea& area, int ky, QImage& result)
+void ScaleWholeRatio(const PixelArea& area, int ky, PixelArea& result)
 {
     const int width = result.width();
     const int height = result.height();
     const int count = KX * ky;
-    std::vector<uchar> mean(std::size_t(255) * count + 1);
+    std::vector<std::uint8_t> mean(std::size_t(255) * count + 1);
     for (std::size_t sum = 0; sum < mean.size(); ++sum)
-        mean[sum] = static_cast<uchar>((2 * sum + count) / (2 * count));  // half up
+        mean[sum] = static_cast<std::uint8_t>((2 * sum + count) / (2 * count));  // half up
 
     const std::size_t n = std::size_t(width) * Channels;
     std::vector<std::uint16_t> acc(n);
     for (int y = 0; y < height; ++y) {
         std::fill(acc.begin(), acc.end(), 0);
         for (int k = 0; k < ky; ++k) {
-            const uchar* src = area.image.constScanLine(y * ky + k);
+            const std::uint8_t* src = area.constScanLine(y * ky + k);
             std::uint16_t* a = acc.data();
             for (int x = 0; x < width; ++x, a += Channels, src += KX * Channels) {
                 for (int c = 0; c < Channels; ++c) {
@@ -186,14 +199,14 @@ void ScaleWholeRatio(const PixelArea& area, int ky, QImage& result)
                 }
             }
         }
-        uchar* dst = result.scanLine(y);
+        std::uint8_t* dst = result.scanLine(y);
         for (std::size_t i = 0; i < n; ++i)
             dst[i] = mean[acc[i]];
     }
 }
 
 template <int Channels>
-void ScaleWholeRatio(const PixelArea& area, int kx, int ky, QImage& result)
+void ScaleWholeRatio(const PixelArea& area, int kx, int ky, PixelArea& result)
 {
     switch (kx) {
     case 1: ScaleWholeRatio<Channels, 1>(area, ky, result); break;
@@ -207,9 +220,7 @@ void ScaleWholeRatio(const PixelArea& area, int kx, int ky, QImage& result)
 
 PixelArea ScaledCopy(const PixelArea& area, int width, int height)
 {
-    QImage result(width, height, area.image.format());
-    if (result.isNull())
-        return {};
+    PixelArea result = PixelArea::Allocate(width, height, area.isGray());
 
     if (area.width() % width == 0 && area.height() % height == 0) {
         const int kx = area.width() / width;
@@ -219,7 +230,7 @@ PixelArea ScaledCopy(const PixelArea& area, int width, int height)
                 ScaleWholeRatio<1>(area, kx, ky, result);
             else
                 ScaleWholeRatio<3>(area, kx, ky, result);
-            return {result};
+            return result;
         }
     }
 
@@ -237,7 +248,7 @@ PixelArea ScaledCopy(const PixelArea& area, int width, int height)
         else
             ScaleInto<std::uint64_t, 3>(area, ax, ay, result);
     }
-    return {result};
+    return result;
 }
 
 void SampleComponent(const PixelArea& raster, const ColorRow& conversion, const QuantTable& table,
@@ -271,7 +282,7 @@ void SampleComponent(const PixelArea& raster, const ColorRow& conversion, const 
     std::int16_t* out = store.data();
     for (int by = 0; by < blocksHigh; ++by) {
         for (int r = 0; r < 8; ++r) {
-            const uchar* src = raster.image.constScanLine(std::min(by * 8 + r, height - 1));
+            const std::uint8_t* src = raster.constScanLine(std::min(by * 8 + r, height - 1));
             float* dst = rows.data() + std::size_t(r) * paddedWidth;
             if (isGray) {
                 for (int x = 0; x < width; ++x)

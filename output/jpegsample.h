@@ -10,10 +10,12 @@
 
 #include "output/jpegtables.h"
 
-#include <QImage>
-
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
+
+class QImage;
 
 namespace jpeg {
 
@@ -30,26 +32,47 @@ extern const ColorRow kLuminance;
 extern const ColorRow kChromaBlue;
 extern const ColorRow kChromaRed;
 
-// A rectangle of 8-bit pixels, Format_Grayscale8 or Format_RGB888.  It may
-// be a read-only view into the source picture, so it must not outlive it.
+// A rectangle of 8-bit pixels, one byte a pixel (grey) or three (R, G, B),
+// rows `stride` bytes apart.  It either owns its pixels or is a read-only
+// view into a picture it must not outlive.  The encoder needs no graphics
+// library: a program that only encodes (tqjpeg) starts without one.
 struct PixelArea {
-    QImage image;
+    const std::uint8_t* pixels = nullptr;
+    int w = 0;
+    int h = 0;
+    std::ptrdiff_t stride = 0;
+    bool gray = false;
+    std::shared_ptr<std::uint8_t[]> owned;  // the pixels, when not a view
 
-    int width() const { return image.width(); }
-    int height() const { return image.height(); }
-    bool isGray() const { return image.format() == QImage::Format_Grayscale8; }
-    bool isNull() const { return image.isNull(); }
+    // Uninitialised pixels of a new area; throws std::bad_alloc.
+    static PixelArea Allocate(int width, int height, bool gray);
+    // A view of pixels kept elsewhere.
+    static PixelArea View(const std::uint8_t* pixels, int width, int height, std::ptrdiff_t stride, bool gray);
+
+    int width() const { return w; }
+    int height() const { return h; }
+    bool isGray() const { return gray; }
+    bool isNull() const { return pixels == nullptr; }
+    int bytesPerPixel() const { return gray ? 1 : 3; }
+    const std::uint8_t* constScanLine(int y) const { return pixels + y * stride; }
+    std::uint8_t* scanLine(int y) { return owned.get() + y * stride; }
 };
 
-// The area (left, top, width, height) of a picture: a 1:1 copy, black where
-// the area lies outside the picture (all of it for a null picture).  Grey
-// pictures stay grey, every other format becomes 24-bit RGB.  A null result
-// means the memory for the copy was not available.
-PixelArea TakeArea(const QImage& source, int left, int top, int width, int height);
+// A view of a Format_Grayscale8 or Format_RGB888 picture (a null area for a
+// null picture or another format).  Defined with the encoder's picture
+// entry points, in the library that links the graphics library.
+PixelArea ImageArea(const QImage& image);
+
+// The area (left, top, width, height) of a picture: a view when it lies
+// wholly inside, else a 1:1 copy, black where the area lies outside the
+// picture (all of it for a null picture).  Throws std::bad_alloc when the
+// memory for the copy is not available.
+PixelArea TakeArea(const PixelArea& source, int left, int top, int width, int height);
 
 // An averaging scaled copy into a size no larger than the area's: every
 // output pixel is the mean of the source pixels it covers, each weighted by
-// the part of it that is covered, rounded to the nearest integer.
+// the part of it that is covered, rounded to the nearest integer.  Throws
+// std::bad_alloc when the memory is not available.
 PixelArea ScaledCopy(const PixelArea& area, int width, int height);
 
 // Samples all blocks of a component from its pixels (raster order, top block

@@ -8,16 +8,17 @@
 #include "tools/tqjpeg/pnm.h"
 
 #include <QFile>
+#include <QImage>
 
 namespace {
 
 // Encodes the picture into `file`.
-void encode(const QImage& image, const int* sampling, int quality, int left, int top, const QString& file)
+void encode(const jpeg::PixelArea& image, const int* sampling, int quality, int left, int top, const QString& file)
 {
     cJpeg jpeg;
     jpeg.SetQuality(quality);
     jpeg.SetSamplingFrequencies(sampling[0], sampling[1], sampling[2], sampling[3], sampling[4], sampling[5]);
-    if (jpeg.SampleHDC(image, image.width(), image.height(), left, top) != 0)
+    if (jpeg.SamplePixels(image, image.width(), image.height(), left, top) != 0)
         tqfuzz::Finding("a picture could not be sampled");
     if (jpeg.SaveFile(file) != 0)
         tqfuzz::Finding("the encoder wrote no file");
@@ -29,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     QString error;
-    const QImage image = tqjpeg::ReadPnm(bytes, error);
+    const jpeg::PixelArea image = tqjpeg::ReadPnm(bytes, error);
     if (image.isNull() || image.width() > 1024 || image.height() > 1024 ||
         qint64(image.width()) * image.height() > 256 * 256)
         return 0;
@@ -52,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!f.open(QIODevice::ReadOnly))
         tqfuzz::Finding("the encoder's file cannot be read");
     const QImage decoded = QImage::fromData(f.readAll(), "JPEG");
-    if (decoded.size() != image.size())
+    if (decoded.size() != QSize(image.width(), image.height()))
         tqfuzz::Finding("the encoder's file does not decode to the picture's size");
     return 0;
 }

@@ -118,3 +118,16 @@ TEST(Tqjpeg, RefusesBadInputAndNeverReplacesAFile)
     }
     EXPECT_EQ(tqtest::readFile(dir.file("exists.jpg")), QByteArray("keep me"));
 }
+
+TEST(Tqjpeg, StartsWithoutTheGraphicsLibrary)
+{
+    // Encoding a file needs Qt Core only; the graphics library and its
+    // plugins would make the program's start cost more than the encoding.
+    const jpegtest::RunResult r =
+        jpegtest::Run(QStringLiteral("readelf"), {QStringLiteral("-d"), tqtest::builtProgram(QStringLiteral("tqjpeg"))});
+    ASSERT_TRUE(r.started);
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.contains("libQt6Core")) << r.out.toStdString();
+    for (const char* library : {"libQt6Gui", "libQt6Widgets", "libQt6DBus", "libGL", "libEGL", "libX11", "libfontconfig"})
+        EXPECT_FALSE(r.out.contains(library)) << library;
+}

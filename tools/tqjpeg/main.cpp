@@ -67,7 +67,7 @@ int main(int argc, char** argv)
     else
         bytes = file.readAll();
     QString error;
-    const QImage picture = tqjpeg::ReadPnm(bytes, error);
+    const jpeg::PixelArea picture = tqjpeg::ReadPnm(bytes, error);
     if (picture.isNull())
         return Fail(input + QStringLiteral(": ") + error);
 
@@ -75,11 +75,11 @@ int main(int argc, char** argv)
         cJpeg encoder;
         if (!factors.isEmpty())
             encoder.SetSamplingFrequencies(factors[0], factors[1], factors[2], factors[3], factors[4], factors[5]);
-        else if (picture.format() == QImage::Format_Grayscale8)
+        else if (picture.isGray())
             encoder.SetSamplingFrequencies(1, 1, 0, 0, 0, 0);
         if (quality)
             encoder.SetQuality(quality);
-        if (encoder.SampleHDC(picture, picture.width(), picture.height(), 0, 0) != 0)
+        if (encoder.SamplePixels(picture, picture.width(), picture.height(), 0, 0) != 0)
             return Fail(QStringLiteral("not enough memory to sample the picture"));
         switch (encoder.SaveFile(output)) {
         case 0:

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdint>
 #include <cstring>
+#include <new>
 
 namespace tqjpeg {
 
@@ -58,7 +59,7 @@ private:
 
 }  // namespace
 
-QImage ReadPnm(const QByteArray& data, QString& error)
+jpeg::PixelArea ReadPnm(const QByteArray& data, QString& error)
 {
     if (data.size() < 2 || data[0] != 'P' || !QByteArray("2356").contains(data[1])) {
         error = QStringLiteral("not a PGM or PPM picture");
@@ -95,20 +96,18 @@ QImage ReadPnm(const QByteArray& data, QString& error)
         return {};
     }
 
-    QImage image(int(width), int(height), colour ? QImage::Format_RGB888 : QImage::Format_Grayscale8);
-    if (image.isNull() || image.width() != width || image.height() != height) {
+    const auto* raw = reinterpret_cast<const std::uint8_t*>(p.pos());
+    if (binary && maxval == 255)
+        return jpeg::PixelArea::View(raw, int(width), int(height), rowSamples, !colour);
+    jpeg::PixelArea image;
+    try {
+        image = jpeg::PixelArea::Allocate(int(width), int(height), !colour);
+    } catch (const std::bad_alloc&) {
         error = QStringLiteral("picture too large");
         return {};
     }
-
-    const auto* raw = reinterpret_cast<const std::uint8_t*>(p.pos());
-    if (binary && maxval == 255) {
-        for (int y = 0; y < height; ++y)
-            std::memcpy(image.scanLine(y), raw + y * rowSamples, std::size_t(rowSamples));
-        return image;
-    }
     for (int y = 0; y < height; ++y) {
-        uchar* row = image.scanLine(y);
+        std::uint8_t* row = image.scanLine(y);
         for (qint64 i = 0; i < rowSamples; ++i) {
             qint64 v = 0;
             if (!binary) {
@@ -126,7 +125,7 @@ QImage ReadPnm(const QByteArray& data, QString& error)
                 error = QStringLiteral("sample above the maximum value");
                 return {};
             }
-            row[i] = static_cast<uchar>(maxval == 255 ? v : (v * 255 + maxval / 2) / maxval);
+            row[i] = static_cast<std::uint8_t>(maxval == 255 ? v : (v * 255 + maxval / 2) / maxval);
         }
     }
     return image;

@@ -1,15 +1,18 @@
 #pragma once
 // Reading of netpbm greyscale and colour pictures (PGM P2/P5, PPM P3/P6).
 
+#include "output/jpegsample.h"
+
 #include <QByteArray>
-#include <QImage>
 #include <QString>
 
 namespace tqjpeg {
 
-// Decodes a PGM (into Format_Grayscale8) or PPM (into Format_RGB888)
-// picture; samples of another maximum than 255 are scaled to 0..255.
-// Returns a null image and sets `error` when the data is not such a picture.
-QImage ReadPnm(const QByteArray& data, QString& error);
+// Decodes a PGM (one byte a pixel) or PPM (three) picture; samples of
+// another maximum than 255 are scaled to 0..255.  Binary samples of maximum
+// 255 are read in place: the picture is then a view into `data`, which must
+// outlive it.  Returns a null picture and sets `error` when the data is not
+// such a picture (or its memory is not available).
+jpeg::PixelArea ReadPnm(const QByteArray& data, QString& error);
 
 }  // namespace tqjpeg
