@@ -218,7 +218,6 @@ int main(int argc, char** argv)
         {"840x630 greyscale report page, quality 85", ReportPage(), "1,1,0,0,0,0", ""},
         {"2000x1500 colour picture 2x2,1x1,1x1, quality 85", Picture(), "2,2,1,1,1,1", "2x2,1x1,1x1"},
     };
-    int failures = 0;
     for (const Case& c : cases) {
         const bool grey = c.picture.format() == QImage::Format_Grayscale8;
         const QString input = dir.filePath(grey ? "in.pgm" : "in.ppm");
@@ -286,8 +285,7 @@ int main(int argc, char** argv)
         std::printf("  cjpeg   %6.1f ms/MP cpu  %6.1f ms/MP wall\n", 1e3 * Median(theirsCpu) / megapixels,
                     1e3 * Median(theirsWall) / megapixels);
         std::printf("  ratio   %.2f cpu, %.2f wall\n", ratio, Median(oursWall) / Median(theirsWall));
-        bench::Resultado(std::string("jpeg: ") + c.name + ", cpu / cjpeg", ratio, bench::Alvo::NoMaximo, 3);
-        failures += ratio > 3.0;
+        bench::Resultado(std::string("jpeg: ") + c.name + ", cpu / cjpeg", ratio, bench::Alvo::NoMaximo, 1.5);
     }
-    return failures ? 1 : 0;
+    return 0;
 }
