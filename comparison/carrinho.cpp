@@ -42,10 +42,15 @@ QString Entidade(const QString& Tipo)
         return QStringLiteral("JogoReparo");
     if (Tipo == QLatin1String("PCA"))
         return QStringLiteral("Peca");
-    throw platform::Error(kErroTipoCarrinho,
-                          QStringLiteral("The cart takes components, repair kits and assemblies only, not the kind \"%1\".")
-                              .arg(Tipo),
-                          QStringLiteral("IncluiItemCarrinho"));
+    throw platform::Error(
+        kErroTipoCarrinho,
+        TextoNoIdioma("O carrinho aceita só componentes, jogos de reparo e conjuntos, não o tipo \"%1\".",
+                      "El carrito acepta solo componentes, juegos de reparación y conjuntos, no el "
+                      "tipo \"%1\".",
+                      "The cart takes components, repair kits and assemblies only, not the kind "
+                      "\"%1\".")
+            .arg(Tipo),
+        QStringLiteral("IncluiItemCarrinho"));
 }
 
 QString Apostrofado(const QString& texto) { return QLatin1Char('\'') + TextoSQL(texto) + QLatin1Char('\''); }

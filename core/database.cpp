@@ -1,6 +1,7 @@
 #include "core/database.h"
 
 #include "core/globals.h"
+#include "core/textosproprios.h"
 #include "platform/base/atomicfile.h"
 #include "platform/base/doevents.h"
 
@@ -87,7 +88,9 @@ QByteArray ConteudoBancoBloqueio()
     QTemporaryDir pasta;
     if (!pasta.isValid())
         throw platform::Error(JetError::CannotOpen,
-                              QStringLiteral("Cannot create a temporary folder for the lock database."));
+                              TextoNoIdioma("Não foi possível criar uma pasta temporária para o banco de bloqueio.",
+                                            "No se pudo crear una carpeta temporal para la base de bloqueo.",
+                                            "Cannot create a temporary folder for the lock database."));
     const QString arquivo = pasta.filePath(QStringLiteral("bloqueio.db"));
     DatabasePtr db = DBEngine::CreateDatabase(arquivo);
     db->Execute(QStringLiteral("CREATE TABLE CONTROLETRAN (a INTEGER)"));
@@ -95,7 +98,9 @@ QByteArray ConteudoBancoBloqueio()
     db->Close();
     QFile f(arquivo);
     if (!f.open(QIODevice::ReadOnly))
-        throw platform::Error(JetError::CannotOpen, QStringLiteral("Cannot read the new lock database."));
+        throw platform::Error(JetError::CannotOpen, TextoNoIdioma("Não foi possível ler o banco de bloqueio novo.",
+                                                                  "No se pudo leer la base de bloqueo nueva.",
+                                                                  "Cannot read the new lock database."));
     return f.readAll();
 }
 

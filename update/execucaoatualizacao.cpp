@@ -6,6 +6,7 @@
 #include "core/files.h"
 #include "core/globals.h"
 #include "core/texts.h"
+#include "core/textosproprios.h"
 #include "platform/base/codepage.h"
 #include "platform/base/doevents.h"
 #include "platform/desktop/messagebox.h"
@@ -197,7 +198,10 @@ void ExecucaoAtualizacao::executa(short atual, short nova)
         if (s.recebido > s.limite)
             throw platform::Error(
                 platform::errors::Overflow,
-                QStringLiteral("O servidor de atualização enviou mais de %1 bytes para \"%2\"; o download foi interrompido.")
+                Modulo::TextoNoIdioma(
+                    "O servidor de atualização enviou mais de %1 bytes para \"%2\"; o download foi interrompido.",
+                    "El servidor de actualización envió más de %1 bytes para \"%2\"; se interrumpió la descarga.",
+                    "The update server sent more than %1 bytes for \"%2\"; the download was stopped.")
                     .arg(s.limite)
                     .arg(s.nomeCorpo),
                 kFonte);
@@ -277,21 +281,29 @@ void ExecucaoAtualizacao::passo2Downloads()
         if (entrada.Tipo == QLatin1String("SDB")) {
             e.conteudos.back() = Modulo::LeArquivo(arquivo);
             if (PareceHtml(e.conteudos.back()))
-                throw platform::Error(platform::errors::TypeMismatch,
-                                      QStringLiteral("O script de atualização \"%1\" recebido é uma página HTML, não um "
-                                                     "script.")
-                                          .arg(entrada.Nome),
-                                      kFonte);
+                throw platform::Error(
+                    platform::errors::TypeMismatch,
+                    Modulo::TextoNoIdioma("O script de atualização \"%1\" recebido é uma página HTML, não um script.",
+                                          "El script de actualización \"%1\" recibido es una página HTML, "
+                                          "no un script.",
+                                          "The update script \"%1\" received is an HTML page, not a script.")
+                        .arg(entrada.Nome),
+                    kFonte);
         } else if (programa) {
             const qint64 tamanho = QFileInfo(arquivo).size();
             if (tamanho != entrada.Tamanho || !platform::isProgramForThisSystem(arquivo))
-                throw platform::Error(platform::errors::TypeMismatch,
-                                      QStringLiteral("O programa \"%1\" recebido (%2 bytes; a lista indica %3) não é um "
-                                                     "programa deste sistema do tamanho indicado.")
-                                          .arg(entrada.Nome)
-                                          .arg(tamanho)
-                                          .arg(entrada.Tamanho),
-                                      kFonte);
+                throw platform::Error(
+                    platform::errors::TypeMismatch,
+                    Modulo::TextoNoIdioma("O programa \"%1\" recebido (%2 bytes; a lista indica %3) não é um programa "
+                                          "deste sistema do tamanho indicado.",
+                                          "El programa \"%1\" recibido (%2 bytes; la lista indica %3) no es un "
+                                          "programa de este sistema del tamaño indicado.",
+                                          "The program \"%1\" received (%2 bytes; the list says %3) is not a "
+                                          "program for this system of the stated size.")
+                        .arg(entrada.Nome)
+                        .arg(tamanho)
+                        .arg(entrada.Tamanho),
+                    kFonte);
             if (entrada.Tipo == QLatin1String("EXE") && !destino.programaPendente)
                 m_programaIniciar = destino.caminho;  // a later "EXE" entry replaces an earlier one
         }
@@ -317,10 +329,14 @@ void ExecucaoAtualizacao::passo3Copia()
             // The folder was checked before the downloads; it must not have
             // been turned into a way out of the data folder since.
             if (!destino.programaPendente && !Dentro(Real(destino.pasta.chopped(1)), dadosReal))
-                throw platform::Error(75,
-                                      QStringLiteral("O arquivo de atualização \"%1\" ficaria fora da pasta de dados.")
-                                          .arg(entrada.Nome),
-                                      kFonte);
+                throw platform::Error(
+                    75,
+                    Modulo::TextoNoIdioma("O arquivo de atualização \"%1\" ficaria fora da pasta de dados.",
+                                          "El archivo de actualización \"%1\" quedaría fuera de la carpeta "
+                                          "de datos.",
+                                          "The update file \"%1\" would be outside the data folder.")
+                        .arg(entrada.Nome),
+                    kFonte);
             const bool programa = entrada.Tipo == QLatin1String("EXE") || destino.programaPendente;
             MoveArquivo(e.arquivos[i], destino.caminho, programa ? ModoArquivo::Programa : ModoArquivo::Dados);
             pontoControle(QStringLiteral("copia ") + entrada.Nome);
@@ -370,22 +386,31 @@ void ExecucaoAtualizacao::passo4Banco(short atual, short nova)
 
         const auto transacaoPerdida = [&] {
             if (sqlite3_get_autocommit(e.db->nativeHandle()))
-                throw platform::Error(JetError::NoTransaction,
-                                      QStringLiteral("A transação da atualização foi perdida; nenhuma alteração do "
-                                                     "banco de dados foi gravada."),
-                                      kFonte);
+                throw platform::Error(
+                    JetError::NoTransaction,
+                    Modulo::TextoNoIdioma("A transação da atualização foi perdida; nenhuma alteração do banco de "
+                                          "dados foi gravada.",
+                                          "Se perdió la transacción de la actualización; no se grabó ningún "
+                                          "cambio en la base de datos.",
+                                          "The update's transaction was lost; no change to the database was "
+                                          "saved."),
+                    kFonte);
         };
         InterpretadorScript interpretador;
         interpretador.DefinePastaPrograma(e.programa);
         const PecaScript* atualPeca = nullptr;
         interpretador.DefineRelatorFalhas([&](const QString& sql, const platform::Error& erro) {
             if (EhFalhaDoBanco(erro.number()))
-                throw platform::Error(erro.number(),
-                                      QStringLiteral("%1 (script \"%2\", linha %3; nenhuma alteração do banco de dados "
-                                                     "foi gravada)")
-                                          .arg(erro.description(), atualPeca->script)
-                                          .arg(atualPeca->linha),
-                                      kFonte);
+                throw platform::Error(
+                    erro.number(),
+                    Modulo::TextoNoIdioma("%1 (script \"%2\", linha %3; nenhuma alteração do banco de dados foi "
+                                          "gravada)",
+                                          "%1 (script \"%2\", línea %3; no se grabó ningún cambio en la base "
+                                          "de datos)",
+                                          "%1 (script \"%2\", line %3; no change to the database was saved)")
+                        .arg(erro.description(), atualPeca->script)
+                        .arg(atualPeca->linha),
+                    kFonte);
             m_registro->Falha(atualPeca->script, atualPeca->linha, erro.number(), erro.description(), sql);
         });
         for (std::size_t k = 1; k < pecas.size(); ++k) {
@@ -409,17 +434,27 @@ void ExecucaoAtualizacao::passo4Banco(short atual, short nova)
         try {
             e.db->Execute(carimbo, dbFailOnError);
         } catch (const platform::Error& erro) {
-            throw platform::Error(erro.number(),
-                                  QStringLiteral("A versão nova não pôde ser gravada no banco de dados (%1); nenhuma "
-                                                 "alteração do banco de dados foi gravada.")
-                                      .arg(erro.description()),
-                                  kFonte);
+            throw platform::Error(
+                erro.number(),
+                Modulo::TextoNoIdioma("A versão nova não pôde ser gravada no banco de dados (%1); nenhuma "
+                                      "alteração do banco de dados foi gravada.",
+                                      "No se pudo grabar la versión nueva en la base de datos (%1); no se "
+                                      "grabó ningún cambio en la base de datos.",
+                                      "The new version could not be saved in the database (%1); no change "
+                                      "to the database was saved.")
+                    .arg(erro.description()),
+                kFonte);
         }
         if (e.db->RecordsAffected() != 1)
-            throw platform::Error(JetError::NoCurrentRecord,
-                                  QStringLiteral("A versão nova não pôde ser gravada: o banco de dados não tem o registro "
-                                                 "da versão (UMREGISTRO); nenhuma alteração foi gravada."),
-                                  kFonte);
+            throw platform::Error(
+                JetError::NoCurrentRecord,
+                Modulo::TextoNoIdioma("A versão nova não pôde ser gravada: o banco de dados não tem o registro "
+                                      "da versão (UMREGISTRO); nenhuma alteração foi gravada.",
+                                      "No se pudo grabar la versión nueva: la base de datos no tiene el "
+                                      "registro de la versión (UMREGISTRO); no se grabó ningún cambio.",
+                                      "The new version could not be saved: the database has no version "
+                                      "record (UMREGISTRO); no change was saved."),
+                kFonte);
         transacaoPerdida();
         pontoControle(QStringLiteral("antes da confirmação"));
         e.ws->CommitTrans(dbForceOSFlush);

@@ -1,5 +1,6 @@
 #include "update/listaversao.h"
 
+#include "core/textosproprios.h"
 #include "platform/base/error.h"
 #include "update/scriptatualizacao.h"
 
@@ -16,7 +17,10 @@ QString Aspas(const QString& s) { return QLatin1Char('"') + s + QLatin1Char('"')
 
 QString Onde(const QString& lista, int linha)
 {
-    return QStringLiteral("Lista de atualização %1, linha %2").arg(Aspas(lista)).arg(linha);
+    return Modulo::TextoNoIdioma("Lista de atualização %1, linha %2", "Lista de actualización %1, línea %2",
+                                 "Update list %1, line %2")
+        .arg(Aspas(lista))
+        .arg(linha);
 }
 
 qint64 LeTamanho(const QString& campo, const QString& lista, int linha)
@@ -29,15 +33,22 @@ qint64 LeTamanho(const QString& campo, const QString& lista, int linha)
     }
     if (!digitos)
         throw platform::Error(platform::errors::TypeMismatch,
-                              Onde(lista, linha) + QStringLiteral(": o tamanho %1 não é um número inteiro de bytes.")
-                                  .arg(Aspas(campo)),
+                              Onde(lista, linha)
+                                  + Modulo::TextoNoIdioma(": o tamanho %1 não é um número inteiro de bytes.",
+                                                          ": el tamaño %1 no es un número entero de bytes.",
+                                                          ": the size %1 is not a whole number of bytes.")
+                                        .arg(Aspas(campo)),
                               kFonte);
     bool ok = false;
     const qint64 v = t.toLongLong(&ok);
     if (!ok || v > kMaiorTamanho)
-        throw platform::Error(platform::errors::Overflow,
-                              Onde(lista, linha) + QStringLiteral(": o tamanho %1 é grande demais.").arg(Aspas(campo)),
-                              kFonte);
+        throw platform::Error(
+            platform::errors::Overflow,
+            Onde(lista, linha)
+                + Modulo::TextoNoIdioma(": o tamanho %1 é grande demais.", ": el tamaño %1 es demasiado grande.",
+                                        ": the size %1 is too large.")
+                      .arg(Aspas(campo)),
+            kFonte);
     return v;
 }
 
@@ -63,11 +74,14 @@ bool PareceHtml(const QString& texto)
 std::vector<LinhaLista> LeListaVersao(const QString& texto, const QString& nomeLista)
 {
     if (PareceHtml(texto))
-        throw platform::Error(platform::errors::TypeMismatch,
-                              QStringLiteral("A lista de atualização %1 recebida é uma página HTML, não uma lista de "
-                                             "arquivos.")
-                                  .arg(Aspas(nomeLista)),
-                              kFonte);
+        throw platform::Error(
+            platform::errors::TypeMismatch,
+            Modulo::TextoNoIdioma("A lista de atualização %1 recebida é uma página HTML, não uma lista de arquivos.",
+                                  "La lista de actualización %1 recibida es una página HTML, no una lista "
+                                  "de archivos.",
+                                  "The update list %1 received is an HTML page, not a list of files.")
+                .arg(Aspas(nomeLista)),
+            kFonte);
     std::vector<LinhaLista> linhas;
     const QStringList partes = DivideLinhasScript(texto);
     for (qsizetype n = 0; n < partes.size(); ++n) {
@@ -77,11 +91,14 @@ std::vector<LinhaLista> LeListaVersao(const QString& texto, const QString& nomeL
         const int numero = static_cast<int>(n + 1);
         const QStringList campos = l.split(QLatin1Char(';'));
         if (campos.size() < 3)
-            throw platform::Error(9,
-                                  Onde(nomeLista, numero)
-                                      + QStringLiteral(": a linha %1 não tem os três campos tipo;nome;tamanho.")
-                                            .arg(Aspas(l)),
-                                  kFonte);
+            throw platform::Error(
+                9,
+                Onde(nomeLista, numero)
+                    + Modulo::TextoNoIdioma(": a linha %1 não tem os três campos tipo;nome;tamanho.",
+                                            ": la línea %1 no tiene los tres campos tipo;nombre;tamaño.",
+                                            ": the line %1 does not have the three fields type;name;size.")
+                          .arg(Aspas(l)),
+                kFonte);
         LinhaLista linha;
         linha.Tipo = campos[0].left(3).leftJustified(3, QLatin1Char(' '));
         linha.Nome = campos[1];

@@ -2,6 +2,7 @@
 
 #include "core/database.h"
 #include "core/globals.h"
+#include "core/textosproprios.h"
 #include "platform/base/error.h"
 
 #include <QDir>
@@ -57,11 +58,15 @@ bool Gravavel(const QString& pasta) { return ::access(QFile::encodeName(pasta).c
     // A name of thousands of characters is shown by its beginning.
     constexpr qsizetype kMostrado = 200;
     const QString mostrado = nome.size() > kMostrado ? nome.left(kMostrado) + QChar(0x2026) : nome;
-    throw platform::Error(numero,
-                          QStringLiteral("O arquivo de atualização \"%1\" foi recusado: %2. Nada foi baixado nem "
-                                         "alterado.")
-                              .arg(mostrado, motivo),
-                          kFonte);
+    throw platform::Error(
+        numero,
+        Modulo::TextoNoIdioma("O arquivo de atualização \"%1\" foi recusado: %2. Nada foi baixado nem alterado.",
+                              "El archivo de actualización \"%1\" fue rechazado: %2. No se descargó ni "
+                              "se modificó nada.",
+                              "The update file \"%1\" was refused: %2. Nothing was downloaded or "
+                              "changed.")
+            .arg(mostrado, motivo),
+        kFonte);
 }
 
 // The limits of the file system: a name of at most NAME_MAX bytes, a path of
@@ -70,9 +75,16 @@ void VerificaTamanhos(const QString& nome, const QString& caminho, const QString
 {
     for (const QString& e : relativo.split(QLatin1Char('/')))
         if (QFile::encodeName(e).size() > NAME_MAX)
-            Recusa(kNomeInvalido, nome, QStringLiteral("uma parte do nome tem mais de %1 bytes").arg(NAME_MAX));
+            Recusa(kNomeInvalido, nome,
+                   Modulo::TextoNoIdioma("uma parte do nome tem mais de %1 bytes",
+                                         "una parte del nombre tiene más de %1 bytes",
+                                         "a part of the name has more than %1 bytes")
+                       .arg(NAME_MAX));
     if (QFile::encodeName(caminho).size() >= PATH_MAX)
-        Recusa(kNomeInvalido, nome, QStringLiteral("o caminho teria mais de %1 bytes").arg(PATH_MAX - 1));
+        Recusa(kNomeInvalido, nome,
+               Modulo::TextoNoIdioma("o caminho teria mais de %1 bytes", "la ruta tendría más de %1 bytes",
+                                     "the path would have more than %1 bytes")
+                   .arg(PATH_MAX - 1));
 }
 
 }  // namespace
@@ -137,20 +149,33 @@ DestinoEntrada VerificacaoNomes::Verifica(const QString& nome, bool somenteForma
 {
     for (const QChar c : nome)
         if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F))
-            Recusa(kNomeInvalido, nome, QStringLiteral("o nome tem um caractere de controle"));
+            Recusa(kNomeInvalido, nome,
+                   Modulo::TextoNoIdioma("o nome tem um caractere de controle",
+                                         "el nombre tiene un carácter de control", "the name has a control character"));
     const QString n = Normaliza(nome);
     if (n.isEmpty())
-        Recusa(kNomeInvalido, nome, QStringLiteral("o nome está vazio"));
+        Recusa(kNomeInvalido, nome,
+               Modulo::TextoNoIdioma("o nome está vazio", "el nombre está vacío", "the name is empty"));
     if (n.startsWith(QLatin1Char('/')))
-        Recusa(kNomeInvalido, nome, QStringLiteral("o nome é um caminho absoluto"));
+        Recusa(kNomeInvalido, nome,
+               Modulo::TextoNoIdioma("o nome é um caminho absoluto", "el nombre es una ruta absoluta",
+                                     "the name is an absolute path"));
     if (n.size() >= 2 && n.at(1) == QLatin1Char(':'))
-        Recusa(kNomeInvalido, nome, QStringLiteral("o nome começa com uma letra de unidade"));
+        Recusa(
+            kNomeInvalido, nome,
+            Modulo::TextoNoIdioma("o nome começa com uma letra de unidade", "el nombre empieza con una letra de unidad",
+                                  "the name starts with a drive letter"));
     const QStringList elementos = n.split(QLatin1Char('/'));
     for (const QString& e : elementos) {
         if (e.trimmed().isEmpty())
-            Recusa(kNomeInvalido, nome, QStringLiteral("o nome tem uma parte vazia"));
+            Recusa(kNomeInvalido, nome,
+                   Modulo::TextoNoIdioma("o nome tem uma parte vazia", "el nombre tiene una parte vacía",
+                                         "the name has an empty part"));
         if (e == QLatin1String(".") || e == QLatin1String(".."))
-            Recusa(kNomeInvalido, nome, QStringLiteral("o nome tem uma parte \"%1\"").arg(e));
+            Recusa(kNomeInvalido, nome,
+                   Modulo::TextoNoIdioma("o nome tem uma parte \"%1\"", "el nombre tiene una parte \"%1\"",
+                                         "the name has a part \"%1\"")
+                       .arg(e));
     }
     DestinoEntrada destino;
     if (somenteForma)
@@ -162,9 +187,14 @@ DestinoEntrada VerificacaoNomes::Verifica(const QString& nome, bool somenteForma
         destino.pasta = m_programa;
         destino.caminho = m_programa + QLatin1String(kProgramaPendente);
         if (!QFileInfo(m_programa).isDir() || !Gravavel(m_programa))
-            Recusa(kProibido, nome, QStringLiteral("a pasta do programa não pode ser gravada"));
+            Recusa(kProibido, nome,
+                   Modulo::TextoNoIdioma("a pasta do programa não pode ser gravada",
+                                         "no se puede escribir en la carpeta del programa",
+                                         "the program folder cannot be written"));
         if (QFileInfo(destino.caminho).isDir())
-            Recusa(kNomeInvalido, nome, QStringLiteral("o nome é de uma pasta"));
+            Recusa(kNomeInvalido, nome,
+                   Modulo::TextoNoIdioma("o nome é de uma pasta", "el nombre es de una carpeta",
+                                         "the name is that of a folder"));
         return destino;
     }
 
@@ -178,7 +208,9 @@ DestinoEntrada VerificacaoNomes::Verifica(const QString& nome, bool somenteForma
         if (const auto planejada = m_planejadas.constFind(chave); planejada != m_planejadas.constEnd()) {
             if (!planejada->pasta)
                 Recusa(kNomeInvalido, nome,
-                       QStringLiteral("\"%1\" é um arquivo desta atualização, não uma pasta")
+                       Modulo::TextoNoIdioma("\"%1\" é um arquivo desta atualização, não uma pasta",
+                                             "\"%1\" es un archivo de esta actualización, no una carpeta",
+                                             "\"%1\" is a file of this update, not a folder")
                            .arg(QFileInfo(planejada->caminho).fileName()));
             if (!Existe(planejada->caminho))
                 destino.pastasNovas << planejada->caminho;
@@ -188,7 +220,10 @@ DestinoEntrada VerificacaoNomes::Verifica(const QString& nome, bool somenteForma
         const QString achado = destino.pastasNovas.isEmpty() ? localiza(atual, e) : QString();
         if (!achado.isEmpty()) {
             if (!QFileInfo(atual + achado).isDir())
-                Recusa(kNomeInvalido, nome, QStringLiteral("\"%1\" não é uma pasta").arg(achado));
+                Recusa(kNomeInvalido, nome,
+                       Modulo::TextoNoIdioma("\"%1\" não é uma pasta", "\"%1\" no es una carpeta",
+                                             "\"%1\" is not a folder")
+                           .arg(achado));
             atual += achado + QLatin1Char('/');
             existente = atual;
             continue;
@@ -203,7 +238,10 @@ DestinoEntrada VerificacaoNomes::Verifica(const QString& nome, bool somenteForma
     const QString chave = (atual + ultimo).toUpper();
     if (const auto planejado = m_planejadas.constFind(chave); planejado != m_planejadas.constEnd()) {
         if (planejado->pasta)
-            Recusa(kNomeInvalido, nome, QStringLiteral("o nome é de uma pasta desta atualização"));
+            Recusa(kNomeInvalido, nome,
+                   Modulo::TextoNoIdioma("o nome é de uma pasta desta atualização",
+                                         "el nombre es de una carpeta de esta actualización",
+                                         "the name is a folder of this update"));
         arquivo = QFileInfo(planejado->caminho).fileName();
     } else if (destino.pastasNovas.isEmpty()) {
         const QString achado = localiza(atual, ultimo);
@@ -215,17 +253,26 @@ DestinoEntrada VerificacaoNomes::Verifica(const QString& nome, bool somenteForma
     VerificaTamanhos(nome, destino.caminho, destino.caminho.mid(m_dados.size()));
     planos.push_back({chave, {destino.caminho, false}});
     if (QFileInfo(destino.caminho).isDir())
-        Recusa(kNomeInvalido, nome, QStringLiteral("o nome é de uma pasta"));
+        Recusa(kNomeInvalido, nome,
+               Modulo::TextoNoIdioma("o nome é de uma pasta", "el nombre es de una carpeta", "the name is that of a folder"));
 
     // The real folder that receives the file, or the one the new folders go in.
     const QString real = Real(existente);
     if (!Dentro(real, m_dadosReal))
-        Recusa(kForaDaPasta, nome, QStringLiteral("o arquivo ficaria fora da pasta de dados"));
+        Recusa(kForaDaPasta, nome,
+               Modulo::TextoNoIdioma("o arquivo ficaria fora da pasta de dados",
+                                     "el archivo quedaría fuera de la carpeta de datos",
+                                     "the file would be outside the data folder"));
     if (!Gravavel(existente))
-        Recusa(kProibido, nome, QStringLiteral("a pasta \"%1\" não pode ser gravada").arg(real));
+        Recusa(kProibido, nome,
+               Modulo::TextoNoIdioma("a pasta \"%1\" não pode ser gravada", "no se puede escribir en la carpeta \"%1\"",
+                                     "the folder \"%1\" cannot be written")
+                   .arg(real));
     if (vivo(destino.pastasNovas.isEmpty() ? atual : existente,
              destino.pastasNovas.isEmpty() ? arquivo : QFileInfo(destino.pastasNovas.first()).fileName()))
-        Recusa(kProibido, nome, QStringLiteral("o arquivo está em uso pelo programa"));
+        Recusa(kProibido, nome,
+               Modulo::TextoNoIdioma("o arquivo está em uso pelo programa", "el programa está usando el archivo",
+                                     "the file is in use by the program"));
     for (auto& [chavePlano, plano] : planos)
         m_planejadas.insert(chavePlano, std::move(plano));
     return destino;

@@ -1,5 +1,6 @@
 #include "update/preparacao.h"
 
+#include "core/textosproprios.h"
 #include "platform/base/error.h"
 #include "update/nomesatualizacao.h"
 
@@ -55,12 +56,15 @@ void Sincroniza(const QString& caminho)
 {
     const int fd = ::open(Nativo(SemBarra(caminho)).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        Falha(errno, QStringLiteral("Não foi possível abrir"), caminho);
+        Falha(errno, Modulo::TextoNoIdioma("Não foi possível abrir", "No se pudo abrir", "Could not open"), caminho);
     if (::fsync(fd) != 0) {
         const int erro = errno;
         ::close(fd);
         if (erro != EINVAL && erro != EROFS)  // a file system that cannot flush folders
-            Falha(erro, QStringLiteral("Não foi possível gravar no disco"), caminho);
+            Falha(erro,
+                  Modulo::TextoNoIdioma("Não foi possível gravar no disco", "No se pudo grabar en el disco",
+                                        "Could not write to the disk"),
+                  caminho);
         return;
     }
     ::close(fd);
@@ -73,7 +77,10 @@ void CriaPastaSincronizada(const QString& pasta)
         const int erro = errno;
         if (erro == EEXIST && QFileInfo(p).isDir())
             return;
-        Falha(erro, QStringLiteral("Não foi possível criar a pasta"), p);
+        Falha(erro,
+              Modulo::TextoNoIdioma("Não foi possível criar a pasta", "No se pudo crear la carpeta",
+                                    "Could not create the folder"),
+              p);
     }
     Sincroniza(QFileInfo(p).absolutePath());
 }
@@ -86,10 +93,14 @@ void MoveArquivo(const QString& origem, const QString& destino, ModoArquivo modo
     if (modo == ModoArquivo::Programa)
         bits = existe ? (bits | S_IXUSR | ((bits & S_IRGRP) ? S_IXGRP : 0) | ((bits & S_IROTH) ? S_IXOTH : 0)) : 0755;
     if (::chmod(Nativo(origem).constData(), bits) != 0)
-        Falha(errno, QStringLiteral("Não foi possível preparar"), origem);
+        Falha(errno, Modulo::TextoNoIdioma("Não foi possível preparar", "No se pudo preparar", "Could not prepare"),
+              origem);
     Sincroniza(origem);
     if (::rename(Nativo(origem).constData(), Nativo(destino).constData()) != 0)
-        Falha(errno, QStringLiteral("Não foi possível substituir o arquivo"), destino);
+        Falha(errno,
+              Modulo::TextoNoIdioma("Não foi possível substituir o arquivo", "No se pudo reemplazar el archivo",
+                                    "Could not replace the file"),
+              destino);
     Sincroniza(QFileInfo(destino).absolutePath());
 }
 
@@ -108,7 +119,10 @@ void PastaPreparacao::Prepara()
     RemoveCaminho(m_caminho);
     const QString p = SemBarra(m_caminho);
     if (::mkdir(Nativo(p).constData(), 0700) != 0)
-        Falha(errno, QStringLiteral("Não foi possível criar a pasta"), p);
+        Falha(errno,
+              Modulo::TextoNoIdioma("Não foi possível criar a pasta", "No se pudo crear la carpeta",
+                                    "Could not create the folder"),
+              p);
     m_preparada = true;
 }
 

@@ -3,6 +3,7 @@
 #include "core/datapath.h"
 #include "core/files.h"
 #include "core/globals.h"
+#include "core/textosproprios.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -113,11 +114,16 @@ QString ProgramaPermitido(const QString& nome, const QString& pastaDados, const 
         }
     }
     const auto fora = [&] {
-        return platform::Error(platform::errors::PermissionDenied,
-                               QStringLiteral("O comando do script de atualização não pode ser executado: o programa "
-                                              "\"%1\" não está na pasta de dados nem na pasta do programa.")
-                                   .arg(nome),
-                               kFonte);
+        return platform::Error(
+            platform::errors::PermissionDenied,
+            Modulo::TextoNoIdioma("O comando do script de atualização não pode ser executado: o programa "
+                                  "\"%1\" não está na pasta de dados nem na pasta do programa.",
+                                  "No se puede ejecutar el comando del script de actualización: el "
+                                  "programa \"%1\" no está en la carpeta de datos ni en la del programa.",
+                                  "The update script's command cannot be run: the program \"%1\" is "
+                                  "neither in the data folder nor in the program folder.")
+                .arg(nome),
+            kFonte);
     };
     for (const QString& c : std::as_const(candidatos)) {
         const QFileInfo info(c);
@@ -131,8 +137,12 @@ QString ProgramaPermitido(const QString& nome, const QString& pastaDados, const 
     if (saiDaPasta)
         throw fora();
     throw platform::Error(platform::errors::FileNotFound,
-                          QStringLiteral("O comando do script de atualização não pode ser executado: o programa "
-                                         "\"%1\" não foi encontrado.")
+                          Modulo::TextoNoIdioma("O comando do script de atualização não pode ser executado: o programa "
+                                                "\"%1\" não foi encontrado.",
+                                                "No se puede ejecutar el comando del script de actualización: no se "
+                                                "encontró el programa \"%1\".",
+                                                "The update script's command cannot be run: the program \"%1\" was "
+                                                "not found.")
                               .arg(nome),
                           kFonte);
 }
@@ -162,11 +172,16 @@ void InterpretadorScript::executaLinha(const platform::dao::DatabasePtr& banco, 
     } else if (tipo == QLatin1String("S:")) {
         const QStringList partes = DivideComando(resto);
         if (partes.isEmpty())
-            throw platform::Error(platform::errors::FileNotFound,
-                                  QStringLiteral("O comando do script de atualização não pode ser executado: a linha "
-                                                 "\"%1\" não nomeia um programa.")
-                                      .arg(linha),
-                                  kFonte);
+            throw platform::Error(
+                platform::errors::FileNotFound,
+                Modulo::TextoNoIdioma("O comando do script de atualização não pode ser executado: a linha "
+                                      "\"%1\" não nomeia um programa.",
+                                      "No se puede ejecutar el comando del script de actualización: la "
+                                      "línea \"%1\" no nombra un programa.",
+                                      "The update script's command cannot be run: the line \"%1\" "
+                                      "names no program.")
+                    .arg(linha),
+                kFonte);
         const QString programa = ProgramaPermitido(
             partes.first(), Modulo::gCaminhoDados, mPastaPrograma.isEmpty() ? Modulo::ObtemCaminhoApp(true) : mPastaPrograma);
         Modulo::ExecutaAguardando(programa, partes.mid(1), 1);

@@ -6,6 +6,7 @@
 #include "core/files.h"
 #include "core/globals.h"
 #include "core/texts.h"
+#include "core/textosproprios.h"
 #include "platform/base/doevents.h"
 #include "platform/base/vbruntime.h"
 #include "platform/desktop/messagebox.h"
@@ -181,11 +182,16 @@ void VerificacaoAtualizacao::TickVigia()
                 encerraVerificador();
                 habilitaVigia(false);
                 automatica = m_vigia.automatica;
-                throw platform::Error(kErroVerificadorParado,
-                                      QStringLiteral("O verificador de atualizações não terminou em %1 minutos e foi "
-                                                     "encerrado.")
-                                          .arg(m_ambiente.limiteVerificadorMs / 60000.0),
-                                      kFonte);
+                throw platform::Error(
+                    kErroVerificadorParado,
+                    Modulo::TextoNoIdioma("O verificador de atualizações não terminou em %1 minutos e foi "
+                                          "encerrado.",
+                                          "El verificador de actualizaciones no terminó en %1 minutos y fue "
+                                          "cerrado.",
+                                          "The update checker did not finish within %1 minutes and was "
+                                          "stopped.")
+                        .arg(m_ambiente.limiteVerificadorMs / 60000.0),
+                    kFonte);
             }
             m_vigia.pid = -1;
             habilitaVigia(false);

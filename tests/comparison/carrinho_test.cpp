@@ -200,15 +200,27 @@ TEST_F(Carrinho, AnUnknownKindOrCodeIsRefusedAndNothingIsWritten)
     EXPECT_EQ(janela.animacoes, 0);
     // The box of an item the catalogue lacks speaks the run's language.
     const QString idioma = Modulo::gIdioma;
-    for (const auto& [letra, texto] : {std::pair{"P", "O catálogo não tem o item COM 42: nada foi incluído no carrinho."},
-                                       std::pair{"E", "El catálogo no tiene el artículo COM 42: no se añadió nada al carrito."},
-                                       std::pair{"I", "The catalogue has no item COM 42: nothing was added to the cart."}}) {
-        Modulo::gIdioma = QString::fromLatin1(letra);
-        try {
-            IncluiItemCarrinho(QStringLiteral("COM"), 42, QStringLiteral("1"), false, true);
-            ADD_FAILURE() << letra;
-        } catch (const platform::Error& e) {
-            EXPECT_EQ(e.description(), QString::fromUtf8(texto));
+    struct Caso {
+        const char* letra;
+        const char* falta;
+        const char* tipo;
+    } casos[] = {
+        {"P", "O catálogo não tem o item COM 42: nada foi incluído no carrinho.",
+         "O carrinho aceita só componentes, jogos de reparo e conjuntos, não o tipo \"com\"."},
+        {"E", "El catálogo no tiene el artículo COM 42: no se añadió nada al carrito.",
+         "El carrito acepta solo componentes, juegos de reparación y conjuntos, no el tipo \"com\"."},
+        {"I", "The catalogue has no item COM 42: nothing was added to the cart.",
+         "The cart takes components, repair kits and assemblies only, not the kind \"com\"."},
+    };
+    for (const Caso& c : casos) {
+        Modulo::gIdioma = QString::fromLatin1(c.letra);
+        for (const auto& [tipo, texto] : {std::pair{"COM", c.falta}, std::pair{"com", c.tipo}}) {
+            try {
+                IncluiItemCarrinho(QString::fromLatin1(tipo), 42, QStringLiteral("1"), false, true);
+                ADD_FAILURE() << c.letra << tipo;
+            } catch (const platform::Error& e) {
+                EXPECT_EQ(e.description(), QString::fromUtf8(texto));
+            }
         }
     }
     Modulo::gIdioma = idioma;

@@ -180,6 +180,7 @@ void TesteAtualizacao::TearDown()
 {
     execucao.reset();
     FechaGlobais();
+    Modulo::gIdioma = QStringLiteral("P");  // a test may run in another language
     modInternet::FechaConexaoInternet();
     modInternet::DefineTempos({});
     platform::setProxyCredentialsDialog(nullptr);

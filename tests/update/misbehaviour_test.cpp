@@ -202,4 +202,48 @@ TEST_F(Servidor, HostileNamesAreRefusedBeforeAnyEntryIsFetched)
     }
 }
 
+// The run's own refusals are shown in the run's language.
+TEST_F(Servidor, RefusalsSpeakTheRunsLanguage)
+{
+    struct Caso {
+        const char* idioma;
+        const char* lista;
+        const char* script;  // served for "s38.sql"
+        const char* texto;
+    } casos[] = {
+        {"E", "FIG;/etc/x;4\r\n", "",
+         "El archivo de actualización \"/etc/x\" fue rechazado: el nombre es una ruta absoluta. No se descargó ni se "
+         "modificó nada."},
+        {"I", "FIG;/etc/x;4\r\n", "",
+         "The update file \"/etc/x\" was refused: the name is an absolute path. Nothing was downloaded or changed."},
+        {"E", "FIG;a.jpg;doze\r\n", "",
+         "Lista de actualización \"ListVersao38.txt\", línea 1: el tamaño \"doze\" no es un número entero de bytes."},
+        {"I", "FIG;a.jpg;doze\r\n", "",
+         "Update list \"ListVersao38.txt\", line 1: the size \"doze\" is not a whole number of bytes."},
+        {"E", "SDB;s38.sql;60\r\n", "<!DOCTYPE html><html></html>",
+         "El script de actualización \"s38.sql\" recibido es una página HTML, no un script."},
+        {"I", "SDB;s38.sql;60\r\n", "<!DOCTYPE html><html></html>",
+         "The update script \"s38.sql\" received is an HTML page, not a script."},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(std::string(c.idioma) + " " + c.lista);
+        tqrig::ScriptedServer servidor;
+        QJsonObject rotas;
+        rotas.insert(QStringLiteral("/tq/V/ListVersao38.txt"),
+                     QJsonObject{{QStringLiteral("body"), QString::fromUtf8(c.lista)}});
+        rotas.insert(QStringLiteral("/tq/V/s38.sql"),
+                     QJsonObject{{QStringLiteral("body"), QString::fromUtf8(c.script)}});
+        QJsonObject cenario;
+        cenario.insert(QStringLiteral("routes"), rotas);
+        cenario.insert(QStringLiteral("default"), Resposta(R"({"body": "x"})"));
+        ASSERT_TRUE(servidor.start(cenario)) << servidor.reason().toStdString();
+        Catalogo(servidor.hostPort(), 37);
+        Modulo::gIdioma = QString::fromLatin1(c.idioma);
+        caixas.shown.clear();
+        EXPECT_FALSE(Roda(37, 38));
+        ASSERT_FALSE(caixas.shown.empty());
+        EXPECT_TRUE(caixas.last().text.contains(QString::fromUtf8(c.texto))) << caixas.last().text.toStdString();
+    }
+}
+
 }  // namespace
