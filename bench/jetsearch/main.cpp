@@ -27,6 +27,7 @@
 // DATAFOLDER holds DAZADIZETQ_V.MDB (bench/jetsearch.sh generates it once
 // with tqdemo --scale 100 and keeps it in the build folder).
 
+#include "bench/common/parada.h"
 #include "bench/common/resultado.h"
 #include "core/globals.h"
 #include "listcontrols/thgrid.h"
@@ -250,19 +251,7 @@ double Digita(const QString& palavra, int passoMs, bool comExecutor, QStringList
         }
     });
 
-    QElapsedTimer relogio;
-    relogio.start();
-    qint64 ultimo = 0;
-    double maior = 0;
-    QTimer batida;
-    batida.setTimerType(Qt::PreciseTimer);
-    batida.setInterval(1);
-    QObject::connect(&batida, &QTimer::timeout, [&] {
-        const qint64 agora = relogio.nsecsElapsed();
-        if (ultimo)
-            maior = std::max(maior, (agora - ultimo) / 1e6);
-        ultimo = agora;
-    });
+    bench::MedidorParada parada;
     int proxima = 0;
     QTimer teclas;
     teclas.setTimerType(Qt::PreciseTimer);
@@ -279,11 +268,11 @@ double Digita(const QString& palavra, int passoMs, bool comExecutor, QStringList
         else
             QObject::connect(&executor, &Pesquisa::ExecutorPesquisa::vinculada, &fim, &QEventLoop::quit);
     });
-    batida.start();
+    parada.Inicia();
     teclas.start();
     fim.exec();
     j.grid->repaint();
-    batida.stop();
+    const double maior = parada.Para();
     *finais = Linhas(j.dtc.Recordset());
     return maior;
 }

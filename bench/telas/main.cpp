@@ -14,6 +14,7 @@
 // N runs (5 by default) after one unmeasured run.  Target: at most 100 ms.
 // TQ_BENCH_IMAGE=FILE saves the window as screen 1 shows before its rows.
 
+#include "bench/common/parada.h"
 #include "bench/common/resultado.h"
 #include "core/config.h"
 #include "core/globals.h"
@@ -25,7 +26,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -79,19 +79,7 @@ double Passos(frmTQ1& f)
         [&] { return !tela.Pendente(); },
     };
 
-    QElapsedTimer relogio;
-    relogio.start();
-    qint64 ultimo = 0;
-    double maior = 0;
-    QTimer batida;
-    batida.setTimerType(Qt::PreciseTimer);
-    batida.setInterval(1);
-    QObject::connect(&batida, &QTimer::timeout, [&] {
-        const qint64 agora = relogio.nsecsElapsed();
-        if (ultimo)
-            maior = std::max(maior, (agora - ultimo) / 1e6);
-        ultimo = agora;
-    });
+    bench::MedidorParada parada;
     std::size_t proximo = 0;
     QEventLoop fim;
     QTimer passo;
@@ -106,10 +94,10 @@ double Passos(frmTQ1& f)
             QTimer::singleShot(20, &fim, &QEventLoop::quit);
         }
     });
-    batida.start();
+    parada.Inicia();
     passo.start();
     fim.exec();
-    batida.stop();
+    const double maior = parada.Para();
     const auto rs = f.dtcTHGrid1->Recordset();
     if (f.CodigoTelaAtual() != 1 || !rs || rs->RecordCount() == 0 || rs->AbsolutePosition() != rs->RecordCount() - 1)
         Falha("Back did not show screen 1 with its rows, the last row current");
