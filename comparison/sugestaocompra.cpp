@@ -15,7 +15,7 @@ using namespace platform::dao;
 
 namespace {
 
-QString texto(const QVariant& v) { return IsNull(v) ? QString() : v.toString(); }
+QString valorTexto(const QVariant& v) { return IsNull(v) ? QString() : v.toString(); }
 
 // Round half to even, as the run time rounds.
 int arredondaPar(double v) { return int(std::nearbyint(v)); }
@@ -96,8 +96,8 @@ bool SugestaoCompra::Carrega(const DatabasePtr& Catalogo, long CodigoPeca, const
         return false;
     }
     auto linha = [&](long r) {
-        return LinhaSugestao{texto(rs->ValueAt(r, 0)), long(platform::vb::CLng(rs->ValueAt(r, 1))), texto(rs->ValueAt(r, 2)),
-                             texto(rs->ValueAt(r, 4)), texto(rs->ValueAt(r, 5))};
+        return LinhaSugestao{valorTexto(rs->ValueAt(r, 0)), long(platform::vb::CLng(rs->ValueAt(r, 1))), valorTexto(rs->ValueAt(r, 2)),
+                             valorTexto(rs->ValueAt(r, 4)), valorTexto(rs->ValueAt(r, 5))};
     };
     if (Reset || std::size_t(n) != m_selecionados.size()) {
         // A fresh list (or one that changed under the panel: it starts again).
@@ -186,8 +186,8 @@ int IncluiSelecionadosSugestao(const SugestaoCompra& Sugestao, const DatabasePtr
     for (long r = 0; r < rs->RecordCount() && std::size_t(r) < marcados.size(); ++r) {
         if (!marcados[std::size_t(r)])
             continue;
-        Incluir(texto(rs->ValueAt(r, 0)), long(platform::vb::CLng(rs->ValueAt(r, 1))), QString::number(quantidades[std::size_t(r)]),
-                texto(rs->ValueAt(r, 5)) == QLatin1String(" "), false);
+        Incluir(valorTexto(rs->ValueAt(r, 0)), long(platform::vb::CLng(rs->ValueAt(r, 1))), QString::number(quantidades[std::size_t(r)]),
+                valorTexto(rs->ValueAt(r, 5)) == QLatin1String(" "), false);
         ++incluidos;
     }
     rs->Close();
@@ -205,8 +205,8 @@ int IncluiSelecionadosSugestao(const SugestaoCompra& Sugestao, const DatabasePtr
             QStringLiteral("' AND FlagOpcionalComponente = 0"),
         dbOpenSnapshot);
     if (!portador->EOF_())
-        Incluir(QStringLiteral("COM"), long(platform::vb::CLng(portador->Value(0))), texto(portador->Value(1)),
-                texto(portador->Value(2)) == QLatin1String(" "), false);
+        Incluir(QStringLiteral("COM"), long(platform::vb::CLng(portador->Value(0))), valorTexto(portador->Value(1)),
+                valorTexto(portador->Value(2)) == QLatin1String(" "), false);
     portador->Close();
     if (Efeito)
         Efeito();
@@ -224,7 +224,7 @@ QString ItemOpcionalSugestao(const DatabasePtr& Catalogo, long CodigoPeca, const
         Modulo::PreparaTextoPesquisa(Item, false) + QStringLiteral("' AND PECA_COMPONENTE.CodigoComponente=") +
         QString::number(Componente) +
         QStringLiteral(" AND PECA_COMPONENTE.FlagOpcionalComponente=0 AND Mid(PECA_COMPONENTE.ImagensGrid, 2, 1)=' '");
-    return texto(Modulo::ObtemValorSQL(sql, Catalogo, QString()));
+    return valorTexto(Modulo::ObtemValorSQL(sql, Catalogo, QString()));
 }
 
 QString SolicitacaoOpcionaisSugestao(long CodigoPeca, long Componente, const QString& ItemSugerido)

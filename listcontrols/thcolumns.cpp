@@ -1,6 +1,7 @@
 #include "listcontrols/thcolumns.h"
 
 #include "listcontrols/therrors.h"
+#include "listcontrols/thunits.h"
 #include "platform/base/vbruntime.h"
 
 #include <cmath>
@@ -24,7 +25,7 @@ qint64 ConverteInteiro(const QString& texto, qint64 minimo, qint64 maximo)
     return static_cast<qint64>(valor);
 }
 
-int Px(int pixels) { return platform::pixelsToTwips(pixels); }
+using THUnits::Tw;
 
 // Positions and widths are Longs of the run time: a sum outside their range
 // is its overflow, never a wrapped value.
@@ -89,8 +90,8 @@ int LarguraAceitaPeloGrid(int larguraTwips)
 int EsquerdaIcone(int x, int w, int alinhamento, int larguraIcone)
 {
     switch (alinhamento) {
-    case 1: return Long(qint64(Long(qint64(x) + Long(qint64(w) - Px(5)))) - larguraIcone);
-    case 2: return Long(qint64(Long(qint64(x) + Long(qint64(w) - Px(5)) / 2)) - larguraIcone / 2);
+    case 1: return Long(qint64(Long(qint64(x) + Long(qint64(w) - Tw(5)))) - larguraIcone);
+    case 2: return Long(qint64(Long(qint64(x) + Long(qint64(w) - Tw(5)) / 2)) - larguraIcone / 2);
     default: return x;
     }
 }
@@ -111,7 +112,7 @@ LayoutColunas CalculaColunas(const EntradaColunas& entrada)
         specs.push_back(LeEspecificacao(texto));
 
     const int ultimo = static_cast<int>(specs.size()) - 1;
-    int x = Px(2);
+    int x = Tw(2);
     int p = 0;
     int k = -1;
     int n = 0;
@@ -128,7 +129,7 @@ LayoutColunas CalculaColunas(const EntradaColunas& entrada)
             c.alinhamento = e.alinhamento;
             c.divisor = e.temDivisor ? e.divisor : (n >= entrada.apartirIndexSemDivisor ? 0 : 6);
             // The last column ends 3 pixels right of the bar's right edge.
-            const qint64 fimBarra = qint64(entrada.larguraBarraTwips) + Px(3);
+            const qint64 fimBarra = qint64(entrada.larguraBarraTwips) + Tw(3);
             if (i == ultimo && ultimo != 0 && fimBarra != qint64(x) + w)
                 w = Long(fimBarra - x);
             w = LarguraAceitaPeloGrid(w);
@@ -146,9 +147,9 @@ LayoutColunas CalculaColunas(const EntradaColunas& entrada)
             l.tiposColunas += QLatin1Char('T');
             Rotulo r;
             r.esquerdaTwips = x;
-            if (qint64(w) - Px(5) < 0)
+            if (qint64(w) - Tw(5) < 0)
                 THErro::Levanta(THErro::InvalidPropertyValue, kOrigem, e.campo);
-            r.larguraTwips = w - Px(5);
+            r.larguraTwips = w - Tw(5);
             r.alinhamento = e.alinhamento;
             r.tag = e.campo;
             r.colunaGrid = n;
@@ -184,18 +185,18 @@ LayoutColunas CalculaColunas(const EntradaColunas& entrada)
         if (antesDoUltimo) {
             if (static_cast<int>(l.divisores.size()) <= n)
                 l.divisores.resize(n + 1);
-            l.divisores[n] = Divisor{true, Long(qint64(Long(qint64(x) + w)) - Px(3)), modo == 2};
+            l.divisores[n] = Divisor{true, Long(qint64(Long(qint64(x) + w)) - Tw(3)), modo == 2};
         }
         p = x;
         x = Long(qint64(x) + w);
         if (modo == 0)
-            x = Long(qint64(x) - Px(1));
+            x = Long(qint64(x) - Tw(1));
     }
 
     // Grid columns stand where the bar's labels say: each column's left
     // edge is its bar position less the 2-pixel margin.
     for (size_t c = 0; c < l.colunas.size(); ++c) {
-        l.colunas[c].esquerdaTwips = Long(qint64(esquerdaCriacao[c]) - Px(2));
+        l.colunas[c].esquerdaTwips = Long(qint64(esquerdaCriacao[c]) - Tw(2));
         if (c + 1 < l.colunas.size())
             l.colunas[c].passoTwips = Long(std::max<qint64>(0, qint64(esquerdaCriacao[c + 1]) - esquerdaCriacao[c]));
         else
@@ -209,7 +210,7 @@ LayoutColunas CalculaColunas(const EntradaColunas& entrada)
 LayoutFace CalculaFace(const QStringList& especificacoes, const std::vector<int>& larguraIconesTwips)
 {
     LayoutFace f;
-    int x = Px(2);
+    int x = Tw(2);
     const int ultimo = static_cast<int>(especificacoes.size()) - 1;
     for (int i = 0; i <= ultimo; ++i) {
         const Especificacao e = LeEspecificacaoFace(especificacoes[i]);
@@ -217,9 +218,9 @@ LayoutFace CalculaFace(const QStringList& especificacoes, const std::vector<int>
         if (e.tipo == QLatin1String("T")) {
             Rotulo r;
             r.esquerdaTwips = x;
-            if (qint64(w) - Px(5) < 0)
+            if (qint64(w) - Tw(5) < 0)
                 THErro::Levanta(THErro::InvalidPropertyValue, QStringLiteral("ConfiguraColunasFace"), e.campo);
-            r.larguraTwips = w - Px(5);
+            r.larguraTwips = w - Tw(5);
             r.alinhamento = e.alinhamento;
             r.tag = e.campo;
             f.rotulos.push_back(r);
@@ -231,7 +232,7 @@ LayoutFace CalculaFace(const QStringList& especificacoes, const std::vector<int>
         }
         x = Long(qint64(x) + w);
         if (i < ultimo)
-            f.divisoresXTwips.push_back(Long(qint64(x) - Px(3)));
+            f.divisoresXTwips.push_back(Long(qint64(x) - Tw(3)));
     }
     return f;
 }

@@ -8,6 +8,7 @@
 #include "listcontrols/thwidgets.h"
 #include "platform/base/doevents.h"
 #include "platform/desktop/color.h"
+#include "listcontrols/thunits.h"
 #include "platform/desktop/units.h"
 
 #include <QAbstractItemView>
@@ -21,15 +22,15 @@ using platform::dao::RecordsetPtr;
 
 namespace {
 
-const QString kForm = QStringLiteral("FORM");
+using THUnits::kForm;
 const QString kFlecha = QStringLiteral("FLECHA");
 const QString kLista = QStringLiteral(">THGRID");
 const QString kSelecionado = QStringLiteral("SELECIONADO");
 const QColor kCorHabilitado = platform::colorFromBgr(0x914537);
 const QColor kCorDesabilitado = platform::colorFromBgr(0x808080);
 
-int Px(int twips) { return platform::twipsToPixels(twips); }
-int Tw(int px) { return platform::pixelsToTwips(px); }
+using THUnits::Px;
+using THUnits::Tw;
 
 QString SemEspacosAEsquerda(const QString& s)
 {

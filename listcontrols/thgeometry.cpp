@@ -1,6 +1,7 @@
 #include "listcontrols/thgeometry.h"
 
 #include "listcontrols/thcolumns.h"
+#include "listcontrols/thunits.h"
 
 #include <QStringList>
 
@@ -9,7 +10,7 @@
 
 namespace THLayout {
 namespace {
-int Px(int pixels) { return platform::pixelsToTwips(pixels); }
+using THUnits::Tw;
 }  // namespace
 
 long ArredondaPar(double valor)
@@ -27,10 +28,10 @@ long ArredondaPar(double valor)
 Tamanho CalculaTamanho(const EntradaTamanho& e)
 {
     Tamanho t;
-    t.larguraTwips = e.pixelLargura > 0 ? Px(e.pixelLargura) : e.larguraAtualTwips;
-    int h = e.pixelAltura > 0 ? Px(e.pixelAltura) : e.alturaAtualTwips;
-    t.bordaTwips = e.borderStyle == 1 ? Px(2) : 0;
-    const int r = Px(AlturaLinhaPx);
+    t.larguraTwips = e.pixelLargura > 0 ? Tw(e.pixelLargura) : e.larguraAtualTwips;
+    int h = e.pixelAltura > 0 ? Tw(e.pixelAltura) : e.alturaAtualTwips;
+    t.bordaTwips = e.borderStyle == 1 ? Tw(2) : 0;
+    const int r = Tw(AlturaLinhaPx);
     h = static_cast<int>(ArredondaPar(static_cast<double>(h) / r)) * r;
     if (h <= 0)
         h = r;
@@ -38,7 +39,7 @@ Tamanho CalculaTamanho(const EntradaTamanho& e)
     t.alturaLinhasTwips = h;
     t.linhas = h / r;
     t.larguraGridTwips = t.larguraTwips - t.bordaTwips;
-    t.larguraBarraTwips = t.larguraTwips - e.larguraScrollTwips + Px(1) - t.bordaTwips;
+    t.larguraBarraTwips = t.larguraTwips - e.larguraScrollTwips + Tw(1) - t.bordaTwips;
     return t;
 }
 
@@ -47,11 +48,11 @@ Moldura DecideMoldura(const EntradaMoldura& e)
     Moldura m;
     if (e.recordCount <= e.linhas) {
         m.barraRolagem = false;
-        m.larguraGridTwips = e.larguraControleTwips - e.larguraScrollTwips + Px(1) - e.bordaTwips;
+        m.larguraGridTwips = e.larguraControleTwips - e.larguraScrollTwips + Tw(1) - e.bordaTwips;
         m.topoPainelTwips = e.ultimaLinha < 0 ? e.topoGridTwips
-                                              : e.topoGridTwips + Px(AlturaLinhaPx) * (e.ultimaLinha + 1);
+                                              : e.topoGridTwips + Tw(AlturaLinhaPx) * (e.ultimaLinha + 1);
         m.alturaPainelTwips = e.alturaGridTwips - (m.topoPainelTwips - e.topoGridTwips);
-        m.rodapePainelYTwips = m.alturaPainelTwips - Px(1);
+        m.rodapePainelYTwips = m.alturaPainelTwips - Tw(1);
         m.painelVisivel = true;
     } else {
         m.barraRolagem = true;

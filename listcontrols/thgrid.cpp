@@ -9,6 +9,7 @@
 #include "listcontrols/thwidgets.h"
 #include "platform/base/doevents.h"
 #include "platform/desktop/color.h"
+#include "listcontrols/thunits.h"
 #include "platform/desktop/units.h"
 
 #include <QApplication>
@@ -27,11 +28,11 @@ using platform::dao::RecordsetPtr;
 
 namespace {
 
-const QString kForm = QStringLiteral("FORM");
+using THUnits::kForm;
 const QColor kCinzaClaro(0xC0, 0xC0, 0xC0);
 
-int Px(int twips) { return platform::twipsToPixels(twips); }
-int Tw(int px) { return platform::pixelsToTwips(px); }
+using THUnits::Px;
+using THUnits::Tw;
 
 // The background panel below the last row: the list's colour and its bottom
 // line; it carries the empty-list caption.

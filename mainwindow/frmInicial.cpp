@@ -39,7 +39,7 @@ std::function<void(int)>& encerraPrograma()
     return f;
 }
 
-QPixmap desenho(const QString& nome) { return QPixmap(QStringLiteral(":/tq/G/") + nome); }
+QPixmap desenhoInicial(const QString& nome) { return QPixmap(QStringLiteral(":/tq/G/") + nome); }
 
 }  // namespace
 
@@ -71,7 +71,7 @@ frmInicial::frmInicial(QWidget* parent) : QWidget(parent)
     };
     for (const auto& d : destaques) {
         *d.destaque = new Imagem(pctTela, QString::fromLatin1(d.nome));
-        (*d.destaque)->SetPicture(desenho(QString::fromLatin1(d.desenho)));
+        (*d.destaque)->SetPicture(desenhoInicial(QString::fromLatin1(d.desenho)));
         (*d.destaque)->setAttribute(Qt::WA_TransparentForMouseEvents);
         (*d.destaque)->hide();
     }

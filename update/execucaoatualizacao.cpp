@@ -1,5 +1,7 @@
 #include "update/execucaoatualizacao.h"
 
+#include "update/caminhos.h"
+
 #include "core/config.h"
 #include "core/database.h"
 #include "core/errorbox.h"
@@ -31,24 +33,12 @@ using namespace platform::dao;
 
 namespace {
 
-const QString kFonte = QStringLiteral("AtualizaDazadize");
+const QString kFonteExecucao = QStringLiteral("AtualizaDazadize");
 
-QString ComBarra(QString p)
-{
-    if (!p.isEmpty() && !p.endsWith(QLatin1Char('/')))
-        p += QLatin1Char('/');
-    return p;
-}
-
-QString Real(const QString& pasta)
+QString Canonica(const QString& pasta)
 {
     const QString c = QFileInfo(pasta).canonicalFilePath();
     return c.isEmpty() ? pasta : c;
-}
-
-bool Dentro(const QString& caminho, const QString& pasta)
-{
-    return caminho == pasta || caminho.startsWith(pasta + QLatin1Char('/'));
 }
 
 // One line of the joined script and where it comes from.
@@ -167,7 +157,7 @@ void ExecucaoAtualizacao::executa(short atual, short nova)
     if (wsLeitura)
         Modulo::FechaBanco(wsLeitura, leitura);
     if (IsNull(url))
-        throw platform::Error(94, QStringLiteral("Invalid use of Null"), kFonte);
+        throw platform::Error(94, QStringLiteral("Invalid use of Null"), kFonteExecucao);
     QString endereco = url.toString();
     if (!endereco.endsWith(QLatin1Char('/')))
         endereco += QLatin1Char('/');
@@ -179,7 +169,7 @@ void ExecucaoAtualizacao::executa(short atual, short nova)
     // What an interrupted run left behind goes first.
     e.preparacaoDados = std::make_unique<PastaPreparacao>(e.dados);
     e.preparacaoDados->Prepara();
-    if (Real(e.programa) != Real(e.dados)) {
+    if (Canonica(e.programa) != Canonica(e.dados)) {
         e.preparacaoPrograma = std::make_unique<PastaPreparacao>(e.programa);
         RemoveCaminho(e.preparacaoPrograma->Caminho());
     }
@@ -204,7 +194,7 @@ void ExecucaoAtualizacao::executa(short atual, short nova)
                     "The update server sent more than %1 bytes for \"%2\"; the download was stopped.")
                     .arg(s.limite)
                     .arg(s.nomeCorpo),
-                kFonte);
+                kFonteExecucao);
         modInternet::AtualizaProgressoDownload(bytes);
     });
     modInternet::DefineProgressoDownload([this](long bytes) { avanca(2, bytes); });
@@ -288,7 +278,7 @@ void ExecucaoAtualizacao::passo2Downloads()
                                           "no un script.",
                                           "The update script \"%1\" received is an HTML page, not a script.")
                         .arg(entrada.Nome),
-                    kFonte);
+                    kFonteExecucao);
         } else if (programa) {
             const qint64 tamanho = QFileInfo(arquivo).size();
             if (tamanho != entrada.Tamanho || !platform::isProgramForThisSystem(arquivo))
@@ -303,7 +293,7 @@ void ExecucaoAtualizacao::passo2Downloads()
                         .arg(entrada.Nome)
                         .arg(tamanho)
                         .arg(entrada.Tamanho),
-                    kFonte);
+                    kFonteExecucao);
             if (entrada.Tipo == QLatin1String("EXE") && !destino.programaPendente)
                 m_programaIniciar = destino.caminho;  // a later "EXE" entry replaces an earlier one
         }
@@ -319,7 +309,7 @@ void ExecucaoAtualizacao::passo3Copia()
 {
     Estado& e = *m_estado;
     inicia(3, static_cast<qint64>(m_entradas.size()));
-    const QString dadosReal = Real(e.dados.chopped(1));
+    const QString dadosReal = Canonica(e.dados.chopped(1));
     for (std::size_t i = 0; i < m_entradas.size(); ++i) {
         const EntradaAtualizacao& entrada = m_entradas[i];
         const DestinoEntrada& destino = e.destinos[i];
@@ -328,7 +318,7 @@ void ExecucaoAtualizacao::passo3Copia()
                 CriaPastaSincronizada(pasta);
             // The folder was checked before the downloads; it must not have
             // been turned into a way out of the data folder since.
-            if (!destino.programaPendente && !Dentro(Real(destino.pasta.chopped(1)), dadosReal))
+            if (!destino.programaPendente && !Dentro(Canonica(destino.pasta.chopped(1)), dadosReal))
                 throw platform::Error(
                     75,
                     Modulo::TextoNoIdioma("O arquivo de atualização \"%1\" ficaria fora da pasta de dados.",
@@ -336,7 +326,7 @@ void ExecucaoAtualizacao::passo3Copia()
                                           "de datos.",
                                           "The update file \"%1\" would be outside the data folder.")
                         .arg(entrada.Nome),
-                    kFonte);
+                    kFonteExecucao);
             const bool programa = entrada.Tipo == QLatin1String("EXE") || destino.programaPendente;
             MoveArquivo(e.arquivos[i], destino.caminho, programa ? ModoArquivo::Programa : ModoArquivo::Dados);
             pontoControle(QStringLiteral("copia ") + entrada.Nome);
@@ -394,7 +384,7 @@ void ExecucaoAtualizacao::passo4Banco(short atual, short nova)
                                           "cambio en la base de datos.",
                                           "The update's transaction was lost; no change to the database was "
                                           "saved."),
-                    kFonte);
+                    kFonteExecucao);
         };
         InterpretadorScript interpretador;
         interpretador.DefinePastaPrograma(e.programa);
@@ -410,7 +400,7 @@ void ExecucaoAtualizacao::passo4Banco(short atual, short nova)
                                           "%1 (script \"%2\", line %3; no change to the database was saved)")
                         .arg(erro.description(), atualPeca->script)
                         .arg(atualPeca->linha),
-                    kFonte);
+                    kFonteExecucao);
             m_registro->Falha(atualPeca->script, atualPeca->linha, erro.number(), erro.description(), sql);
         });
         for (std::size_t k = 1; k < pecas.size(); ++k) {
@@ -443,7 +433,7 @@ void ExecucaoAtualizacao::passo4Banco(short atual, short nova)
                                       "The new version could not be saved in the database (%1); no change "
                                       "to the database was saved.")
                     .arg(erro.description()),
-                kFonte);
+                kFonteExecucao);
         }
         if (e.db->RecordsAffected() != 1)
             throw platform::Error(
@@ -454,7 +444,7 @@ void ExecucaoAtualizacao::passo4Banco(short atual, short nova)
                                       "registro de la versión (UMREGISTRO); no se grabó ningún cambio.",
                                       "The new version could not be saved: the database has no version "
                                       "record (UMREGISTRO); no change was saved."),
-                kFonte);
+                kFonteExecucao);
         transacaoPerdida();
         pontoControle(QStringLiteral("antes da confirmação"));
         e.ws->CommitTrans(dbForceOSFlush);

@@ -21,7 +21,7 @@ QString gFaseAtualizacao;
 
 namespace {
 
-const QString kFonte = QStringLiteral("modInternet");
+const QString kFonteInternet = QStringLiteral("modInternet");
 
 std::unique_ptr<platform::HttpConnection> g_conexao;
 QString g_agente;
@@ -45,7 +45,7 @@ public:
         if (const int erro = m_arquivo.open(destino, platform::AtomicFile::kKeepPermissions, "part"))
             throw platform::Error(erro == ENOENT ? platform::errors::PathNotFound : 75,
                                   QStringLiteral("Path/File access error: %1 (%2)").arg(destino, TextoErroSistema(erro)),
-                                  kFonte);
+                                  kFonteInternet);
     }
 
     void Escreve(const char* dados, qint64 tamanho)
@@ -70,7 +70,7 @@ private:
         const long numero = erro == ENOSPC ? 61 : platform::errors::DeviceIOError;
         const QString texto = erro == ENOSPC ? QStringLiteral("Disk full") : QStringLiteral("Device I/O error");
         throw platform::Error(numero, QStringLiteral("%1: %2 (%3)").arg(texto, m_destino, TextoErroSistema(erro)),
-                              kFonte);
+                              kFonteInternet);
     }
 
     QString m_destino;
@@ -338,15 +338,15 @@ QString ExecutaRequisicaoHttp(const QString& sTipo, bool sPermiteDialogoProxy, c
                 const bool repetir = platform::proxyCredentialsDialog().Ask(
                     ProxySemCredenciais(conexao->proxy().url), usuario, senha);
                 if (!repetir)
-                    throw platform::Error(ErroProxyCancelado, QStringLiteral("Cancel Proxy Auth"), kFonte);
+                    throw platform::Error(ErroProxyCancelado, QStringLiteral("Cancel Proxy Auth"), kFonteInternet);
                 if (contadorProxy > 6)
-                    throw platform::Error(ErroProxyTentativas, QStringLiteral("Cont=%1").arg(contadorProxy), kFonte);
+                    throw platform::Error(ErroProxyTentativas, QStringLiteral("Cont=%1").arg(contadorProxy), kFonteInternet);
                 conexao->setProxyCredentials(usuario, senha);
             }
 
             if (textoErro.isEmpty()) {
                 if (troca.status != 200)
-                    throw platform::Error(ErroStatus, QStringLiteral("Status=%1").arg(troca.status), kFonte);
+                    throw platform::Error(ErroStatus, QStringLiteral("Status=%1").arg(troca.status), kFonteInternet);
                 if (pendente) {
                     // A local failure (the file could not be opened or written).
                     codigo = 0;
@@ -357,7 +357,7 @@ QString ExecutaRequisicaoHttp(const QString& sTipo, bool sPermiteDialogoProxy, c
                 }
                 if (!troca.ok()) {
                     passo = QStringLiteral("InternetReadFile");
-                    throw platform::Error(ErroLeitura, QStringLiteral("Ret=0"), kFonte);
+                    throw platform::Error(ErroLeitura, QStringLiteral("Ret=0"), kFonteInternet);
                 }
                 passo = QStringLiteral("Data Return");
                 resultado = destino.Conclui();

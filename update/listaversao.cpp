@@ -9,7 +9,7 @@
 namespace Atualizacao {
 namespace {
 
-const QString kFonte = QStringLiteral("ListVersao");
+const QString kFonteLista = QStringLiteral("ListVersao");
 constexpr qint64 kMaiorTamanho = std::numeric_limits<qint32>::max();  // a 32-bit number
 constexpr qint64 kSaturado = std::numeric_limits<qint64>::max();
 
@@ -38,7 +38,7 @@ qint64 LeTamanho(const QString& campo, const QString& lista, int linha)
                                                           ": el tamaño %1 no es un número entero de bytes.",
                                                           ": the size %1 is not a whole number of bytes.")
                                         .arg(Aspas(campo)),
-                              kFonte);
+                              kFonteLista);
     bool ok = false;
     const qint64 v = t.toLongLong(&ok);
     if (!ok || v > kMaiorTamanho)
@@ -48,7 +48,7 @@ qint64 LeTamanho(const QString& campo, const QString& lista, int linha)
                 + Modulo::TextoNoIdioma(": o tamanho %1 é grande demais.", ": el tamaño %1 es demasiado grande.",
                                         ": the size %1 is too large.")
                       .arg(Aspas(campo)),
-            kFonte);
+            kFonteLista);
     return v;
 }
 
@@ -81,7 +81,7 @@ std::vector<LinhaLista> LeListaVersao(const QString& texto, const QString& nomeL
                                   "de archivos.",
                                   "The update list %1 received is an HTML page, not a list of files.")
                 .arg(Aspas(nomeLista)),
-            kFonte);
+            kFonteLista);
     std::vector<LinhaLista> linhas;
     const QStringList partes = DivideLinhasScript(texto);
     for (qsizetype n = 0; n < partes.size(); ++n) {
@@ -98,7 +98,7 @@ std::vector<LinhaLista> LeListaVersao(const QString& texto, const QString& nomeL
                                             ": la línea %1 no tiene los tres campos tipo;nombre;tamaño.",
                                             ": the line %1 does not have the three fields type;name;size.")
                           .arg(Aspas(l)),
-                kFonte);
+                kFonteLista);
         LinhaLista linha;
         linha.Tipo = campos[0].left(3).leftJustified(3, QLatin1Char(' '));
         linha.Nome = campos[1];

@@ -1,5 +1,7 @@
 #include "update/nomesatualizacao.h"
 
+#include "update/caminhos.h"
+
 #include "core/database.h"
 #include "core/globals.h"
 #include "core/textosproprios.h"
@@ -17,17 +19,10 @@
 namespace Atualizacao {
 namespace {
 
-const QString kFonte = QStringLiteral("VerificaNomeAtualizacao");
+const QString kFonteNomes = QStringLiteral("VerificaNomeAtualizacao");
 constexpr long kNomeInvalido = 52;   // "Bad file name or number"
 constexpr long kForaDaPasta = 75;    // "Path/File access error"
 constexpr long kProibido = platform::errors::PermissionDenied;
-
-QString ComBarra(QString p)
-{
-    if (!p.isEmpty() && !p.endsWith(QLatin1Char('/')))
-        p += QLatin1Char('/');
-    return p;
-}
 
 // The real path of a folder (links followed); the path as given when it
 // does not exist.
@@ -38,11 +33,6 @@ QString Real(const QString& pasta)
         p.chop(1);
     const QString c = QFileInfo(p).canonicalFilePath();
     return c.isEmpty() ? p : c;
-}
-
-bool Dentro(const QString& caminho, const QString& pasta)
-{
-    return caminho == pasta || caminho.startsWith(pasta + QLatin1Char('/'));
 }
 
 bool Existe(const QString& caminho)
@@ -66,7 +56,7 @@ bool Gravavel(const QString& pasta) { return ::access(QFile::encodeName(pasta).c
                               "The update file \"%1\" was refused: %2. Nothing was downloaded or "
                               "changed.")
             .arg(mostrado, motivo),
-        kFonte);
+        kFonteNomes);
 }
 
 // The limits of the file system: a name of at most NAME_MAX bytes, a path of

@@ -17,7 +17,7 @@
 namespace Atualizacao {
 namespace {
 
-const QString kFonte = QStringLiteral("AtualizaDazadize");
+const QString kFontePreparacao = QStringLiteral("AtualizaDazadize");
 
 QByteArray Nativo(const QString& caminho) { return QFile::encodeName(caminho); }
 
@@ -26,7 +26,7 @@ QString TextoErro(int erro) { return QString::fromLocal8Bit(std::strerror(erro))
 [[noreturn]] void Falha(int erro, const QString& acao, const QString& caminho)
 {
     const long numero = erro == ENOSPC ? 61 : erro == EIO ? platform::errors::DeviceIOError : 75;
-    throw platform::Error(numero, QStringLiteral("%1 \"%2\": %3").arg(acao, caminho, TextoErro(erro)), kFonte);
+    throw platform::Error(numero, QStringLiteral("%1 \"%2\": %3").arg(acao, caminho, TextoErro(erro)), kFontePreparacao);
 }
 
 QString SemBarra(QString p)

@@ -1,5 +1,7 @@
 #include "update/scriptatualizacao.h"
 
+#include "update/caminhos.h"
+
 #include "core/datapath.h"
 #include "core/files.h"
 #include "core/globals.h"
@@ -14,7 +16,7 @@ namespace {
 
 const QString kQuebra = QStringLiteral("<<vbCrLf>>");
 const QString kSeparador = QStringLiteral("<<;>>");
-const QString kFonte = QStringLiteral("ExecutaComandoScript");
+const QString kFonteScript = QStringLiteral("ExecutaComandoScript");
 
 bool SoEspacos(const QString& s)
 {
@@ -25,14 +27,7 @@ bool SoEspacos(const QString& s)
     return true;
 }
 
-QString ComBarra(QString pasta)
-{
-    if (!pasta.isEmpty() && !pasta.endsWith(QLatin1Char('/')))
-        pasta += QLatin1Char('/');
-    return pasta;
-}
-
-bool Dentro(const QString& caminhoCanonico, const QString& pasta)
+bool DentroCanonico(const QString& caminhoCanonico, const QString& pasta)
 {
     const QString base = QFileInfo(pasta).canonicalFilePath();
     return !base.isEmpty() && caminhoCanonico.startsWith(ComBarra(base));
@@ -123,14 +118,14 @@ QString ProgramaPermitido(const QString& nome, const QString& pastaDados, const 
                                   "The update script's command cannot be run: the program \"%1\" is "
                                   "neither in the data folder nor in the program folder.")
                 .arg(nome),
-            kFonte);
+            kFonteScript);
     };
     for (const QString& c : std::as_const(candidatos)) {
         const QFileInfo info(c);
         if (!info.isFile())
             continue;
         const QString canonico = info.canonicalFilePath();
-        if (Dentro(canonico, pastaDados) || Dentro(canonico, pastaPrograma))
+        if (DentroCanonico(canonico, pastaDados) || DentroCanonico(canonico, pastaPrograma))
             return canonico;
         throw fora();
     }
@@ -144,7 +139,7 @@ QString ProgramaPermitido(const QString& nome, const QString& pastaDados, const 
                                                 "The update script's command cannot be run: the program \"%1\" was "
                                                 "not found.")
                               .arg(nome),
-                          kFonte);
+                          kFonteScript);
 }
 
 void InterpretadorScript::ExecutaComandoScript(const platform::dao::DatabasePtr& sBanco, const QString& sLinha)
@@ -181,7 +176,7 @@ void InterpretadorScript::executaLinha(const platform::dao::DatabasePtr& banco, 
                                       "The update script's command cannot be run: the line \"%1\" "
                                       "names no program.")
                     .arg(linha),
-                kFonte);
+                kFonteScript);
         const QString programa = ProgramaPermitido(
             partes.first(), Modulo::gCaminhoDados, mPastaPrograma.isEmpty() ? Modulo::ObtemCaminhoApp(true) : mPastaPrograma);
         Modulo::ExecutaAguardando(programa, partes.mid(1), 1);
@@ -201,7 +196,7 @@ void InterpretadorScript::executaLinha(const platform::dao::DatabasePtr& banco, 
         if (EhInstrucaoTransacao(sql))
             throw platform::Error(platform::dao::JetError::NotAllowedHere,
                                   QStringLiteral("Statement not allowed here. (Transactions belong to the update run.)"),
-                                  kFonte);
+                                  kFonteScript);
         banco->SetUntrusted(true);
         banco->Execute(sql, platform::dao::dbFailOnError);
     } catch (const platform::Error& e) {

@@ -24,7 +24,7 @@
 namespace Atualizacao {
 namespace {
 
-const QString kFonte = QStringLiteral("VerificaAtualizacao");
+const QString kFonteVerificacao = QStringLiteral("VerificaAtualizacao");
 const QString CRLF = QStringLiteral("\r\n");
 
 QString Titulo() { return Modulo::ObtemTexto(19); }
@@ -34,13 +34,13 @@ platform::Error ErroInicio(int erro, const QString& programa)
     const QString texto = QString::fromLocal8Bit(std::strerror(erro));
     switch (erro) {
     case ENOENT:
-        return {platform::errors::FileNotFound, QStringLiteral("File not found: %1 (%2)").arg(programa, texto), kFonte};
+        return {platform::errors::FileNotFound, QStringLiteral("File not found: %1 (%2)").arg(programa, texto), kFonteVerificacao};
     case EACCES:
     case EPERM:
         return {platform::errors::PermissionDenied, QStringLiteral("Permission denied: %1 (%2)").arg(programa, texto),
-                kFonte};
+                kFonteVerificacao};
     default:
-        return {75, QStringLiteral("Path/File access error: %1 (%2)").arg(programa, texto), kFonte};
+        return {75, QStringLiteral("Path/File access error: %1 (%2)").arg(programa, texto), kFonteVerificacao};
     }
 }
 
@@ -191,7 +191,7 @@ void VerificacaoAtualizacao::TickVigia()
                                           "The update checker did not finish within %1 minutes and was "
                                           "stopped.")
                         .arg(m_ambiente.limiteVerificadorMs / 60000.0),
-                    kFonte);
+                    kFonteVerificacao);
             }
             m_vigia.pid = -1;
             habilitaVigia(false);
@@ -204,7 +204,7 @@ void VerificacaoAtualizacao::TickVigia()
                 const QStringList campos = resultado.mid(1).split(QLatin1Char('|'));
                 if (campos.size() < 2)
                     throw platform::Error(9, QStringLiteral("Subscript out of range (result \"%1\")").arg(resultado),
-                                          kFonte);
+                                          kFonteVerificacao);
                 const short local = platform::vb::CInt(QVariant(campos[0]));
                 const short servidor = platform::vb::CInt(QVariant(campos[1]));
                 const bool segunda = m_segundaPassagem;

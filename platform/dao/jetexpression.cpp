@@ -21,7 +21,7 @@ struct FunctionInfo {
     bool aggregate;
 };
 
-const FunctionInfo kFunctions[] = {
+const FunctionInfo kFunctionInfo[] = {
     {"FORMAT", "jet_format", 1, 4, false},       {"ISNULL", "jet_isnull", 1, 1, false},
     {"ISNUMERIC", "jet_isnumeric", 1, 1, false}, {"ISDATE", "jet_isdate", 1, 1, false},
     {"VAL", "jet_val", 1, 1, false},             {"INT", "jet_int", 1, 1, false},
@@ -59,7 +59,7 @@ const FunctionInfo kFunctions[] = {
 
 const FunctionInfo* findFunction(const QString& upperName)
 {
-    for (const FunctionInfo& f : kFunctions)
+    for (const FunctionInfo& f : kFunctionInfo)
         if (upperName == QLatin1String(f.jet))
             return &f;
     return nullptr;

@@ -14,16 +14,16 @@ public:
     }
 };
 
-Beeper* g_fake = nullptr;
+Beeper* g_fakeBeeper = nullptr;
 
 }  // namespace
 
 Beeper& beeper()
 {
     static QtBeeper real;
-    return g_fake ? *g_fake : real;
+    return g_fakeBeeper ? *g_fakeBeeper : real;
 }
 
-void setBeeper(Beeper* fake) { g_fake = fake; }
+void setBeeper(Beeper* fake) { g_fakeBeeper = fake; }
 
 }  // namespace platform

@@ -53,16 +53,16 @@ public:
     int OpenHelp(const QString& helpFile, HelpCommand, int) override { return Open(helpFile); }
 };
 
-FileOpener* g_fake = nullptr;
+FileOpener* g_fakeFileOpener = nullptr;
 
 }  // namespace
 
 FileOpener& fileOpener()
 {
     static XdgFileOpener real;
-    return g_fake ? *g_fake : real;
+    return g_fakeFileOpener ? *g_fakeFileOpener : real;
 }
 
-void setFileOpener(FileOpener* fake) { g_fake = fake; }
+void setFileOpener(FileOpener* fake) { g_fakeFileOpener = fake; }
 
 }  // namespace platform

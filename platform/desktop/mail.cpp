@@ -116,16 +116,16 @@ public:
     }
 };
 
-Mailer* g_fake = nullptr;
+Mailer* g_fakeMailer = nullptr;
 
 }  // namespace
 
 Mailer& mailer()
 {
     static XdgMailer real;
-    return g_fake ? *g_fake : real;
+    return g_fakeMailer ? *g_fakeMailer : real;
 }
 
-void setMailer(Mailer* fake) { g_fake = fake; }
+void setMailer(Mailer* fake) { g_fakeMailer = fake; }
 
 }  // namespace platform

@@ -66,17 +66,17 @@ public:
     }
 };
 
-MessageBoxes* g_fake = nullptr;
+MessageBoxes* g_fakeMessageBoxes = nullptr;
 
 }  // namespace
 
 MessageBoxes& messageBoxes()
 {
     static QtMessageBoxes real;
-    return g_fake ? *g_fake : real;
+    return g_fakeMessageBoxes ? *g_fakeMessageBoxes : real;
 }
 
-void setMessageBoxes(MessageBoxes* fake) { g_fake = fake; }
+void setMessageBoxes(MessageBoxes* fake) { g_fakeMessageBoxes = fake; }
 
 void setMessageBoxLanguageSource(LanguageSource source) { g_language = source; }
 

@@ -15,16 +15,16 @@ public:
     }
 };
 
-PointerWarper* g_fake = nullptr;
+PointerWarper* g_fakePointerWarper = nullptr;
 
 }  // namespace
 
 PointerWarper& pointerWarper()
 {
     static QtPointerWarper real;
-    return g_fake ? *g_fake : real;
+    return g_fakePointerWarper ? *g_fakePointerWarper : real;
 }
 
-void setPointerWarper(PointerWarper* fake) { g_fake = fake; }
+void setPointerWarper(PointerWarper* fake) { g_fakePointerWarper = fake; }
 
 }  // namespace platform

@@ -28,16 +28,16 @@ public:
     }
 };
 
-PopupMenus* g_fake = nullptr;
+PopupMenus* g_fakePopupMenus = nullptr;
 
 }  // namespace
 
 PopupMenus& popupMenus()
 {
     static QtPopupMenus real;
-    return g_fake ? *g_fake : real;
+    return g_fakePopupMenus ? *g_fakePopupMenus : real;
 }
 
-void setPopupMenus(PopupMenus* fake) { g_fake = fake; }
+void setPopupMenus(PopupMenus* fake) { g_fakePopupMenus = fake; }
 
 }  // namespace platform

@@ -34,17 +34,17 @@ public:
     }
 };
 
-PrintDialogs* g_fake = nullptr;
+PrintDialogs* g_fakePrintDialogs = nullptr;
 
 }  // namespace
 
 PrintDialogs& printDialogs()
 {
     static QtPrintDialogs real;
-    return g_fake ? *g_fake : static_cast<PrintDialogs&>(real);
+    return g_fakePrintDialogs ? *g_fakePrintDialogs : static_cast<PrintDialogs&>(real);
 }
 
-void setPrintDialogs(PrintDialogs* fake) { g_fake = fake; }
+void setPrintDialogs(PrintDialogs* fake) { g_fakePrintDialogs = fake; }
 
 std::unique_ptr<QPrintDialog> makePrintDialog(QPrinter& printer, QWidget* parent)
 {

@@ -59,16 +59,16 @@ public:
     }
 };
 
-ProxyCredentialsDialog* g_fake = nullptr;
+ProxyCredentialsDialog* g_fakeProxyCredentials = nullptr;
 
 }  // namespace
 
 ProxyCredentialsDialog& proxyCredentialsDialog()
 {
     static QtProxyCredentialsDialog real;
-    return g_fake ? *g_fake : real;
+    return g_fakeProxyCredentials ? *g_fakeProxyCredentials : real;
 }
 
-void setProxyCredentialsDialog(ProxyCredentialsDialog* fake) { g_fake = fake; }
+void setProxyCredentialsDialog(ProxyCredentialsDialog* fake) { g_fakeProxyCredentials = fake; }
 
 }  // namespace platform

@@ -47,17 +47,17 @@ public:
     }
 };
 
-SaveDialogs* g_fake = nullptr;
+SaveDialogs* g_fakeSaveDialogs = nullptr;
 
 }  // namespace
 
 SaveDialogs& saveDialogs()
 {
     static QtSaveDialogs real;
-    return g_fake ? *g_fake : real;
+    return g_fakeSaveDialogs ? *g_fakeSaveDialogs : real;
 }
 
-void setSaveDialogs(SaveDialogs* fake) { g_fake = fake; }
+void setSaveDialogs(SaveDialogs* fake) { g_fakeSaveDialogs = fake; }
 
 QString saveDialogFolder(const QString& folder)
 {

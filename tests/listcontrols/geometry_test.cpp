@@ -9,7 +9,7 @@
 using namespace THLayout;
 
 namespace {
-constexpr int tw = TwipsPorPixel;
+constexpr int kTw = TwipsPorPixel;
 }
 
 TEST(Geometry, RoundHalfToEven)
@@ -41,13 +41,13 @@ TEST(Geometry, HeightSnapsToWholeRows)
         SCOPED_TRACE(c.nome);
         EntradaTamanho e;
         e.pixelAltura = c.pixelAltura;
-        e.alturaAtualTwips = c.alturaAtualPx * tw;
+        e.alturaAtualTwips = c.alturaAtualPx * kTw;
         e.pixelLargura = 300;
-        e.larguraScrollTwips = 16 * tw;
+        e.larguraScrollTwips = 16 * kTw;
         const Tamanho t = CalculaTamanho(e);
         EXPECT_EQ(t.linhas, c.linhas);
-        EXPECT_EQ(t.alturaTwips, c.alturaPx * tw);
-        EXPECT_EQ(t.alturaLinhasTwips, c.alturaPx * tw);
+        EXPECT_EQ(t.alturaTwips, c.alturaPx * kTw);
+        EXPECT_EQ(t.alturaLinhasTwips, c.alturaPx * kTw);
     }
 }
 
@@ -56,17 +56,17 @@ TEST(Geometry, BorderAllowanceAndBarWidth)
     EntradaTamanho e;
     e.pixelLargura = 558;
     e.pixelAltura = 391;
-    e.larguraScrollTwips = 17 * tw;
+    e.larguraScrollTwips = 17 * kTw;
     const Tamanho semBorda = CalculaTamanho(e);
-    EXPECT_EQ(semBorda.larguraTwips, 558 * tw);
-    EXPECT_EQ(semBorda.larguraGridTwips, 558 * tw);
-    EXPECT_EQ(semBorda.larguraBarraTwips, (558 - 17 + 1) * tw);
+    EXPECT_EQ(semBorda.larguraTwips, 558 * kTw);
+    EXPECT_EQ(semBorda.larguraGridTwips, 558 * kTw);
+    EXPECT_EQ(semBorda.larguraBarraTwips, (558 - 17 + 1) * kTw);
 
     e.borderStyle = 1;
     const Tamanho comBorda = CalculaTamanho(e);
-    EXPECT_EQ(comBorda.alturaTwips, (391 + 2) * tw);     // 2 pixels taller than its rows
-    EXPECT_EQ(comBorda.larguraGridTwips, (558 - 2) * tw); // grid 2 pixels narrower
-    EXPECT_EQ(comBorda.larguraBarraTwips, (558 - 17 + 1 - 2) * tw);
+    EXPECT_EQ(comBorda.alturaTwips, (391 + 2) * kTw);     // 2 pixels taller than its rows
+    EXPECT_EQ(comBorda.larguraGridTwips, (558 - 2) * kTw); // grid 2 pixels narrower
+    EXPECT_EQ(comBorda.larguraBarraTwips, (558 - 17 + 1 - 2) * kTw);
     EXPECT_EQ(comBorda.linhas, 23);
 }
 
@@ -95,17 +95,17 @@ TEST(Geometry, FrameDecision)
         e.recordCount = c.registros;
         e.linhas = 10;
         e.ultimaLinha = c.ultima;
-        e.larguraControleTwips = 300 * tw;
-        e.larguraScrollTwips = 16 * tw;
-        e.alturaGridTwips = 170 * tw;
+        e.larguraControleTwips = 300 * kTw;
+        e.larguraScrollTwips = 16 * kTw;
+        e.alturaGridTwips = 170 * kTw;
         const Moldura m = DecideMoldura(e);
         EXPECT_EQ(m.barraRolagem, c.rolagem);
-        EXPECT_EQ(m.larguraGridTwips, c.larguraGridPx * tw);
+        EXPECT_EQ(m.larguraGridTwips, c.larguraGridPx * kTw);
         EXPECT_EQ(m.painelVisivel, c.painel);
         if (c.painel) {
-            EXPECT_EQ(m.topoPainelTwips, c.topoPainelPx * tw);
-            EXPECT_EQ(m.alturaPainelTwips, c.alturaPainelPx * tw);
-            EXPECT_EQ(m.rodapePainelYTwips, (c.alturaPainelPx - 1) * tw);
+            EXPECT_EQ(m.topoPainelTwips, c.topoPainelPx * kTw);
+            EXPECT_EQ(m.alturaPainelTwips, c.alturaPainelPx * kTw);
+            EXPECT_EQ(m.rodapePainelYTwips, (c.alturaPainelPx - 1) * kTw);
         }
     }
 }

@@ -4,6 +4,7 @@
 
 #include "listcontrols/thgrid.h"
 #include "platform/dao/dao.h"
+#include "support/qstringprinter.h"
 #include "support/testutil.h"
 
 #include <QPainter>
@@ -18,11 +19,6 @@
 
 #include <sqlite3.h>
 
-// Readable QString values in failure messages.
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace listtest {
 

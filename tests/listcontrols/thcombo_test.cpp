@@ -18,7 +18,7 @@ using namespace listtest;
 
 namespace {
 
-const QStringList kSpecs = {"Descricao|0|2250|T|6", "Numero|1|750|T|6"};
+const QStringList kSpecsCombo = {"Descricao|0|2250|T|6", "Numero|1|750|T|6"};
 
 class Combo : public Fixture {
 protected:
@@ -36,7 +36,7 @@ protected:
         c->mUserControlPixelWidth = 200;
         c->Move(20, 20, 200, 30);
         c->ObtemDataControl(&dc);
-        c->ConfiguraColunas(kSpecs);
+        c->ConfiguraColunas(kSpecsCombo);
         if (dc.Recordset()->RecordCount() > linha)
             dc.Recordset()->SetAbsolutePosition(linha);
         if (atualiza)
@@ -93,7 +93,7 @@ TEST_F(Combo, HeightsAndOpeningLayouts)
         c.Move(0, 0, 200, 30);
         EXPECT_EQ(c.height(), 193);   // a requested width gives the design height
         c.ObtemDataControl(&dc);
-        c.ConfiguraColunas(kSpecs, std::nullopt, -1, k.abreBaixo, k.maxLinhas);
+        c.ConfiguraColunas(kSpecsCombo, std::nullopt, -1, k.abreBaixo, k.maxLinhas);
         EXPECT_EQ(c.lista()->height(), k.alturaLista);
         EXPECT_EQ(c.lista()->width(), 200);
         EXPECT_EQ(c.height(), k.alturaLista + 24);
@@ -132,7 +132,7 @@ TEST_F(Combo, RightAlignedListWiderThanTheControl)
     c.ObtemDataControl(&dc);
     // A list of 300 pixels (4500 twips): the control takes its width; the
     // arrow's right edge stands on the list's, the face right before it.
-    c.ConfiguraColunas(kSpecs, std::nullopt, 4500, true, 8, true);
+    c.ConfiguraColunas(kSpecsCombo, std::nullopt, 4500, true, 8, true);
     EXPECT_EQ(c.lista()->width(), 300);
     EXPECT_EQ(c.width(), 300);
     EXPECT_EQ(c.seta()->x() + c.seta()->width(), 300);

@@ -18,12 +18,12 @@ using namespace listtest;
 namespace {
 
 // Cart icon (fixed), number, description, note flag.
-const QStringList kSpecs = {"|2|330|F|6|Incluir|99", "Numero|0|1200|T", "Descricao|0|3000|T",
+const QStringList kSpecsGrid = {"|2|330|F|6|Incluir|99", "Numero|0|1200|T", "Descricao|0|3000|T",
                             "ImagensGrid|2|300|I|6|Nota|99"};
 
 class Grid : public Fixture {
 protected:
-    THGrid* Configurado(int linhas, DataControl& dc, const QStringList& specs = kSpecs, int icones = 2)
+    THGrid* Configurado(int linhas, DataControl& dc, const QStringList& specs = kSpecsGrid, int icones = 2)
     {
         THGrid* g = NovoGrid(linhas);
         g->mTextGridVazio = QStringLiteral("Nenhum Item Encontrado");
@@ -212,11 +212,11 @@ TEST_F(Grid, ConfigurationLifecycle)
     EXPECT_EQ(g->ColumnCount(), 0);
 
     g->ObtemPictures(Figuras(2));
-    g->ConfiguraColunas(kSpecs);
+    g->ConfiguraColunas(kSpecsGrid);
     EXPECT_EQ(g->ColumnCount(), 4);
     EXPECT_EQ(g->TopPixels_pctTHGrid(), 0);
     // A second configuration without unloading is refused.
-    EXPECT_EQ(tqtest::errorNumberOf([&] { g->ConfiguraColunas(kSpecs); }), 360);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { g->ConfiguraColunas(kSpecsGrid); }), 360);
     EXPECT_FALSE(g->colunasConfiguradas());
 
     g->Descarrega();
@@ -224,7 +224,7 @@ TEST_F(Grid, ConfigurationLifecycle)
     EXPECT_EQ(g->rowIcon(1), nullptr);
     g->AtualizaGrid();   // nothing while unconfigured
     // The pictures were consumed: icon columns need new ones.
-    EXPECT_EQ(tqtest::errorNumberOf([&] { g->ConfiguraColunas(kSpecs); }), 9);
+    EXPECT_EQ(tqtest::errorNumberOf([&] { g->ConfiguraColunas(kSpecsGrid); }), 9);
     g->ObtemPictures(Figuras(2));
     g->ConfiguraColunas({"Descricao|0|2000|T"});
     EXPECT_EQ(g->ColumnCount(), 1);
@@ -305,7 +305,7 @@ TEST_F(Grid, TheFirstKeyAfterAScreenSwitchMovesFromTheCurrentRow)
     dc.Refresh();
     g->ObtemDataControl(&dc);
     g->ObtemPictures(Figuras(2));
-    g->ConfiguraColunas(kSpecs);
+    g->ConfiguraColunas(kSpecsGrid);
     g->show();
     g->setFocus();
     QTest::keyClick(g->innerGrid(), Qt::Key_Down);
@@ -356,7 +356,7 @@ TEST_F(Grid, ImageClickWithTheRightButton)
     // 12 lies on top again and reports its own column, once.
     g->Descarrega();
     g->ObtemPictures(Figuras(2));
-    g->ConfiguraColunas(kSpecs);
+    g->ConfiguraColunas(kSpecsGrid);
     THPicture* novo = g->rowIcon(12);
     ASSERT_TRUE(novo && !novo->isHidden());
     EXPECT_EQ(janela.childAt(novo->mapTo(&janela, QPoint(3, 3))), novo);
@@ -501,7 +501,7 @@ TEST_F(Grid, HostMayUnloadTheListFromAnIconClick)
         ++cliques;
         g->Descarrega();   // a screen change from the click
         g->ObtemPictures(Figuras(2));
-        g->ConfiguraColunas(kSpecs);
+        g->ConfiguraColunas(kSpecsGrid);
     });
     QTest::mouseClick(g->rowIcon(11), Qt::LeftButton, {}, QPoint(3, 3));
     QCoreApplication::processEvents();

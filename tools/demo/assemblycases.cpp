@@ -25,8 +25,6 @@ namespace demo {
 
 namespace {
 
-const QChar kCR(13);
-
 QString Flags4(bool sugestao, bool opcional, bool jogos, bool observacao)
 {
     QString s;
@@ -34,8 +32,6 @@ QString Flags4(bool sugestao, bool opcional, bool jogos, bool observacao)
         s += b ? QChar(' ') : kCR;
     return s;
 }
-
-QVariant Text(const QString& s) { return s.isNull() ? QVariant() : QVariant(s); }
 
 struct CaseItem {
     QString item;           // null: the hot spot without an item

@@ -34,18 +34,6 @@ constexpr int kTemplates = 24;
 // Families per unit of scale.
 constexpr int kFamiliesPerScale = 42;
 
-const QChar kCR(13);
-
-// Row flags: a blank sets the flag, a carriage return clears it.
-QString Flags(std::initializer_list<bool> set)
-{
-    QString s;
-    for (bool b : set)
-        s += b ? QChar(' ') : kCR;
-    return s;
-}
-
-QVariant Text(const QString& s) { return s.isNull() ? QVariant() : QVariant(s); }
 QVariant Code(long long c) { return c > 0 ? QVariant(c) : QVariant(); }
 
 }  // namespace

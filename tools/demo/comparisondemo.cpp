@@ -10,8 +10,6 @@ namespace demo {
 
 namespace {
 
-const QChar kCR(13);
-
 // The four row flags of PECA_COMPONENTE: suggestion, alternatives, kits, note.
 QString Flags4(bool suggestion, bool alternatives, bool kits = false)
 {

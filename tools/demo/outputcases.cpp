@@ -30,16 +30,6 @@ constexpr qlonglong kFirstObservation = 7100001;
 constexpr qlonglong kManufacturer = 71;
 constexpr qlonglong kVehicle = 7101;
 
-const QChar kCR(13);
-
-QString Flags(std::initializer_list<bool> set)
-{
-    QString s;
-    for (bool b : set)
-        s += b ? QChar(' ') : kCR;
-    return s;
-}
-
 // Drawn kinds of a transmission, cycled over the pages.
 const Kind kKinds[] = {Kind::Gasket,   Kind::Bearing,  Kind::Seal,      Kind::SpeedGear, Kind::Circlip,    Kind::Washer,
                        Kind::Shim,     Kind::Bolt,     Kind::Nut,       Kind::DowelPin,  Kind::SynchroRing, Kind::Spacer,

@@ -12,10 +12,25 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
+#include <initializer_list>
 #include <vector>
 
 namespace demo {
+
+// Row-flag strings: a blank sets flag n, a carriage return clears it.
+inline const QChar kCR(13);
+inline QString Flags(std::initializer_list<bool> set)
+{
+    QString s;
+    for (bool b : set)
+        s += b ? QChar(' ') : kCR;
+    return s;
+}
+
+// A text column's value: a null text is Null.
+inline QVariant Text(const QString& s) { return s.isNull() ? QVariant() : QVariant(s); }
 
 struct ColumnSpec {
     QString name;

@@ -5,8 +5,6 @@
 namespace demo {
 namespace {
 
-const QChar kCR(13);
-
 // Row flags, all clear: one for items, four for an assembly's components.
 QString NoFlag() { return QString(kCR); }
 QString NoFlags() { return QString(4, kCR); }

@@ -6,7 +6,7 @@
 namespace listdemo {
 namespace {
 
-const QColor kAzul(0x37, 0x45, 0x91);
+const QColor kAzulIcone(0x37, 0x45, 0x91);
 
 QPixmap Tela(bool destacado)
 {
@@ -27,7 +27,7 @@ QPixmap Carrinho(bool destacado)
     QPixmap p = Tela(destacado);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
-    g.setPen(QPen(kAzul, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    g.setPen(QPen(kAzulIcone, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     QPainterPath cesto;
     cesto.moveTo(1.5, 2.5);
     cesto.lineTo(3.5, 2.5);
@@ -37,7 +37,7 @@ QPixmap Carrinho(bool destacado)
     cesto.lineTo(4.2, 4.5);
     g.drawPath(cesto);
     g.setPen(Qt::NoPen);
-    g.setBrush(kAzul);
+    g.setBrush(kAzulIcone);
     g.drawEllipse(QPointF(6.0, 11.5), 1.3, 1.3);
     g.drawEllipse(QPointF(11.5, 11.5), 1.3, 1.3);
     g.setBrush(QColor(0x3A, 0xA8, 0x5C));

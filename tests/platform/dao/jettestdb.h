@@ -4,6 +4,7 @@
 
 #include "platform/base/error.h"
 #include "platform/dao/jetsql.h"
+#include "support/qstringprinter.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -14,8 +15,6 @@
 #include <ostream>
 #include <vector>
 
-// Readable texts in test failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace tqtest {
 

@@ -21,7 +21,7 @@ namespace {
 
 // A row as the screen shows it: ">" arrow, "v" check mark, "." neither; the
 // bar's width; the percentage.  "v582 100.00 %".
-QString Linha(const frmTQ2& j, std::size_t k)
+QString LinhaDaTela(const frmTQ2& j, std::size_t k)
 {
     const bool seta = !j.imgPassoAtualAtualizacao[k]->isHidden();
     const bool ok = !j.imgPassoConcluidoAtualizacao[k]->isHidden();
@@ -35,7 +35,7 @@ QStringList Linhas(const frmTQ2& j)
 {
     QStringList out;
     for (std::size_t k = 1; k <= 4; ++k)
-        out << Linha(j, k);
+        out << LinhaDaTela(j, k);
     return out;
 }
 
