@@ -124,7 +124,8 @@ TEST(Tqjpeg, RefusesBadInputAndNeverReplacesAFile)
 TEST(Tqjpeg, StartsWithoutQt)
 {
     // Loading Qt and the libraries it needs would cost the program more than
-    // encoding a report page: it needs the C++ and C libraries only.
+    // encoding a report page: it needs the C++ and C libraries only (none at
+    // all where it is linked statically).
     const jpegtest::RunResult r =
         jpegtest::Run(QStringLiteral("readelf"), {QStringLiteral("-d"), tqtest::builtProgram(QStringLiteral("tqjpeg"))});
     ASSERT_TRUE(r.started);
@@ -132,11 +133,8 @@ TEST(Tqjpeg, StartsWithoutQt)
     const QRegularExpression needed(QStringLiteral(R"(\(NEEDED\).*\[(.*)\])"));
     const QRegularExpression allowed(
         QStringLiteral(R"(^(libstdc\+\+|libgcc_s|libc|libm|libpthread|libdl|librt|libresolv|ld-linux.*)\.so.*)"));
-    int libraries = 0;
     for (auto it = needed.globalMatch(QString::fromLocal8Bit(r.out)); it.hasNext();) {
         const QString library = it.next().captured(1);
-        ++libraries;
         EXPECT_TRUE(allowed.match(library).hasMatch()) << library.toStdString();
     }
-    EXPECT_GT(libraries, 0) << r.out.toStdString();
 }
