@@ -110,8 +110,7 @@ int Encoder::SamplePixels(const PixelArea& picture, int width, int height, int l
         const PixelArea area = TakeArea(picture, left, top, width, height);
 
         PixelArea scaled;
-        static const ColorRow* const conversions[3] = {&kLuminance, &kChromaBlue,
-                                                             &kChromaRed};
+        static const ColorRow* const conversions[3] = {&kLuminance, &kChromaBlue, &kChromaRed};
         for (std::size_t i = 0; i < m_components.size(); ++i) {
             Component& c = m_components[i];
             const int cw = CeilDiv(std::int64_t(width) * c.frame.h, m_hmax);
@@ -126,8 +125,8 @@ int Encoder::SamplePixels(const PixelArea& picture, int width, int height, int l
                     scaled = ScaledCopy(area, cw, ch);
                 raster = &scaled;
             }
-            SampleComponent(*raster, *conversions[i], m_quant[c.frame.quantTable], c.blocksWide,
-                                  c.blocksHigh, c.coefficients);
+            SampleComponent(*raster, *conversions[i], m_quant[c.frame.quantTable], c.blocksWide, c.blocksHigh,
+                            c.coefficients);
         }
     } catch (const std::bad_alloc&) {
         for (Component& c : m_components) {
