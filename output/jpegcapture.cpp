@@ -1,6 +1,7 @@
 // The encoder's entry points that take Qt pictures: sampling a QImage (the
 // page canvas) and capturing the screen.  They need the graphics library, so
-// they live in tq_output, apart from the encoder itself (tq_jpeg).
+// they live in tq_output, apart from the rest of cJpeg (tq_jpeg) and the
+// encoder itself (tq_jpegcore).
 
 #include "output/jpegencoder.h"
 
@@ -40,8 +41,7 @@ int cJpeg::SampleHDC(const QImage& lHDC, int lWidth, int lHeight, int lSrcLeft, 
         lHDC.copy(QRect(int(x0), int(y0), int(x1 - x0), int(y1 - y0))).convertToFormat(QImage::Format_RGB888);
     if (part.isNull()) {
         // No memory for the copy: no image held.
-        BeginSample(0, 0);
-        return 1;
+        return SamplePixels({}, 0, 0, 0, 0);
     }
     return SamplePixels(jpeg::ImageArea(part), lWidth, lHeight, int(lSrcLeft - x0), int(lSrcTop - y0));
 }

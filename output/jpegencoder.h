@@ -1,17 +1,7 @@
 #pragma once
-// cJpeg - the catalogue's own baseline JPEG encoder.
-//
-// Writes one JFIF 1.01 file of baseline sequential DCT with Huffman coding
-// and 8-bit samples: one greyscale component or three YCbCr components with
-// sampling factors from 1 to 4, Huffman tables optimised for the very image.
-// The pipeline, one stage per file:
-//   jpegsample  area of a picture -> (averaging scaled copy) -> colour
-//               conversion -> 8x8 blocks, last column and row repeated
-//   jpegdct     floating-point AAN transform -> quantisation, zigzag order
-//   jpeghuff    symbol statistics -> optimal tables -> block coding -> bit
-//               writer with 00 after every FF
-//   jpegmarker  SOI, APP0, COM, DQT, SOF0, DHT, SOS, EOI
-//   newfile     the file, written beside and moved into place
+// cJpeg - the catalogue's own baseline JPEG encoder: jpeg::Encoder
+// (jpegcore.h, the encoder itself, without Qt) with Qt pictures, texts and
+// file names, raising its errors as platform::Error.
 //
 // Use: SetSamplingFrequencies and SetQuality (any order), then SampleHDC,
 // then SaveFile (as often as wanted, with different names).  The report
@@ -29,29 +19,27 @@
 //                                 full, other); no file is left behind
 // Every object is independent; objects are not shared between threads.
 
-#include "output/jpeghuff.h"
-#include "output/jpegmarker.h"
-#include "output/jpegtables.h"
+#include "output/jpegcore.h"
+#include "output/jpegsample.h"
 
 #include <QString>
 #include <QtGui/qwindowdefs.h>
-
-#include <array>
-#include <cstdint>
-#include <vector>
 
 class QImage;
 class QPixmap;
 
 namespace jpeg {
-struct PixelArea;
-}
+// A view of a Format_Grayscale8 or Format_RGB888 picture (a null area for a
+// null picture or another format).  Defined with the encoder's picture
+// entry points, in the library that links the graphics library.
+PixelArea ImageArea(const QImage& image);
+}  // namespace jpeg
 
 class cJpeg {
 public:
     // Constant tables, three components sampled 2x2, 1x1, 1x1, quality 75,
     // empty comment, no image.
-    cJpeg();
+    cJpeg() = default;
 
     // A picture of the whole primary screen; a null picture when the
     // program has no screen (no GUI application object).
@@ -59,8 +47,8 @@ public:
 
     // Quality from 1 to 100; both quantisation tables are rebuilt from it.
     // Any other value is ignored.
-    void SetQuality(int vData);
-    int Quality() const { return m_quality; }
+    void SetQuality(int vData) { m_encoder.SetQuality(vData); }
+    int Quality() const { return m_encoder.Quality(); }
 
     // Component table: with H2, V2, H3 and V3 all 0 one greyscale component
     // (H = V = 1 whatever H1 and V1 are, but both must be 1..4); otherwise
@@ -92,40 +80,9 @@ public:
     int SaveFile(const QString& FileName);
 
 private:
-    struct Component {
-        jpeg::FrameComponent frame;
-        int blocksWide = 0;
-        int blocksHigh = 0;
-        std::vector<std::int16_t> coefficients;  // 64 a block, zigzag order, raster order
-    };
-    using Scan = std::vector<int>;  // component indexes
-
-    // Drops the sampled image and takes the new size; false (nothing to
-    // sample) for an empty one.  Raises error 6 for a size too large.
-    bool BeginSample(int lWidth, int lHeight);
     QImage PictureFromBitmap(const QPixmap& bitmap) const;
     QImage CaptureWindowArea(WId window, bool clientArea, int left, int top, int width, int height);
 
-    std::vector<Scan> GroupScans() const;
-    template <typename Visit>
-    void VisitScanBlocks(const Scan& scan, Visit&& visit) const;
-    void OptimizeHuffmanTables();
-    void EncodeScan(jpeg::Bytes& out, const Scan& scan) const;
-    void EncodeScans(jpeg::Bytes& out) const;
-    std::vector<jpeg::FrameComponent> Frame(const Scan& scan) const;
-    bool HasImage() const;
-
-    std::vector<Component> m_components;
-    int m_hmax = 1;
-    int m_vmax = 1;
-    int m_precision = 0;
-    int m_width = 0;
-    int m_height = 0;
-    int m_quality = 0;
+    jpeg::Encoder m_encoder;
     QString m_comment;
-    std::array<jpeg::QuantTable, 2> m_quant;
-    // The tables the stored coefficients were quantised with.
-    std::array<jpeg::QuantTable, 2> m_sampledQuant;
-    std::array<jpeg::HuffTable, 2> m_dc;
-    std::array<jpeg::HuffTable, 2> m_ac;
 };

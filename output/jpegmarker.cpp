@@ -1,9 +1,5 @@
 #include "output/jpegmarker.h"
 
-#include "platform/base/codepage.h"
-
-#include <QString>
-
 #include <cassert>
 
 namespace jpeg {
@@ -62,9 +58,9 @@ void WriteJFIFHeader(Bytes& out)
     EndSegment(out, at);
 }
 
-void WriteComment(Bytes& out, const QByteArray& text)
+void WriteComment(Bytes& out, std::string_view text)
 {
-    if (text.isEmpty())
+    if (text.empty())
         return;
     const std::size_t at = BeginSegment(out, COM);
     out.insert(out.end(), text.begin(), text.end());
@@ -118,17 +114,6 @@ void WriteScanHeader(Bytes& out, const std::vector<FrameComponent>& components)
     out.push_back(63);  // Se
     out.push_back(0);   // Ah/Al
     EndSegment(out, at);
-}
-
-QByteArray CommentBytes(const QString& text)
-{
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (QChar c : text) {
-        const int b = platform::windows1252Byte(c.unicode());
-        bytes.append(b >= 0 ? static_cast<char>(b) : '?');
-    }
-    return bytes;
 }
 
 }  // namespace jpeg

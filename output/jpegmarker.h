@@ -7,9 +7,8 @@
 #include "output/jpeghuff.h"
 #include "output/jpegtables.h"
 
-#include <QByteArray>
-
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 namespace jpeg {
@@ -49,7 +48,7 @@ void WriteMarker(Bytes& out, std::uint8_t code);
 void WriteJFIFHeader(Bytes& out);
 // COM with the given bytes; nothing for an empty text.  The text must be at
 // most 65,533 bytes long.
-void WriteComment(Bytes& out, const QByteArray& text);
+void WriteComment(Bytes& out, std::string_view text);
 // DQT with one table of 8-bit entries (zigzag order).
 void WriteQuantTable(Bytes& out, int index, const QuantTable& table);
 // SOFn (baseline: SOF0) with 8-bit precision.  Width and height must fit in
@@ -60,9 +59,5 @@ void WriteFrameHeader(Bytes& out, std::uint8_t code, int width, int height,
 void WriteHuffmanTable(Bytes& out, int index, int tableClass, const HuffTable& table);
 // SOS for the given components, spectral selection 0..63, no approximation.
 void WriteScanHeader(Bytes& out, const std::vector<FrameComponent>& components);
-
-// The bytes a text is written with in a comment: one byte per UTF-16 unit,
-// its Windows-1252 code, "?" for a character that code page lacks.
-QByteArray CommentBytes(const QString& text);
 
 }  // namespace jpeg

@@ -15,8 +15,6 @@
 #include <memory>
 #include <vector>
 
-class QImage;
-
 namespace jpeg {
 
 // The colour conversion of one component:
@@ -35,7 +33,8 @@ extern const ColorRow kChromaRed;
 // A rectangle of 8-bit pixels, one byte a pixel (grey) or three (R, G, B),
 // rows `stride` bytes apart.  It either owns its pixels or is a read-only
 // view into a picture it must not outlive.  The encoder needs no graphics
-// library: a program that only encodes (tqjpeg) starts without one.
+// library, nor Qt at all: a program that only encodes (tqjpeg) starts
+// without them.
 struct PixelArea {
     const std::uint8_t* pixels = nullptr;
     int w = 0;
@@ -57,11 +56,6 @@ struct PixelArea {
     const std::uint8_t* constScanLine(int y) const { return pixels + y * stride; }
     std::uint8_t* scanLine(int y) { return owned.get() + y * stride; }
 };
-
-// A view of a Format_Grayscale8 or Format_RGB888 picture (a null area for a
-// null picture or another format).  Defined with the encoder's picture
-// entry points, in the library that links the graphics library.
-PixelArea ImageArea(const QImage& image);
 
 // The area (left, top, width, height) of a picture: a view when it lies
 // wholly inside, else a 1:1 copy, black where the area lies outside the

@@ -1,12 +1,9 @@
 #include "output/newfile.h"
 
-#include "platform/base/atomicfile.h"
-#include "platform/base/error.h"
-
-#include <QFile>
+#include "output/jpegcore.h"
+#include "platform/posix/atomicfile.h"
 
 #include <cerrno>
-#include <sys/stat.h>
 
 namespace jpeg {
 
@@ -17,32 +14,26 @@ namespace {
     switch (err) {
     case ENOENT:
     case ENOTDIR:
-        throw platform::Error(platform::errors::PathNotFound, QStringLiteral("Path not found"));
+        throw Failure(76, "Path not found");
     case EACCES:
     case EPERM:
     case EROFS:
-        throw platform::Error(platform::errors::PermissionDenied, QStringLiteral("Permission denied"));
+        throw Failure(70, "Permission denied");
     case ENOSPC:
     case EDQUOT:
-        throw platform::Error(61, QStringLiteral("Disk full"));
+        throw Failure(61, "Disk full");
     case ENAMETOOLONG:
-        throw platform::Error(52, QStringLiteral("Bad file name or number"));
+        throw Failure(52, "Bad file name or number");
     default:
-        throw platform::Error(platform::errors::DeviceIOError, QStringLiteral("Device I/O error"));
+        throw Failure(57, "Device I/O error");
     }
 }
 
 }  // namespace
 
-bool PathExists(const QString& path)
+bool WriteNewFile(const std::string& path, const char* data, std::size_t size)
 {
-    struct stat st;
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
-}
-
-bool WriteNewFile(const QString& path, const char* data, std::size_t size)
-{
-    platform::AtomicFile file;
+    platform::posix::AtomicFile file;
     if (const int err = file.open(path))
         RaiseFileError(err);
     if (const int err = file.write(data, size)) {

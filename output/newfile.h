@@ -3,23 +3,18 @@
 // a race with another writer can leave a partial file or replace an
 // existing one.
 
-#include <QString>
-
 #include <cstddef>
+#include <string>
 
 namespace jpeg {
-
-// True when anything has the name `path`: a file of any mode, a folder, a
-// link (even a dangling one).
-bool PathExists(const QString& path);
 
 // Writes `size` bytes to a temporary file beside `path` and moves it to
 // `path` only when every byte was written, without ever replacing an
 // existing entry.  Returns false, leaving nothing behind, when `path`
-// exists.  Raises platform::Error when the file cannot be written, with the
+// exists.  Raises jpeg::Failure when the file cannot be written, with the
 // run time's number: 76 path not found, 70 permission denied, 61 disk full,
 // 52 bad file name, 57 any other device error; nothing is left behind then
 // either.
-bool WriteNewFile(const QString& path, const char* data, std::size_t size);
+bool WriteNewFile(const std::string& path, const char* data, std::size_t size);
 
 }  // namespace jpeg

@@ -1,12 +1,10 @@
 #pragma once
 // Writing a file beside its final name and moving it into place once every
 // byte is written, so that nobody ever sees a partial file and a failed write
-// leaves the old file as it was.
-//
-// The file is created exclusively (O_EXCL) under a hidden name in the
-// target's own folder (".name.XXXXXXXX.tmp"), so the final rename stays on
-// one file system.  Errors are errno values: each caller turns them into its
-// own run-time error.
+// leaves the old file as it was: platform::posix::AtomicFile (see there),
+// which programs without Qt use directly, with the target named by a QString.
+
+#include "platform/posix/atomicfile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -17,41 +15,19 @@ namespace platform {
 
 class AtomicFile {
 public:
-    // The file takes the permissions of an existing target; a new target
-    // gets 0666 less the umask.
-    static constexpr int kKeepPermissions = -1;
+    static constexpr int kKeepPermissions = posix::AtomicFile::kKeepPermissions;
 
-    AtomicFile() = default;
-    ~AtomicFile() { discard(); }
-    AtomicFile(const AtomicFile&) = delete;
-    AtomicFile& operator=(const AtomicFile&) = delete;
-
-    // Creates the file for `target`.  `permissions`: the exact mode bits of
-    // the file (the umask does not apply), or kKeepPermissions.  `tag` ends
-    // the file's name ("tmp", "part").  Returns 0 or errno.
+    // Each returns 0 or errno, as posix::AtomicFile's.
     int open(const QString& target, int permissions = kKeepPermissions, const char* tag = "tmp");
-    // Appends the bytes.  Returns 0 or errno.
-    int write(const char* data, std::size_t size);
-    // Forces what was written to disk.  Returns 0 or errno.
-    int sync();
-    // Closes the file (a late write error shows here) and renames it over the
-    // target.  Returns 0 or errno; on a failure the file is removed and the
-    // target is untouched.
-    int commit();
-    // The same, but the file takes the name only when nothing has it yet, not
-    // even for a moment: EEXIST when something has.
-    int commitNew();
-    // Closes and removes the file; nothing when none is open.
-    void discard();
-
-    bool isOpen() const { return m_fd >= 0; }
+    int write(const char* data, std::size_t size) { return m_file.write(data, size); }
+    int sync() { return m_file.sync(); }
+    int commit() { return m_file.commit(); }
+    int commitNew() { return m_file.commitNew(); }
+    void discard() { m_file.discard(); }
+    bool isOpen() const { return m_file.isOpen(); }
 
 private:
-    int finish(bool replace);
-
-    QString m_target;
-    QByteArray m_name;  // the file's own name, encoded for the system
-    int m_fd = -1;
+    posix::AtomicFile m_file;
 };
 
 // Replaces `path` with `bytes`: written beside it, forced to disk and renamed

@@ -28,9 +28,8 @@ void encode(const jpeg::PixelArea& image, const int* sampling, int quality, int 
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    QString error;
-    const jpeg::PixelArea image = tqjpeg::ReadPnm(bytes, error);
+    std::string error;
+    const jpeg::PixelArea image = tqjpeg::ReadPnm(std::string_view(reinterpret_cast<const char*>(data), size), error);
     if (image.isNull() || image.width() > 1024 || image.height() > 1024 ||
         qint64(image.width()) * image.height() > 256 * 256)
         return 0;

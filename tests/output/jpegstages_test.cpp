@@ -2,6 +2,7 @@
 // transform, sampling, Huffman tables and the bit writer.
 
 #include "output/jpegdct.h"
+#include "output/jpegencoder.h"
 #include "output/jpeghuff.h"
 #include "output/jpegsample.h"
 #include "output/jpegtables.h"

@@ -2,7 +2,6 @@
 
 #include <cctype>
 #include <cstdint>
-#include <cstring>
 #include <new>
 
 namespace tqjpeg {
@@ -11,13 +10,12 @@ namespace {
 
 class Parser {
 public:
-    Parser(const QByteArray& data, qsizetype from)
-        : m_p(data.constData() + from), m_end(data.constData() + data.size())
+    Parser(std::string_view data, std::size_t from) : m_p(data.data() + from), m_end(data.data() + data.size())
     {
     }
 
     // Skips blanks and comments, then reads a decimal number.
-    bool number(qint64& value)
+    bool number(std::int64_t& value)
     {
         for (;;) {
             while (m_p < m_end && std::isspace(static_cast<unsigned char>(*m_p)))
@@ -50,7 +48,7 @@ public:
     }
 
     const char* pos() const { return m_p; }
-    qint64 left() const { return m_end - m_p; }
+    std::int64_t left() const { return m_end - m_p; }
 
 private:
     const char* m_p;
@@ -59,10 +57,10 @@ private:
 
 }  // namespace
 
-jpeg::PixelArea ReadPnm(const QByteArray& data, QString& error)
+jpeg::PixelArea ReadPnm(std::string_view data, std::string& error)
 {
-    if (data.size() < 2 || data[0] != 'P' || !QByteArray("2356").contains(data[1])) {
-        error = QStringLiteral("not a PGM or PPM picture");
+    if (data.size() < 2 || data[0] != 'P' || std::string_view("2356").find(data[1]) == std::string_view::npos) {
+        error = "not a PGM or PPM picture";
         return {};
     }
     const char kind = data[1];
@@ -70,16 +68,16 @@ jpeg::PixelArea ReadPnm(const QByteArray& data, QString& error)
     const bool binary = kind == '5' || kind == '6';
 
     Parser p(data, 2);
-    qint64 width = 0;
-    qint64 height = 0;
-    qint64 maxval = 0;
+    std::int64_t width = 0;
+    std::int64_t height = 0;
+    std::int64_t maxval = 0;
     if (!p.number(width) || !p.number(height) || !p.number(maxval) || width < 1 || height < 1
         || maxval < 1 || maxval > 65535) {
-        error = QStringLiteral("bad picture header");
+        error = "bad picture header";
         return {};
     }
     if (binary && !p.blank()) {
-        error = QStringLiteral("bad picture header");
+        error = "bad picture header";
         return {};
     }
 
@@ -88,11 +86,11 @@ jpeg::PixelArea ReadPnm(const QByteArray& data, QString& error)
     // blank (the last one only its digit).  Width and height are below 2^31,
     // so the sample count fits; the byte count is compared by division.
     const int channels = colour ? 3 : 1;
-    const qint64 rowSamples = width * channels;
+    const std::int64_t rowSamples = width * channels;
     const int bytesPerSample = maxval > 255 ? 2 : 1;
-    const qint64 needPerRow = binary ? rowSamples * bytesPerSample : rowSamples * 2;
+    const std::int64_t needPerRow = binary ? rowSamples * bytesPerSample : rowSamples * 2;
     if (height > (p.left() + (binary ? 0 : 1)) / needPerRow) {
-        error = QStringLiteral("picture data is truncated");
+        error = "picture data is truncated";
         return {};
     }
 
@@ -103,16 +101,16 @@ jpeg::PixelArea ReadPnm(const QByteArray& data, QString& error)
     try {
         image = jpeg::PixelArea::Allocate(int(width), int(height), !colour);
     } catch (const std::bad_alloc&) {
-        error = QStringLiteral("picture too large");
+        error = "picture too large";
         return {};
     }
     for (int y = 0; y < height; ++y) {
         std::uint8_t* row = image.scanLine(y);
-        for (qint64 i = 0; i < rowSamples; ++i) {
-            qint64 v = 0;
+        for (std::int64_t i = 0; i < rowSamples; ++i) {
+            std::int64_t v = 0;
             if (!binary) {
                 if (!p.number(v)) {
-                    error = QStringLiteral("picture data is truncated or malformed");
+                    error = "picture data is truncated or malformed";
                     return {};
                 }
             } else if (bytesPerSample == 2) {
@@ -122,7 +120,7 @@ jpeg::PixelArea ReadPnm(const QByteArray& data, QString& error)
                 v = *raw++;
             }
             if (v > maxval) {
-                error = QStringLiteral("sample above the maximum value");
+                error = "sample above the maximum value";
                 return {};
             }
             row[i] = static_cast<std::uint8_t>(maxval == 255 ? v : (v * 255 + maxval / 2) / maxval);

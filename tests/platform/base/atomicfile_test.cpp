@@ -83,3 +83,27 @@ TEST(AtomicFile, ANewFileNeverReplacesAnExistingOne)
     EXPECT_EQ(tqtest::readFile(fresh), QByteArray("third"));
     EXPECT_EQ(entries(dir.path()).size(), 2);
 }
+
+TEST(AtomicFile, ANameNearTheSystemsLimitGetsItsFileBeside)
+{
+    // The hidden name repeats the start of the target's: it must stay within
+    // the 255 bytes of a name when the target's is, whatever its characters.
+    tqtest::TempDir dir;
+    struct Row {
+        const char* name;
+        QString fileName;
+    };
+    const Row rows[] = {
+        {"251 ASCII bytes", QString(247, QLatin1Char('a')) + QStringLiteral(".jpg")},
+        {"84 characters of 3 bytes", QString(84, QChar(0x20AC))},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString path = dir.file(row.fileName);
+        ASSERT_LE(QFile::encodeName(row.fileName).size(), 255);
+        EXPECT_EQ(WriteFileAtomically(path, "data"), 0);
+        EXPECT_EQ(tqtest::readFile(path), QByteArray("data"));
+        EXPECT_TRUE(QFile::remove(path));
+    }
+    EXPECT_TRUE(entries(dir.path()).isEmpty());
+}
