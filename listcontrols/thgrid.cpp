@@ -484,14 +484,16 @@ void THGrid::ConfiguraColunas(const QStringList& sColunas, int sApartirIndexNoDi
     const THLayout::LayoutColunas l = THLayout::CalculaColunas(entrada);
 
     // Inner-grid columns.
+    std::vector<int> passos;
     for (size_t c = 0; c < l.colunas.size(); ++c) {
         const THLayout::ColunaGrid& col = l.colunas[c];
         m_model->insertGridColumn(static_cast<int>(c), col.campo, col.alinhamento);
-        m_grid->setColumnWidth(static_cast<int>(c), Px(col.passoTwips));
+        passos.push_back(Px(col.passoTwips));
         m_divisores.push_back(col.divisor);
         m_larguraColunas.push_back(col.larguraTwips);
         m_alinhamentos.push_back(col.alinhamento);
     }
+    m_grid->defineLarguras(passos);
     m_grid->delegate()->setDivisores(m_divisores);
     m_tiposColunas = l.tiposColunas;
     m_qtdLeftIgualAnterior = l.qtdLeftIgualAnterior;

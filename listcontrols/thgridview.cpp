@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QWheelEvent>
 
 namespace {
@@ -115,6 +116,18 @@ void THGridView::sincronizaLayout()
 {
     executeDelayedItemsLayout();
     updateGeometries();
+}
+
+void THGridView::defineLarguras(const std::vector<int>& larguras)
+{
+    QHeaderView* h = horizontalHeader();
+    {
+        const QSignalBlocker bloqueio(h);
+        for (std::size_t c = 0; c < larguras.size(); ++c)
+            h->resizeSection(static_cast<int>(c), larguras[c]);
+    }
+    updateGeometries();
+    viewport()->update();
 }
 
 void THGridView::updateGeometries()

@@ -47,6 +47,11 @@ public:
     // Lays the items out now instead of at the next event-loop turn, so that
     // a host's requery and its following moves see the new row count.
     void sincronizaLayout();
+    // Sets the columns' widths (pixels, from column 0) and lays the view out
+    // at once.  QTableView answers each width change with a zero timer that
+    // repaints the whole viewport after the next paint has already shown the
+    // new widths; here the one repaint is the one already due.
+    void defineLarguras(const std::vector<int>& larguras);
 
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 

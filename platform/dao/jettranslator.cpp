@@ -5,11 +5,13 @@
 
 #include "platform/base/error.h"
 
+#include <QHash>
 #include <QSet>
 
 #include <charconv>
 #include <cmath>
 #include <functional>
+#include <mutex>
 
 namespace platform::dao::jet::detail {
 
@@ -575,10 +577,48 @@ QByteArray Translator::criteria()
 
 namespace platform::dao::jet {
 
+namespace {
+
+// Queries are opened again and again with the same text (a screen's list,
+// its combo, the rows of a figure), and translating one costs about as much
+// as SQLite's own parsing.  A translation depends on the text alone, so the
+// queries' translations are kept; the other statements (rows of literals,
+// DDL) rarely repeat and are not.  The recordsets of the catalogue search
+// open on a worker thread: the cache is shared under a lock.
+constexpr qsizetype kCachedQueries = 256;
+
+std::mutex& QueryCacheLock()
+{
+    static std::mutex m;
+    return m;
+}
+
+QHash<QString, Translation>& QueryCache()
+{
+    static QHash<QString, Translation> cache;
+    return cache;
+}
+
+}  // namespace
+
 Translation TranslateStatement(const QString& jetSql)
 {
+    {
+        const std::lock_guard<std::mutex> lock(QueryCacheLock());
+        const auto it = QueryCache().constFind(jetSql);
+        if (it != QueryCache().cend())
+            return *it;
+    }
     detail::Translator t(jetSql, nullptr);
-    return t.statement();
+    Translation r = t.statement();
+    if (r.kind == StatementKind::Select) {
+        const std::lock_guard<std::mutex> lock(QueryCacheLock());
+        QHash<QString, Translation>& cache = QueryCache();
+        if (cache.size() >= kCachedQueries)
+            cache.clear();
+        cache.insert(jetSql, r);
+    }
+    return r;
 }
 
 QByteArray TranslateCriteria(const QString& criteria, const QStringList& fieldNames)

@@ -35,6 +35,20 @@ protected:
     static QString Espacos(int) { return QStringLiteral("    "); }
 };
 
+// Counts the paint events of the widgets it filters.
+class ContaPinturas : public QObject {
+public:
+    int n = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            ++n;
+        return false;
+    }
+};
+
 }  // namespace
 
 TEST_F(Grid, SizeSnapsToWholeRows)
@@ -508,4 +522,26 @@ TEST_F(Grid, HostMayUnloadTheListFromAnIconClick)
     EXPECT_EQ(cliques, 1);
     EXPECT_TRUE(g->colunasConfiguradas());
     EXPECT_EQ(g->Row(), 3);
+}
+
+TEST_F(Grid, ConfiguringColumnsPaintsTheRowsOnce)
+{
+    // Column widths are part of the configuration: the paint that shows the
+    // configured list is the only one (no second one for the widths).
+    Preenche(10);
+    DataControl dc;
+    Abre(dc);
+    THGrid* g = NovoGrid(6);
+    g->ObtemDataControl(&dc);
+    g->ObtemPictures(Figuras(2));
+    MostraJanela();
+    QCoreApplication::processEvents();
+    ContaPinturas pinturas;
+    g->innerGrid()->viewport()->installEventFilter(&pinturas);
+    g->ConfiguraColunas(kSpecs);
+    for (int i = 0; i < 4; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(pinturas.n, 1);
 }

@@ -1,13 +1,16 @@
 // What may cross threads in the database layer: a snapshot opened on a
 // worker's own connection and handed over, Interrupt from another thread,
-// and the interrupt check that catches an interrupt sent too early.
+// the interrupt check that catches an interrupt sent too early, and the
+// translations of queries the layer keeps.
 
 #include "platform/dao/dao.h"
+#include "platform/dao/jetsql.h"
 
 #include "support/testutil.h"
 
 #include <atomic>
 #include <future>
+#include <map>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -95,3 +98,31 @@ TEST_F(DaoThreads, TheInterruptCheckStopsAStatementAndCanBeRemoved)
 }
 
 }  // namespace
+
+TEST_F(DaoThreads, QueriesTranslatedOnSeveralThreadsAtOnceKeepTheirOwnText)
+{
+    // The layer keeps the translations of queries: threads that translate
+    // many queries at once (more than are kept) each get their own text,
+    // and a statement that is no query is translated afresh every time.
+    const auto traduz = [](int k) {
+        return jet::TranslateStatement(QStringLiteral("SELECT Nome FROM T WHERE Codigo = %1").arg(k));
+    };
+    std::map<int, QByteArray> esperado;
+    for (int k = 0; k < 600; ++k)
+        esperado[k] = traduz(k).sql;
+    std::vector<std::future<int>> trabalhos;
+    for (int t = 0; t < 4; ++t)
+        trabalhos.push_back(std::async(std::launch::async, [&, t] {
+            int erros = 0;
+            for (int volta = 0; volta < 3; ++volta)
+                for (int k = t; k < 600; k += 2)
+                    erros += traduz(k).sql != esperado[k] ? 1 : 0;
+            return erros;
+        }));
+    for (auto& f : trabalhos)
+        EXPECT_EQ(f.get(), 0);
+    EXPECT_TRUE(esperado[7].contains("= 7)"));
+    EXPECT_EQ(jet::TranslateStatement(QStringLiteral("DELETE FROM T")).kind, jet::StatementKind::Delete);
+    for (int volta = 0; volta < 2; ++volta)
+        EXPECT_NE(tqtest::errorNumberOf([] { jet::TranslateStatement(QStringLiteral("SELECT FROM")); }), 0);
+}
