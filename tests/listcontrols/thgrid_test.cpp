@@ -538,7 +538,7 @@ TEST_F(Grid, ConfiguringColumnsPaintsTheRowsOnce)
     QCoreApplication::processEvents();
     ContaPinturas pinturas;
     g->innerGrid()->viewport()->installEventFilter(&pinturas);
-    g->ConfiguraColunas(kSpecs);
+    g->ConfiguraColunas(kSpecsGrid);
     for (int i = 0; i < 4; ++i) {
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
