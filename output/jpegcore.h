@@ -20,6 +20,7 @@
 // shared between threads.
 
 #include "output/jpeghuff.h"
+#include "output/jpegsample.h"
 #include "output/jpegmarker.h"
 #include "output/jpegtables.h"
 
@@ -99,7 +100,7 @@ private:
         FrameComponent frame;
         int blocksWide = 0;
         int blocksHigh = 0;
-        std::vector<std::int16_t> coefficients;  // 64 a block, zigzag order, raster order
+        Coefficients coefficients;  // 64 a block, zigzag order, raster order
     };
     using Scan = std::vector<int>;  // component indexes
 

@@ -4,9 +4,68 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 
+#include <sys/mman.h>
+
 namespace jpeg {
+
+namespace {
+
+constexpr std::size_t kHugePage = std::size_t(2) << 20;
+
+// Under the address sanitizer every area comes from the heap, where it
+// guards the bounds.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kMapLargeAreas = false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kMapLargeAreas = false;
+#else
+constexpr bool kMapLargeAreas = true;
+#endif
+#else
+constexpr bool kMapLargeAreas = true;
+#endif
+
+bool Mapped(std::size_t bytes) { return kMapLargeAreas && bytes >= kHugePage; }
+
+std::size_t WholePages(std::size_t bytes) { return (bytes + kHugePage - 1) / kHugePage * kHugePage; }
+
+}  // namespace
+
+void* AllocateWork(std::size_t bytes)
+{
+    if (!Mapped(bytes))
+        return ::operator new(bytes);
+    if (bytes > std::size_t(-1) - 2 * kHugePage)
+        throw std::bad_alloc();
+    // One huge page more than needed, then the ends cut off so that the
+    // area starts on a huge-page boundary.
+    const std::size_t length = WholePages(bytes);
+    void* p = ::mmap(nullptr, length + kHugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (p == MAP_FAILED)
+        throw std::bad_alloc();
+    const auto start = reinterpret_cast<std::uintptr_t>(p);
+    const std::uintptr_t aligned = (start + kHugePage - 1) & ~std::uintptr_t(kHugePage - 1);
+    if (aligned > start)
+        ::munmap(p, aligned - start);
+    if (const std::size_t tail = kHugePage - (aligned - start))
+        ::munmap(reinterpret_cast<void*>(aligned + length), tail);
+    ::madvise(reinterpret_cast<void*>(aligned), length, MADV_HUGEPAGE);
+    return reinterpret_cast<void*>(aligned);
+}
+
+void FreeWork(void* p, std::size_t bytes) noexcept
+{
+    if (!p)
+        return;
+    if (Mapped(bytes))
+        ::munmap(p, WholePages(bytes));
+    else
+        ::operator delete(p);
+}
 
 const ColorRow kLuminance{0.299, 0.587, 0.114, -128.0};
 const ColorRow kChromaBlue{-0.16874, -0.33126, 0.5, 0.0};
@@ -19,7 +78,9 @@ PixelArea PixelArea::Allocate(int width, int height, bool gray)
     area.h = height;
     area.gray = gray;
     area.stride = std::ptrdiff_t(width) * area.bytesPerPixel();
-    area.owned.reset(new std::uint8_t[std::size_t(area.stride) * std::size_t(height)]);
+    const std::size_t bytes = std::size_t(area.stride) * std::size_t(height);
+    area.owned = std::shared_ptr<std::uint8_t[]>(static_cast<std::uint8_t*>(AllocateWork(bytes)),
+                                                 [bytes](std::uint8_t* p) { FreeWork(p, bytes); });
     area.pixels = area.owned.get();
     return area;
 }
@@ -252,7 +313,7 @@ PixelArea ScaledCopy(const PixelArea& area, int width, int height)
 }
 
 void SampleComponent(const PixelArea& raster, const ColorRow& conversion, const QuantTable& table,
-                     int blocksWide, int blocksHigh, std::vector<std::int16_t>& store)
+                     int blocksWide, int blocksHigh, Coefficients& store)
 {
     // The conversion as lookup tables.  Products and sums are carried in
     // double precision and the sample is stored in single precision: a grey

@@ -13,9 +13,40 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <vector>
 
 namespace jpeg {
+
+// Memory for the encoder's large working arrays (scaled copies and
+// coefficients, megabytes for a photograph).  Areas of 2 MB and more are
+// mapped from the system in whole huge pages where it offers them: a fresh
+// area then costs a few page faults instead of one every 4 KB, which is
+// most of the time a one-shot encoding spends outside the transform.
+// Smaller areas come from the heap.  AllocateWork throws std::bad_alloc;
+// FreeWork takes the size that was asked for.
+void* AllocateWork(std::size_t bytes);
+void FreeWork(void* p, std::size_t bytes) noexcept;
+
+template <typename T>
+struct WorkAllocator {
+    using value_type = T;
+    WorkAllocator() = default;
+    template <typename U>
+    WorkAllocator(const WorkAllocator<U>&) noexcept {}
+    T* allocate(std::size_t n)
+    {
+        if (n > std::size_t(-1) / sizeof(T))
+            throw std::bad_alloc();
+        return static_cast<T*>(AllocateWork(n * sizeof(T)));
+    }
+    void deallocate(T* p, std::size_t n) noexcept { FreeWork(p, n * sizeof(T)); }
+    template <typename U>
+    bool operator==(const WorkAllocator<U>&) const noexcept { return true; }
+};
+
+// The quantised coefficients of a component: 64 a block, zigzag order.
+using Coefficients = std::vector<std::int16_t, WorkAllocator<std::int16_t>>;
 
 // The colour conversion of one component:
 // sample = R * r + G * g + B * b + offset, stored in single precision.
@@ -74,6 +105,6 @@ PixelArea ScaledCopy(const PixelArea& area, int width, int height);
 // block, zigzag order).  The store is sized to blocksWide x blocksHigh
 // blocks, which must cover the raster.
 void SampleComponent(const PixelArea& raster, const ColorRow& conversion, const QuantTable& table,
-                     int blocksWide, int blocksHigh, std::vector<std::int16_t>& store);
+                     int blocksWide, int blocksHigh, Coefficients& store);
 
 }  // namespace jpeg

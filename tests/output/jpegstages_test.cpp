@@ -13,6 +13,7 @@
 
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <numeric>
 #include <random>
 
@@ -168,12 +169,35 @@ TEST(JpegSampling, BlocksRepeatTheLastColumnAndRow)
     const PixelArea area = GreyArea(100, 630, pattern);
     const PixelArea padded = GreyArea(104, 632, [&](int x, int y) { return pattern(std::min(x, 99), std::min(y, 629)); });
     const QuantTable table = MakeQuantTable(kBaseLuminance, 85);
-    std::vector<std::int16_t> store;
-    std::vector<std::int16_t> expected;
+    Coefficients store;
+    Coefficients expected;
     SampleComponent(area, kLuminance, table, 13, 79, store);
     SampleComponent(padded, kLuminance, table, 13, 79, expected);
     EXPECT_EQ(store.size(), 13u * 79u * 64u);
     EXPECT_EQ(store, expected);
+}
+
+TEST(JpegSampling, WorkAreasOfEverySizeStartAtZeroAndKeepWhatIsWritten)
+{
+    // Around the size from which the areas are mapped from the system.
+    const std::size_t mb2 = std::size_t(2) << 20;
+    for (const std::size_t bytes : {std::size_t(2), std::size_t(4096), mb2 - 2, mb2, mb2 + 2, 5 * mb2 + 246}) {
+        Coefficients c(bytes / 2);
+        ASSERT_EQ(c.front(), 0);
+        ASSERT_EQ(c[c.size() / 2], 0);
+        ASSERT_EQ(c.back(), 0);
+        for (std::size_t i = 0; i < c.size(); i += 997)
+            c[i] = std::int16_t(i);
+        c.back() = -7;
+        c.resize(c.size() + 1);  // moves to a new area
+        for (std::size_t i = 0; i + 1 < c.size() - 1; i += 997)
+            ASSERT_EQ(c[i], std::int16_t(i)) << bytes;
+        EXPECT_EQ(c[c.size() - 2], -7) << bytes;
+        EXPECT_EQ(c.back(), 0) << bytes;
+    }
+    const PixelArea big = PixelArea::Allocate(1500, 700, false);  // 3 MB of pixels
+    std::memset(big.owned.get(), 0x5A, std::size_t(big.stride) * big.height());
+    EXPECT_EQ(big.constScanLine(699)[1500 * 3 - 1], 0x5A);
 }
 
 TEST(JpegSampling, WhiteBlackAndGreyPixels)
@@ -182,7 +206,7 @@ TEST(JpegSampling, WhiteBlackAndGreyPixels)
     // at quality 100, Q = 1: 8 x sample); a grey one has no chroma.
     const QuantTable table = MakeQuantTable(kBaseLuminance, 100);
     QImage rgb(8, 8, QImage::Format_RGB888);
-    std::vector<std::int16_t> store;
+    Coefficients store;
     struct Row { QRgb colour; const ColorRow* conversion; int dc; };
     const Row rows[] = {
         {qRgb(255, 255, 255), &kLuminance, 8 * 127},
