@@ -6,11 +6,10 @@
 #include "listcontrols/thgridmodel.h"
 #include "listcontrols/thgridview.h"
 #include "listcontrols/thpictures.h"
+#include "listcontrols/thunits.h"
 #include "listcontrols/thwidgets.h"
 #include "platform/base/doevents.h"
 #include "platform/desktop/color.h"
-#include "listcontrols/thunits.h"
-#include "platform/desktop/units.h"
 
 #include <QApplication>
 #include <QLabel>
