@@ -278,26 +278,39 @@ TEST(ReportRun, LongFileNamesWriteEveryPage)
     tqtest::TempDir pasta;
     PastaTemporariaDoTeste tmp(pasta.file(QStringLiteral("tmp")));
     // 240 bytes, two to a character: the page names, up to "__23", are
-    // valid names as well.
-    const QString nome = QString(118, QChar(0xE3)) + QStringLiteral(".jpg");
-    ASSERT_EQ(nome.toUtf8().size(), 240);
-    tqtest::FakeMessageBoxes caixas;
-    tqtest::FakeSaveDialogs salvar;
-    salvar.answers = {pasta.file(nome)};
-    AmbienteTeste ambiente;
-    saida::Saida s(ambiente);
-    s.mModoSaida = QStringLiteral("G");
-    s.CodigoPecaSaida = cat.s.outputAssembly23;
-    EXPECT_TRUE(s.GeraFiguraTabela(Escolha(cat.s.outputAssembly23, QStringLiteral("F"), 255)));
-    ASSERT_EQ(caixas.shown.size(), 1u);
-    EXPECT_EQ(caixas.last().icon(), platform::vbInformation) << caixas.last().text.toStdString();
-    QStringList esperadas;
-    for (int k = 1; k <= 23; ++k)
-        esperadas << saida::NumeraNomeArquivo(nome, k);
-    esperadas.sort();
-    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), esperadas);
-    for (const QString& pagina : {esperadas.first(), esperadas.last()})
-        EXPECT_TRUE(tqtest::readFile(pasta.file(pagina)).startsWith("\xFF\xD8\xFF")) << pagina.toStdString();
+    // valid names as well.  The pages, and an archive of that name.
+    const QString base = QString(118, QChar(0xE3));
+    for (const QString& tipo : {QStringLiteral(".jpg"), QStringLiteral(".zip")}) {
+        SCOPED_TRACE(tipo.toStdString());
+        const QString nome = base + tipo;
+        ASSERT_EQ(nome.toUtf8().size(), 240);
+        const QString saida = pasta.file(tipo.mid(1));
+        QDir().mkpath(saida);
+        tqtest::FakeMessageBoxes caixas;
+        tqtest::FakeSaveDialogs salvar;
+        salvar.answers = {saida + QLatin1Char('/') + nome};
+        AmbienteTeste ambiente;
+        saida::Saida s(ambiente);
+        s.mModoSaida = QStringLiteral("G");
+        s.UnicoArquivoCompactado = tipo == QLatin1String(".zip");
+        s.CodigoPecaSaida = cat.s.outputAssembly23;
+        EXPECT_TRUE(s.GeraFiguraTabela(Escolha(cat.s.outputAssembly23, QStringLiteral("F"), 255)));
+        ASSERT_EQ(caixas.shown.size(), 1u);
+        EXPECT_EQ(caixas.last().icon(), platform::vbInformation) << caixas.last().text.toStdString();
+        QStringList paginas;
+        for (int k = 1; k <= 23; ++k)
+            paginas << saida::NumeraNomeArquivo(base + QStringLiteral(".jpg"), k);
+        if (s.UnicoArquivoCompactado) {
+            EXPECT_EQ(QDir(saida).entryList(QDir::Files | QDir::Hidden), QStringList{nome});
+            EXPECT_EQ(Executa(QStringLiteral("unzip"), {QStringLiteral("-Z1"), saida + QLatin1Char('/') + nome}).saida,
+                      paginas.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        } else {
+            paginas.sort();
+            EXPECT_EQ(QDir(saida).entryList(QDir::Files | QDir::Hidden, QDir::Name), paginas);
+            for (const QString& pagina : {paginas.first(), paginas.last()})
+                EXPECT_TRUE(tqtest::readFile(saida + QLatin1Char('/') + pagina).startsWith("\xFF\xD8\xFF"));
+        }
+    }
 }
 
 TEST(ReportRun, OutputsOfTheSameSecondKeepTheirOwnFiles)
