@@ -56,3 +56,11 @@ int cJpeg::SaveFile(const QString& FileName)
 {
     return Raising([&] { return m_encoder.SaveFile(QFile::encodeName(FileName).toStdString()); });
 }
+
+QByteArray cJpeg::Encode()
+{
+    return Raising([&] {
+        const jpeg::Bytes bytes = m_encoder.Encode();
+        return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+    });
+}

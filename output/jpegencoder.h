@@ -22,6 +22,7 @@
 #include "output/jpegcore.h"
 #include "output/jpegsample.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QtGui/qwindowdefs.h>
 
@@ -78,6 +79,9 @@ public:
     // file appears complete or not at all.  It carries the quantisation
     // tables the image was sampled with.
     int SaveFile(const QString& FileName);
+    // The bytes SaveFile writes, for a caller that writes the file itself;
+    // errors 9 and 6 as SaveFile's.
+    QByteArray Encode();
 
 private:
     QImage PictureFromBitmap(const QPixmap& bitmap) const;

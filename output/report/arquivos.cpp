@@ -1,5 +1,6 @@
 #include "output/report/arquivos.h"
 
+#include "platform/base/atomicfile.h"
 #include "platform/base/error.h"
 
 #include <cerrno>
@@ -48,8 +49,20 @@ long NumeroErroArquivo(int e)
     case EROFS: return platform::errors::PermissionDenied;
     case ENOSPC:
     case EDQUOT: return 61;
+    case ENAMETOOLONG: return 52;
     default: return platform::errors::DeviceIOError;
     }
+}
+
+int GravaArquivoPagina(const QString& caminho, const QByteArray& bytes)
+{
+    platform::AtomicFile arquivo;
+    int erro = arquivo.open(caminho);
+    if (erro == 0)
+        erro = arquivo.write(bytes.constData(), std::size_t(bytes.size()));
+    if (erro == 0)
+        erro = arquivo.commit();
+    return erro;  // an unfinished file goes with `arquivo`
 }
 
 }  // namespace saida

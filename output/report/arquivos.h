@@ -15,6 +15,7 @@
 // Types: "TXT" (the cart list), "JPG" (report pages), "ZIP" (the single
 // compressed file).
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
@@ -28,8 +29,15 @@ QString NumeraNomeArquivo(const QString& sNome, int sNumero);
 QString FiltroArquivo(const QString& sTipo);
 
 // The run-time error number of a failed write of an output file from its
-// errno: path not found, permission denied, disk full (61) or a device I/O
-// error for anything else.
+// errno: path not found, permission denied, disk full (61), bad file name
+// (52, a name too long) or a device I/O error for anything else.
 long NumeroErroArquivo(int numeroErrno);
+
+// Writes a page file: the bytes under a short hidden name beside `caminho`
+// (platform/base/atomicfile.h), renamed over it once all are written, so an
+// older page of that name is replaced at once, a failed write keeps it and
+// leaves nothing behind, and any name the system takes can be written.
+// Returns 0 or errno.
+int GravaArquivoPagina(const QString& caminho, const QByteArray& bytes);
 
 }  // namespace saida

@@ -2,6 +2,7 @@
 
 #include "output/report/arquivos.h"
 
+#include "platform/base/atomicfile.h"
 #include "platform/base/error.h"
 
 #include <QFile>
@@ -42,12 +43,13 @@ void CompactaArquivos(const QString& sArquivoZip, const QStringList& sArquivos)
     if (!destino.absoluteDir().exists())
         falha(platform::errors::PathNotFound, QStringLiteral("Path not found: %1").arg(destino.absolutePath()));
 
-    // A fresh name beside the target: libzip writes its own temporary file
-    // beside that and renames it in at zip_close.
+    // A fresh hidden name beside the target, as short as the atomic file's
+    // (any name the system takes can be the target's): libzip writes its own
+    // temporary file beside that and renames it in at zip_close.
+    const QString prefixo = platform::HiddenNamePrefix(destino.absoluteFilePath());
     QString temporario;
     for (int n = 0;; ++n) {
-        temporario = destino.absolutePath() + QStringLiteral("/.") + destino.fileName() +
-                     QStringLiteral(".%1.%2.tmp").arg(::getpid()).arg(n);
+        temporario = prefixo + QStringLiteral("%1.%2.tmp").arg(::getpid()).arg(n);
         if (!QFileInfo::exists(temporario))
             break;
     }

@@ -133,6 +133,9 @@ bool Saida::GeraFiguraTabela(const EscolhaSaida& escolha)
             const QStringList anexos = m_arquivoCompactado.isEmpty() ? PaginasGravadas() : QStringList{m_arquivoCompactado};
             if (!anexos.isEmpty()) {
                 platform::DoEvents();
+                // Handed to the mail program, the files are its own: they
+                // stay whatever comes of it.
+                m_pastaEnvio.clear();
                 platform::mailer().SendDocuments(anexos);
             }
         }

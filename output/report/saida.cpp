@@ -23,10 +23,8 @@
 #include <QPrinter>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <unistd.h>
 
 namespace saida {
 
@@ -145,10 +143,23 @@ void Saida::RemovePaginasTemporarias()
     m_pastaPaginas.clear();
 }
 
+void Saida::RemoveArquivosTemporarios()
+{
+    // Folders made afresh for this output alone (PastaTemporariaPropria):
+    // whatever they hold is this output's.
+    for (QString* pasta : {&m_pastaPaginas, &m_pastaEnvio}) {
+        if (!pasta->isEmpty())
+            QDir(*pasta).removeRecursively();
+        pasta->clear();
+    }
+}
+
 void Saida::IniciaSaida(int sOrientacao, bool& sOk)
 {
     sOk = false;
     Ampulheta ampulheta;
+    m_pastaPaginas.clear();
+    m_pastaEnvio.clear();
     try {
         EncerraTrabalhoAnterior();
         if (mModoSaida == QLatin1String("P")) {
@@ -181,7 +192,8 @@ void Saida::IniciaSaida(int sOrientacao, bool& sOk)
                 // The files handed to the mail program: in a folder of
                 // their own, so that no other output replaces or removes
                 // them while the message is open.
-                nome = PastaTemporariaPropria() + MontaNomeArquivo(tipo);
+                m_pastaEnvio = PastaTemporariaPropria();
+                nome = m_pastaEnvio + MontaNomeArquivo(tipo);
             }
             m_arquivoAceito = nome;
             if (UnicoArquivoCompactado) {
@@ -199,9 +211,11 @@ void Saida::IniciaSaida(int sOrientacao, bool& sOk)
         }
         sOk = true;
     } catch (const platform::Error& e) {
+        RemoveArquivosTemporarios();
         ampulheta.Desliga();
         MostraFalha(e.number(), e.description());
     } catch (const std::exception& e) {
+        RemoveArquivosTemporarios();
         ampulheta.Desliga();
         MostraFalha(Modulo::kErroInterno, QString::fromLocal8Bit(e.what()));
     }
@@ -242,6 +256,9 @@ void Saida::FinalizaSaida()
 
 void Saida::AbortaSaida()
 {
+    // The files of a failed output are no use to anyone: also once the last
+    // page is written (the archive may be what failed).
+    RemoveArquivosTemporarios();
     if (!m_trabalhoAberto)
         return;
     m_trabalhoAberto = false;
@@ -249,8 +266,6 @@ void Saida::AbortaSaida()
         mDispositivoSaida->KillDoc();
         return;
     }
-    if (!m_arquivoCompactado.isEmpty())
-        RemovePaginasTemporarias();
     if (mDispositivoSaida == m_tela.get())
         m_tela->Limpa();
 }
@@ -285,32 +300,22 @@ void Saida::SalvaPaginaJpg(const QString& sArquivo)
     jpeg.SetQuality(85);
     if (jpeg.SampleHDC(pagina, SuperficieTela::kLargura, SuperficieTela::kAltura, 0, 0) != 0)
         throw ErroDispositivo(7, QStringLiteral("Out of memory"), origem);
+    QByteArray bytes;
+    try {
+        bytes = jpeg.Encode();
+    } catch (const platform::Error& e) {
+        throw ErroDispositivo(e.number(), e.description(), origem);
+    }
     m_tempos.codificacao += relogio.nsecsElapsed() / 1e9;
     relogio.restart();
 
-    // The encoder never replaces a file: the page is written under a fresh
-    // name beside its path and renamed over it, so an older page is replaced
-    // at once and a failed write keeps it.
-    const QFileInfo destino(sArquivo);
-    const QString pasta = destino.absolutePath();
+    const QString pasta = QFileInfo(sArquivo).absolutePath();
     if (!QFileInfo(pasta).isDir())
         throw ErroDispositivo(platform::errors::PathNotFound, QStringLiteral("Path not found: %1").arg(pasta), origem);
-    QString temporario;
-    for (int n = 0;; ++n) {
-        temporario = pasta + QStringLiteral("/.") + destino.fileName() + QStringLiteral(".%1.%2.tmp").arg(::getpid()).arg(n);
-        const int r = jpeg.SaveFile(temporario);
-        if (r == 0)
-            break;
-        if (r != 2 || n > 1000)
-            throw ErroDispositivo(52, QStringLiteral("Bad file name or number: %1").arg(sArquivo), origem);
-    }
-    const QByteArray de = QFile::encodeName(temporario);
-    if (std::rename(de.constData(), QFile::encodeName(destino.absoluteFilePath()).constData()) != 0) {
-        const int e = errno;
-        QFile::remove(temporario);
+    const int e = GravadorPagina ? GravadorPagina(sArquivo, bytes) : GravaArquivoPagina(sArquivo, bytes);
+    if (e != 0)
         throw ErroDispositivo(NumeroErroArquivo(e), QStringLiteral("Cannot write \"%1\": %2").arg(sArquivo, QString::fromLocal8Bit(std::strerror(e))),
                               origem);
-    }
     m_tempos.gravacao += relogio.nsecsElapsed() / 1e9;
 }
 

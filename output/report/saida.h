@@ -41,8 +41,9 @@
 // the printer job they opened is dropped, never half printed.  A file or
 // device error (ErroDispositivo: a page file that cannot be written, a
 // printer that fails) is no page's own: it passes the pages and stops the
-// output at once, with one box and no success message.  Message boxes
-// go through platform/desktop/messagebox.h, the print dialog through
+// output at once, with one box, no success message and none of the run's
+// temporary files left (AbortaSaida).  Message boxes go through
+// platform/desktop/messagebox.h, the print dialog through
 // platform/desktop/printdialog.h, the save dialog through savedialog.h (its
 // first folder platform::saveDialogFolder(): the Desktop, else home), the
 // mail program through mail.h; the progress label, the window's enabled
@@ -126,6 +127,9 @@ public:
     // The same for the page canvas of the file modes (the pages are then
     // written as white pages; the benchmark records the run with it).
     std::function<std::unique_ptr<Superficie>()> FabricaSuperficieTela;
+    // Writes each page file in place of GravaArquivoPagina (arquivos.h),
+    // with its contract: 0 or errno (tests make pages fail with it).
+    std::function<int(const QString& arquivo, const QByteArray& bytes)> GravadorPagina;
 
     // --- the output state (read it; the routines below write it) -------
     Superficie* mDispositivoSaida = nullptr;
@@ -153,13 +157,14 @@ public:
     void NovaPagina();
     long NumeroPagina() const;
     void FinalizaSaida();
-    // Drops the job after a failure: the printer prints nothing; in the file
-    // modes the pages already written stay (the temporary pages of a
-    // compressed file are removed).
+    // Drops the job after a failure: the printer prints nothing; the run's
+    // temporary files go (the pages of a compressed file, the files of mode
+    // "E" not yet handed to the mail program, with their folders); pages
+    // written to the user's own folder in mode "G" stay.
     void AbortaSaida();
-    // The canvas as a greyscale JPEG file (quality 85) at sArquivo, written
-    // under a fresh name beside it and renamed over it; a failure raises
-    // ErroDispositivo.
+    // The canvas as a greyscale JPEG file (quality 85) at sArquivo, replacing
+    // what has that name (GravaArquivoPagina); a failure raises
+    // ErroDispositivo with the error number of the errno (NumeroErroArquivo).
     void SalvaPaginaJpg(const QString& sArquivo);
     void AtualizaStatusGeracao(int sTotal, int sFeitos);
     // The canvas of the file modes (made on first use, then reused).
@@ -225,6 +230,9 @@ private:
     static QString PastaTemporariaPropria();
     // Removes the pages written and the folder of an archive's pages.
     void RemovePaginasTemporarias();
+    // Removes the folders of mode "E" and of an archive's pages with all
+    // they hold.
+    void RemoveArquivosTemporarios();
 
     // Layout helpers (layout units).
     double U(double unidades) const { return unidades * mEscalaSaida; }
@@ -255,6 +263,7 @@ private:
     int m_contadorPaginas = 1;
     QString m_arquivoCompactado;
     QString m_pastaPaginas;            // the folder of an archive's pages
+    QString m_pastaEnvio;              // mode "E": the folder of the files to mail
     QString m_arquivoAceito;
     platform::SaveFileRequest m_dialogo;
     Tempos m_tempos;

@@ -9,6 +9,11 @@ int AtomicFile::open(const QString& target, int permissions, const char* tag)
     return m_file.open(QFile::encodeName(target).toStdString(), permissions, tag);
 }
 
+QString HiddenNamePrefix(const QString& target)
+{
+    return QFile::decodeName(QByteArray::fromStdString(posix::HiddenNamePrefix(QFile::encodeName(target).toStdString())));
+}
+
 int WriteFileAtomically(const QString& path, const QByteArray& bytes, int permissions)
 {
     AtomicFile file;

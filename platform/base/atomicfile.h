@@ -30,6 +30,9 @@ private:
     posix::AtomicFile m_file;
 };
 
+// posix::HiddenNamePrefix of a target named by a QString.
+QString HiddenNamePrefix(const QString& target);
+
 // Replaces `path` with `bytes`: written beside it, forced to disk and renamed
 // over it.  On a failure the old file is untouched and nothing is left
 // behind.  `permissions` as for AtomicFile::open.  Returns 0 or errno.

@@ -48,10 +48,9 @@ std::uint32_t randomWord()
     return std::uint32_t(ticks ^ (ticks >> 32)) ^ (std::uint32_t(::getpid()) << 16) ^ (++counter * 0x9E3779B9u);
 }
 
-// The start of the hidden names beside `target`: its folder, a dot and the
-// beginning of its own name (cut short, never inside a UTF-8 character, so
-// that the hidden name stays a valid name whenever the target's is).
-std::string hiddenPrefix(const std::string& target)
+}  // namespace
+
+std::string HiddenNamePrefix(const std::string& target)
 {
     constexpr std::size_t kKeep = 100;
     const std::size_t slash = target.rfind('/');
@@ -62,8 +61,6 @@ std::string hiddenPrefix(const std::string& target)
         --length;
     return target.substr(0, start) + '.' + target.substr(start, length) + '.';
 }
-
-}  // namespace
 
 bool PathExists(const std::string& path)
 {
@@ -78,7 +75,7 @@ int AtomicFile::open(const std::string& target, int permissions, const char* tag
     struct stat existing {};
     const bool keep = permissions == kKeepPermissions && ::stat(target.c_str(), &existing) == 0;
 
-    const std::string prefix = hiddenPrefix(target);
+    const std::string prefix = HiddenNamePrefix(target);
     for (int attempt = 0; attempt < 100 && m_fd < 0; ++attempt) {
         char word[9];
         std::snprintf(word, sizeof word, "%08x", unsigned(randomWord()));

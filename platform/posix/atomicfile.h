@@ -52,6 +52,13 @@ private:
     int m_fd = -1;
 };
 
+// The start of the hidden names of the files written for `target`: its
+// folder, a dot, the beginning of its own name (cut short, never inside a
+// UTF-8 character) and a dot.  A name made of it and a few dozen bytes more
+// stays a valid name whenever the target's is; for a writer that has to
+// name its own file beside the target.
+std::string HiddenNamePrefix(const std::string& target);
+
 // True when anything has the name `path`: a file of any mode, a folder, a
 // link (even a dangling one).
 bool PathExists(const std::string& path);

@@ -21,6 +21,10 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
 using namespace reporttest;
 using saida::Operacao;
 
@@ -60,6 +64,25 @@ int PaginasPdf(const QString& pdf)
     const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(InfoPdf(pdf));
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
+
+// The user's temporary folder of one test alone (TMPDIR), made afresh;
+// the one before comes back at the end.
+struct PastaTemporariaDoTeste {
+    explicit PastaTemporariaDoTeste(const QString& pasta) : caminho(pasta), antes(qgetenv("TMPDIR"))
+    {
+        QDir().mkpath(caminho);
+        qputenv("TMPDIR", QFile::encodeName(caminho));
+    }
+    ~PastaTemporariaDoTeste()
+    {
+        if (antes.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", antes);
+    }
+    const QString caminho;
+    const QByteArray antes;
+};
 
 }  // namespace
 
@@ -188,6 +211,105 @@ TEST(ReportRun, UnwritablePagesStopTheRunWithOneBox)
             << caixas.last().text.toStdString();
         EXPECT_EQ(ambiente.janela, (QStringList{QStringLiteral("off"), QStringLiteral("on")}));
         EXPECT_FALSE(QFileInfo::exists(c.caminho));
+    }
+}
+
+TEST(ReportRun, AnyPageErrorStopsTheRunAndRemovesItsTemporaryFiles)
+{
+    CatalogoAberto cat(QStringLiteral("V"));
+    tqtest::TempDir pasta;
+    PastaTemporariaDoTeste tmp(pasta.file(QStringLiteral("tmp")));
+    const QString destino = pasta.file(QStringLiteral("destino"));
+    QDir().mkpath(destino);
+    // 23 figure pages; the 4th page file cannot be written (0: every page
+    // can, and the archive's folder is missing).  The pages of mode G stay
+    // where the user put them; nothing else is left.
+    struct Caso { QString modo; bool zip; int errno_; long erro; QString arquivo; QStringList ficam; };
+    const QStringList tres{QStringLiteral("p.jpg"), QStringLiteral("p__2.jpg"), QStringLiteral("p__3.jpg")};
+    for (const Caso& c : {Caso{QStringLiteral("G"), false, ENOSPC, 61, QStringLiteral("p.jpg"), tres},
+                          Caso{QStringLiteral("G"), false, EACCES, 70, QStringLiteral("p.jpg"), tres},
+                          Caso{QStringLiteral("E"), false, ENOSPC, 61, QString(), {}},
+                          Caso{QStringLiteral("E"), false, EACCES, 70, QString(), {}},
+                          Caso{QStringLiteral("E"), true, EROFS, 70, QString(), {}},
+                          Caso{QStringLiteral("G"), true, EIO, 57, QStringLiteral("p.zip"), {}},
+                          Caso{QStringLiteral("G"), true, 0, platform::errors::PathNotFound, QStringLiteral("falta/p.zip"), {}}}) {
+        SCOPED_TRACE((c.modo + QStringLiteral(" zip %1 errno %2").arg(c.zip).arg(c.errno_)).toStdString());
+        tqtest::FakeMessageBoxes caixas;
+        tqtest::FakeMailer correio;
+        tqtest::FakeSaveDialogs salvar;
+        salvar.answers = {destino + QLatin1Char('/') + c.arquivo};
+        AmbienteTeste ambiente;
+        saida::Saida s(ambiente);
+        s.mModoSaida = c.modo;
+        s.UnicoArquivoCompactado = c.zip;
+        s.CodigoPecaSaida = cat.s.outputAssembly23;
+        int gravadas = 0;
+        s.GravadorPagina = [&](const QString& arquivo, const QByteArray& bytes) {
+            return ++gravadas >= 4 && c.errno_ ? c.errno_ : saida::GravaArquivoPagina(arquivo, bytes);
+        };
+        EXPECT_FALSE(s.GeraFiguraTabela(Escolha(cat.s.outputAssembly23, QStringLiteral("F"), 255)));
+        // One box, the error of the page that failed (or of the archive),
+        // and no other: no success text, no mail.
+        ASSERT_EQ(caixas.shown.size(), 1u);
+        EXPECT_EQ(caixas.last().icon(), platform::vbCritical);
+        const QString caixa = caixas.last().text;
+        EXPECT_TRUE(caixa.startsWith(Modulo::ObtemTexto(21) + QStringLiteral(": %1\r\n").arg(c.erro))) << caixa.toStdString();
+        if (c.errno_) {
+            EXPECT_EQ(gravadas, 4);
+            EXPECT_EQ(caixa.mid(caixa.indexOf(QLatin1Char('\n')) + 1),
+                      QStringLiteral("Cannot write \"%1\": %2")
+                          .arg(saida::NumeraNomeArquivo(s.ArquivoBase(), 4), QString::fromLocal8Bit(std::strerror(c.errno_))));
+        } else {
+            EXPECT_EQ(gravadas, 23);
+        }
+        EXPECT_TRUE(correio.sent.empty());
+        EXPECT_EQ(ambiente.janela, (QStringList{QStringLiteral("off"), QStringLiteral("on")}));
+        EXPECT_EQ(QDir(Modulo::ObtemPastaSistema(QStringLiteral("TEMP"), false)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                  QStringList{});
+        EXPECT_EQ(QDir(destino).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), c.ficam);
+        for (const QString& pagina : c.ficam)
+            QFile::remove(destino + QLatin1Char('/') + pagina);
+    }
+}
+
+TEST(ReportRun, LongFileNamesWriteEveryPage)
+{
+    CatalogoAberto cat(QStringLiteral("V"));
+    tqtest::TempDir pasta;
+    PastaTemporariaDoTeste tmp(pasta.file(QStringLiteral("tmp")));
+    // 240 bytes, two to a character: the page names, up to "__23", are
+    // valid names as well.  The pages, and an archive of that name.
+    const QString base = QString(118, QChar(0xE3));
+    for (const QString& tipo : {QStringLiteral(".jpg"), QStringLiteral(".zip")}) {
+        SCOPED_TRACE(tipo.toStdString());
+        const QString nome = base + tipo;
+        ASSERT_EQ(nome.toUtf8().size(), 240);
+        const QString saida = pasta.file(tipo.mid(1));
+        QDir().mkpath(saida);
+        tqtest::FakeMessageBoxes caixas;
+        tqtest::FakeSaveDialogs salvar;
+        salvar.answers = {saida + QLatin1Char('/') + nome};
+        AmbienteTeste ambiente;
+        saida::Saida s(ambiente);
+        s.mModoSaida = QStringLiteral("G");
+        s.UnicoArquivoCompactado = tipo == QLatin1String(".zip");
+        s.CodigoPecaSaida = cat.s.outputAssembly23;
+        EXPECT_TRUE(s.GeraFiguraTabela(Escolha(cat.s.outputAssembly23, QStringLiteral("F"), 255)));
+        ASSERT_EQ(caixas.shown.size(), 1u);
+        EXPECT_EQ(caixas.last().icon(), platform::vbInformation) << caixas.last().text.toStdString();
+        QStringList paginas;
+        for (int k = 1; k <= 23; ++k)
+            paginas << saida::NumeraNomeArquivo(base + QStringLiteral(".jpg"), k);
+        if (s.UnicoArquivoCompactado) {
+            EXPECT_EQ(QDir(saida).entryList(QDir::Files | QDir::Hidden), QStringList{nome});
+            EXPECT_EQ(Executa(QStringLiteral("unzip"), {QStringLiteral("-Z1"), saida + QLatin1Char('/') + nome}).saida,
+                      paginas.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        } else {
+            paginas.sort();
+            EXPECT_EQ(QDir(saida).entryList(QDir::Files | QDir::Hidden, QDir::Name), paginas);
+            for (const QString& pagina : {paginas.first(), paginas.last()})
+                EXPECT_TRUE(tqtest::readFile(saida + QLatin1Char('/') + pagina).startsWith("\xFF\xD8\xFF"));
+        }
     }
 }
 
@@ -426,6 +548,46 @@ TEST_F(ReportProgram, MailsThePagesInOrderThroughXdgEmail)
     r = Saida({dados, QString::number(s.outputAssembly23), QStringLiteral("E"), QStringLiteral("F"), QStringLiteral("0"), QStringLiteral("-")}, env);
     EXPECT_EQ(r.codigo, 1);
     EXPECT_TRUE(r.saida.startsWith(QStringLiteral("Erro Nº: 53\n"))) << r.saida.toStdString();
+}
+
+TEST_F(ReportProgram, FullDiskStopsTheRunWithOneBox)
+{
+    // A real full file system: a 200 KB tmpfs as the temporary folder of the
+    // run, mounted in a mount namespace of its own (only where this process
+    // may mount one: root with the privilege to).
+    const QString disco = pasta.file(QStringLiteral("disco"));
+    QDir().mkpath(disco);
+    const QString montagem = QStringLiteral("mount -t tmpfs -o size=200k tqteste \"$1\"");
+    if (::geteuid() != 0 || Executa(QStringLiteral("unshare"), {QStringLiteral("-m"), QStringLiteral("sh"), QStringLiteral("-c"), montagem,
+                                                               QStringLiteral("sh"), disco}).codigo != 0)
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    // A stand-in xdg-email, should the run ever get to the mail.
+    const QString bin = pasta.file(QStringLiteral("bin"));
+    QDir().mkpath(bin);
+    tqtest::writeFile(bin + QStringLiteral("/xdg-email"), "#!/bin/sh\nexit 0\n");
+    QFile(bin + QStringLiteral("/xdg-email")).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("PATH"), bin + QStringLiteral(":/usr/bin:/bin"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), pasta.path());
+    // The run's boxes, then "--" and what it left in the program's own
+    // temporary folder on the disk.
+    const QString script = montagem + QStringLiteral(" || exit 99; TMPDIR=\"$1\" \"$2\" \"$3\" \"$4\" E F 255 - $5; r=$?; "
+                                                     "echo --; ls -A \"$1\"/*/; exit $r");
+    const auto& s = Catalogo(QStringLiteral("V"));
+    for (const QString& zip : {QString(), QStringLiteral("--zip")}) {
+        SCOPED_TRACE(zip.toStdString());
+        const Resultado r = Executa(QStringLiteral("unshare"), {QStringLiteral("-m"), QStringLiteral("sh"), QStringLiteral("-c"), script,
+                                                                QStringLiteral("sh"), disco, tqtest::builtProgram(QStringLiteral("tqsaida")),
+                                                                dados, QString::number(s.outputAssembly23), zip},
+                                    env);
+        EXPECT_EQ(r.codigo, 1) << r.saida.toStdString();
+        EXPECT_EQ(r.saida.count(QStringLiteral("Erro Nº:")), 1) << r.saida.toStdString();
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("^Erro Nº: 61\nCannot write \"[^\"]+__\\d+\\.jpg\": ") +
+                                       QRegularExpression::escape(QString::fromLocal8Bit(std::strerror(ENOSPC))) + QStringLiteral("\n--\n$"))
+                        .match(r.saida)
+                        .hasMatch())
+            << r.saida.toStdString();
+    }
 }
 
 TEST(ReportFiles, BadDrawingsGiveTheirErrors)
