@@ -47,18 +47,18 @@ void Saida::ImprimeLista(const platform::dao::RecordsetPtr& lista)
                 Desce(100);
                 d.SetFontBold(true);
                 d.SetFontItalic(true);
-                ImprimeLinha({{0, Modulo::ObtemTexto(5)},
-                              {400, Modulo::ObtemTexto(28)},
-                              {1500, Modulo::ObtemTexto(25)},
-                              {1700, Modulo::ObtemTexto(31)}});
+                ImprimeLinha({{0, Modulo::ObtemTexto(5), Celula::Texto},
+                              {400, Modulo::ObtemTexto(28), Celula::Texto},
+                              {1500, Modulo::ObtemTexto(25), Celula::Texto},
+                              {1700, Modulo::ObtemTexto(31), Celula::Texto}});
                 d.SetFontBold(false);
                 d.SetFontItalic(false);
             }
             Desce(20);
             ImprimeLinha({{0, Texto(copia, QStringLiteral("NumeroEmpresa"))},
-                          {400, Texto(copia, QStringLiteral("Descricao"))},
+                          {400, Texto(copia, QStringLiteral("Descricao")), Celula::Texto},
                           {1500, TextoNumero(copia->Value(QStringLiteral("Quantidade")))},
-                          {1700, Texto(copia, QStringLiteral("DescricaoTipo"))},
+                          {1700, Texto(copia, QStringLiteral("DescricaoTipo")), Celula::Texto},
                           {2250, Texto(copia, QStringLiteral("Opcional")) == QLatin1String(" ") ? QStringLiteral("op") : QString()}});
         }
         Modulo::FechaConsulta(copia);
@@ -100,8 +100,9 @@ void Saida::ImprimeComparacao(const DadosComparacao& dados)
                 Desce(100);
                 d.SetFontBold(true);
                 d.SetFontItalic(true);
-                ImprimeLinha({{0, Modulo::ObtemTexto(5)},
-                              {400, Modulo::ObtemTexto(28)},
+                // The quantity headings name the assemblies' numbers: whole.
+                ImprimeLinha({{0, Modulo::ObtemTexto(5), Celula::Texto},
+                              {400, Modulo::ObtemTexto(28), Celula::Texto},
                               {1500, Modulo::ObtemTexto(25) + QStringLiteral(" ") + dados.NumeroPeca1},
                               {2020, Modulo::ObtemTexto(25) + QStringLiteral(" ") + dados.NumeroPeca2}});
                 d.SetFontBold(false);
@@ -109,7 +110,7 @@ void Saida::ImprimeComparacao(const DadosComparacao& dados)
             }
             Desce(20);
             std::vector<Celula> linha{{0, Texto(copia, QStringLiteral("NumeroEmpresaComponente"))},
-                                      {400, Texto(copia, QStringLiteral("DescricaoComponente"))}};
+                                      {400, Texto(copia, QStringLiteral("DescricaoComponente")), Celula::Texto}};
             if (Texto(copia, QStringLiteral("ImagensGrid")).startsWith(QLatin1Char(' ')))
                 linha.push_back({1380, QStringLiteral("op")});
             linha.push_back({1500, Modulo::ValorSeNulo(copia->Value(QStringLiteral("QuantidadeComponente1")), QStringLiteral("-")).toString()});

@@ -22,6 +22,7 @@
 #include <QLocale>
 #include <QPrinter>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -351,17 +352,35 @@ void Saida::Coluna(double x, const QString& texto, bool fimLinha)
 
 void Saida::ImprimeLinha(const std::vector<Celula>& celulas)
 {
+    static const QString marca = QStringLiteral("…");
     Superficie& d = *mDispositivoSaida;
+    const QFontMetricsF& metricas = d.Metrics();
+    const double branco = metricas.horizontalAdvance(QLatin1Char(' '));
+    double livre = 0;  // where the next value may start: a blank after the last one drawn
     for (std::size_t i = 0; i < celulas.size(); ++i) {
-        QString texto = celulas[i].texto;
-        for (std::size_t j = i + 1; j < celulas.size(); ++j) {
-            if (celulas[j].texto.isEmpty())
-                continue;
-            const double largura = U(celulas[j].x - celulas[i].x) - d.Metrics().horizontalAdvance(QLatin1Char(' '));
-            texto = d.FitText(texto, largura);
-            break;
+        const Celula& c = celulas[i];
+        const double x = std::max(U(mMargemEsquerda + c.x), livre);
+        QString texto = c.texto;
+        if (c.tipo == Celula::Texto && !texto.isEmpty()) {
+            for (std::size_t j = i + 1; j < celulas.size(); ++j) {
+                if (celulas[j].texto.isEmpty())
+                    continue;
+                const double largura = U(mMargemEsquerda + celulas[j].x) - branco - x;
+                if (metricas.horizontalAdvance(texto) > largura) {
+                    // Trailing blanks of the part kept would only push the
+                    // mark away from the text.
+                    texto = d.FitText(texto, largura - metricas.horizontalAdvance(marca));
+                    while (!texto.isEmpty() && texto.back().isSpace())
+                        texto.chop(1);
+                    texto += marca;
+                }
+                break;
+            }
         }
-        Coluna(celulas[i].x, texto, i + 1 == celulas.size());
+        d.SetCurrentX(x);
+        d.Print(texto, i + 1 == celulas.size());
+        if (!texto.isEmpty())
+            livre = x + metricas.horizontalAdvance(texto) + branco;
     }
 }
 

@@ -238,13 +238,22 @@ private:
     double U(double unidades) const { return unidades * mEscalaSaida; }
     void Coluna(double x, const QString& texto, bool fimLinha);
     // One value of a row at its column, x layout units right of the margin.
+    // A Numero (kit codes, TQ and cross-reference numbers and lists of them,
+    // items, quantities, codes, marks) is printed whole; a Texto
+    // (descriptions, headings) may be cut.
     struct Celula {
+        enum Tipo { Numero, Texto };
         double x;
         QString texto;
+        Tipo tipo = Numero;
     };
-    // A row: each value at its column, the last one ending the line.  A
-    // value is cut, a blank short of where the next value of the row begins,
-    // so it never runs into that value; the last value is not cut.
+    // A row: each value at its column, the last one ending the line, and at
+    // least a blank between one value and the next non-empty one.  A text
+    // that would run into the next value is cut between characters and
+    // ends with the mark "…"; the last value is not cut.  A whole value that
+    // leaves less than a blank before the next value's column moves the
+    // values after it: the next one starts a blank after its end.  Values
+    // that fit stay at their columns.
     void ImprimeLinha(const std::vector<Celula>& celulas);
     void Desce(double unidades);
     // Opens a forward-only recordset on the catalogue, timing it.

@@ -58,13 +58,13 @@ void Saida::ImprimeJogosReparo(long sCodigoPeca, const QString& ListaJogos)
                 Desce(100);
                 d.SetFontBold(true);
                 d.SetFontItalic(true);
-                ImprimeLinha({{0, Modulo::ObtemTexto(4)}, {1250, Modulo::ObtemTexto(5)}});
+                ImprimeLinha({{0, Modulo::ObtemTexto(4), Celula::Texto}, {1250, Modulo::ObtemTexto(5), Celula::Texto}});
                 d.SetFontBold(false);
                 d.SetFontItalic(false);
             }
             Desce(20);
             ImprimeLinha({{0, TextoNumero(rs->Value(QStringLiteral("CodigoJogoReparo")))},
-                          {150, rs->Value(QStringLiteral("DescricaoJogoReparo")).toString()},
+                          {150, rs->Value(QStringLiteral("DescricaoJogoReparo")).toString(), Celula::Texto},
                           {1250, rs->Value(QStringLiteral("NumeroEmpresaJogoReparo")).toString()}});
         }
         Modulo::FechaConsulta(rs);
@@ -88,7 +88,9 @@ void Saida::ImprimeObservacoes(long sCodigoPeca, const QString& ListaObs)
             Desce(100);
             d.SetFontBold(true);
             d.SetFontItalic(true);
-            ImprimeLinha({{0, Modulo::ObtemTexto(24)}, {320, Modulo::ObtemTexto(5)}, {720, Modulo::ObtemTexto(8)}});
+            ImprimeLinha({{0, Modulo::ObtemTexto(24), Celula::Texto},
+                          {320, Modulo::ObtemTexto(5), Celula::Texto},
+                          {720, Modulo::ObtemTexto(8), Celula::Texto}});
             d.SetFontBold(false);
             d.SetFontItalic(false);
         };
@@ -121,7 +123,7 @@ void Saida::ImprimeObservacoes(long sCodigoPeca, const QString& ListaObs)
             // would start past the page's end goes to a new page under the
             // repeated header and headings.
             const QStringList linhas = LinhasTexto(nota);
-            ImprimeLinha({{0, item}, {320, numero}, {720, linhas[0]}});
+            ImprimeLinha({{0, item}, {320, numero}, {720, linhas[0], Celula::Texto}});
             for (int k = 1; k < linhas.size(); ++k) {
                 if (d.CurrentY() > U(2400)) {
                     ImprimeCabecalho(Modulo::ObtemTexto(23), QStringLiteral("<mInf>"), -1);

@@ -165,20 +165,20 @@ void Saida::ImprimeTabela(long sCodigoPeca, int sNumeroParte, QString& ListaJogo
                 Desce(100);
                 d.SetFontBold(true);
                 d.SetFontItalic(true);
-                std::vector<Celula> titulos{{0, Modulo::ObtemTexto(24)},
-                                            {320, Modulo::ObtemTexto(25)},
-                                            {520, Modulo::ObtemTexto(2)},
-                                            {1620, Modulo::ObtemTexto(5)}};
+                std::vector<Celula> titulos{{0, Modulo::ObtemTexto(24), Celula::Texto},
+                                            {320, Modulo::ObtemTexto(25), Celula::Texto},
+                                            {520, Modulo::ObtemTexto(2), Celula::Texto},
+                                            {1620, Modulo::ObtemTexto(5), Celula::Texto}};
                 if (R != 0)
-                    titulos.push_back({2070, Modulo::ObtemTexto(121).replace(QStringLiteral("|1|"), nomeFabricante)});
-                titulos.push_back({2070 + R + 200, Modulo::ObtemTexto(9)});
+                    titulos.push_back({2070, Modulo::ObtemTexto(121).replace(QStringLiteral("|1|"), nomeFabricante), Celula::Texto});
+                titulos.push_back({2070 + R + 200, Modulo::ObtemTexto(9), Celula::Texto});
                 ImprimeLinha(titulos);
                 d.SetFontItalic(false);
                 d.SetFontBold(false);
                 sImpresso = true;
             }
             Desce(20);
-            std::vector<Celula> linha{{0, l.item}, {320, l.quantidade}, {520, l.descricao}, {1620, l.numero}};
+            std::vector<Celula> linha{{0, l.item}, {320, l.quantidade}, {520, l.descricao, Celula::Texto}, {1620, l.numero}};
             if (R != 0) {
                 QElapsedTimer relogio;
                 relogio.start();

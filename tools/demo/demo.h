@@ -178,9 +178,9 @@ struct Summary {
     QString outputAssembly23Number;
     int outputAssembly23Rows = 0;           // its component rows
     long outputAssemblyNoParts = 0;
-    QString outputItemWithKitsAndOptional;  // in kits 12, 15, 40; a regular and an "op" row
-    QString outputKitListFirstItem;         // in kit 40 only, named first
-    std::vector<long> outputKits;           // 12, 15, 40
+    QString outputItemWithKitsAndOptional;  // in kits 710012, 710015, 710040; a regular and an "op" row
+    QString outputKitListFirstItem;         // in kit 710040 only, named first
+    std::vector<long> outputKits;           // 710012, 710015, 710040
     QString outputItemWithoutComponent;     // drawn in part 1, no component row
     long outputMemoComponent = 0;           // its note's memo has line breaks
     QString outputMemoItem;

@@ -24,7 +24,7 @@ constexpr qlonglong kAssemblyNoParts = 7100002;
 constexpr qlonglong kFigure23 = 7101;
 constexpr qlonglong kFigureNoParts = 7102;
 constexpr qlonglong kFirstComponent = 7100001;
-constexpr qlonglong kKitBase = 0;  // kits 12, 15 and 40: below the families' codes (900001 on)
+constexpr qlonglong kKitBase = 710000;  // kits 710012, 710015 and 710040: six digits as every kit, below the families' codes (900001 on)
 constexpr qlonglong kFirstHotSpot = 71000001;
 constexpr qlonglong kFirstObservation = 7100001;
 constexpr qlonglong kManufacturer = 71;
@@ -115,12 +115,12 @@ void WriteOutputCases(const Options& options, RowSink& sink, Summary& summary, F
             insert(tbl::PECA_COMPONENTE, {kAssembly23, item, regular, QStringLiteral("2"), 0, Flags({false, p == 1 && i == 2, inKits, noted})});
             ++rows;
             if (p == 1 && i == 0) {
-                // 01.005: in kit 40 only, so the kit list starts with 40.
+                // 01.005: in kit 710040 only, so the kit list starts with it.
                 insert(tbl::PECA_COMPONENTE_JOGOREPARO, {kAssembly23, item, kit40});
                 summary.outputKitListFirstItem = item;
             }
             if (p == 1 && i == 2) {
-                // 01.015: in kits 12, 15 and 40, a regular and an optional row.
+                // 01.015: in kits 710012, 710015 and 710040, a regular and an optional row.
                 const Tri alt = DescribeAlternative(kind, text, 1);
                 const qlonglong optional = component++;
                 insert(tbl::COMPONENTE, {optional, number(Info(kind).numberPrefix), alt.p, alt.e, alt.i, Flags({false})});

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QStringList>
+
 #include <vector>
 
 namespace reporttest {
@@ -58,5 +60,39 @@ struct SaidaGravada {
     saida::Saida saida{ambiente};
     saida::SuperficieGravacao* gravacao = nullptr;
 };
+
+// The x of a text in layout units from the left margin.
+double ColunaDe(SaidaGravada& r, const saida::Operacao* op);
+
+// A table of rows in a scratch database, as the grids' recordsets give them:
+// `criacao` and `insercoes` run on a new database in `pasta`, `consulta`
+// opens the snapshot returned (db keeps the database open).
+platform::dao::RecordsetPtr Linhas(tqtest::TempDir& pasta, const QString& criacao, const QStringList& insercoes,
+                                   const QString& consulta, platform::dao::DatabasePtr& db);
+
+// The printer of the print dialog replaced by a recording surface.
+struct ImpressoraGravada {
+    ImpressoraGravada();
+    tqtest::FakePrintDialogs dialogos{QString(), 600};
+    AmbienteTeste ambiente;
+    saida::Saida saida{ambiente};
+    saida::SuperficieGravacao* gravacao = nullptr;
+    double Coluna(const saida::Operacao* op) const { return op->x / saida.mEscalaSaida - saida.mMargemEsquerda; }
+};
+
+// The width of a blank in the font of the text `op`, on a device of `dpi`.
+double Branco(const saida::Operacao& op, int dpi);
+
+// The texts of every line, in order: on each page, the texts of one y from
+// left to right.
+std::vector<std::vector<const saida::Operacao*>> LinhasImpressas(const saida::SuperficieGravacao& g);
+
+// The texts that come within a blank of the next text of their line (or run
+// into it), on every page: "the text | the next one".
+QStringList Juntos(const saida::SuperficieGravacao& g);
+
+// The text of a PDF file (of one page, or all pages for 0) as pdftotext
+// -layout reads it.
+QString TextoPdf(const QString& pdf, int pagina = 0);
 
 }  // namespace reporttest

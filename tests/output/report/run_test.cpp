@@ -49,14 +49,6 @@ Resultado Saida(const QStringList& argumentos, const QProcessEnvironment& ambien
     return Executa(tqtest::builtProgram(QStringLiteral("tqsaida")), argumentos, ambiente);
 }
 
-QString TextoPdf(const QString& pdf, int pagina = 0)
-{
-    QStringList a{QStringLiteral("-layout")};
-    if (pagina)
-        a << QStringLiteral("-f") << QString::number(pagina) << QStringLiteral("-l") << QString::number(pagina);
-    return Executa(QStringLiteral("pdftotext"), a << pdf << QStringLiteral("-")).saida;
-}
-
 QString InfoPdf(const QString& pdf) { return Executa(QStringLiteral("pdfinfo"), {pdf}).saida; }
 
 int PaginasPdf(const QString& pdf)
