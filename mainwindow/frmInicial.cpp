@@ -222,17 +222,18 @@ frmTQ1* frmInicial::IniciaDazadize(const QString& Idioma)
     if (m_iniciando)
         return nullptr;
     m_iniciando = true;
+    // The language chosen holds from the click on: a start-up that fails
+    // says why in it.
+    gIdioma = Idioma.left(1);
     DefinePonteiroTela(vbHourglass);
     QPointer<frmTQ1> principal;
     try {
-        AbreBancoDazadize(gWsDazadize, QStringLiteral("gWS"), gDbDazadize, true);
-        Inicio::VerificaCatalogo();
+        Inicio::AbreCatalogo();
         AbreBancoAuxiliar(gWsAuxiliar, gDbAuxiliar);
         gTabelaCarrinho = CriaTabelaLista(gDbAuxiliar);
         // The part-type table once the run's own databases stand, so that a
         // start-up that fails writes nothing into the catalogue.
         Inicio::CriaTabelaTipoPeca(gEdicao);
-        gIdioma = Idioma.left(1);
         platform::installQtTranslations(gIdioma);
         QGuiApplication::setApplicationDisplayName(ObtemTituloPrograma());
 

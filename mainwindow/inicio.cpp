@@ -3,6 +3,7 @@
 #include "core/database.h"
 #include "core/globals.h"
 #include "core/runtables.h"
+#include "core/textosproprios.h"
 #include "platform/base/doevents.h"
 #include "platform/dao/dao.h"
 
@@ -67,15 +68,37 @@ QStringList ComandosTipoPeca(const QString& edicao)
     return comandos;
 }
 
-void VerificaCatalogo()
+platform::Error ErroCatalogoDanificado()
 {
     using namespace Modulo;
-    // The version record and the item tables every catalogue has; the
-    // part-type table may be missing (the start-up makes it).
-    static const char* const tabelas[] = {"UMREGISTRO", "PECA", "COMPONENTE", "JOGOREPARO", "PECA_COMPONENTE"};
-    for (const char* tabela : tabelas)
-        if (!TabelaExiste(gDbDazadize, QString::fromLatin1(tabela)))
-            throw platform::dao::DamagedDatabaseError(gCaminhoDados + NomeArquivoCatalogo());
+    return platform::Error(platform::dao::JetError::Corrupt,
+                           TextoNoIdioma("Não foi possível abrir o banco de dados '%1'. O arquivo pode estar "
+                                         "danificado ou não ser um banco de dados do catálogo.",
+                                         "No se puede abrir la base de datos '%1'. El archivo puede estar dañado "
+                                         "o no ser una base de datos del catálogo.",
+                                         "Cannot open database '%1'. The file may be damaged or not a catalogue "
+                                         "database.")
+                               .arg(gCaminhoDados + NomeArquivoCatalogo()),
+                           QStringLiteral("DAO"));
+}
+
+void AbreCatalogo()
+{
+    using namespace Modulo;
+    try {
+        AbreBancoDazadize(gWsDazadize, QStringLiteral("gWS"), gDbDazadize, true);
+        // The version record and the item tables every catalogue has; the
+        // part-type table may be missing (the start-up makes it).
+        static const char* const tabelas[] = {"UMREGISTRO", "PECA", "COMPONENTE", "JOGOREPARO", "PECA_COMPONENTE"};
+        for (const char* tabela : tabelas)
+            if (!TabelaExiste(gDbDazadize, QString::fromLatin1(tabela)))
+                throw ErroCatalogoDanificado();
+    } catch (const platform::Error& e) {
+        // The engine's damaged file is told in the same words.
+        if (e.number() == platform::dao::JetError::Corrupt)
+            throw ErroCatalogoDanificado();
+        throw;
+    }
 }
 
 void CriaTabelaTipoPeca(const QString& edicao)

@@ -6,6 +6,8 @@
 //
 // Screen measures are pixels; the hand-over is in twips (gTwipsX, gTwipsY).
 
+#include "platform/base/error.h"
+
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -35,11 +37,15 @@ QString PosicaoJanelaInicial(bool estadoNormal, QPoint canto, QSize cliente, int
 QString ComandoCriaTipoPeca();
 QStringList ComandosTipoPeca(const QString& edicao);
 
-// Raises 3049 (damaged or not a catalogue) unless the run's read-only
-// catalogue (gDbDazadize) holds the catalogue's own tables: an empty file, an
-// empty database or a database of something else is not one.  Run before the
-// start-up writes anything, so that such a file stays as it was.
-void VerificaCatalogo();
+// Opens the run's read-only catalogue (gWsDazadize, gDbDazadize) and raises
+// 3049 (damaged or not a catalogue) unless it holds the catalogue's own
+// tables: an empty file, an empty database or a database of something else is
+// not one, nor is a file the engine finds damaged.  The box speaks the run's
+// language (gIdioma).  Run before the start-up writes anything, so that such
+// a file stays as it was.
+void AbreCatalogo();
+// Error 3049 for the run's catalogue file, in the run's language.
+platform::Error ErroCatalogoDanificado();
 
 // Creates TIPOPECA with the edition's rows in the catalogue when the run's
 // read-only catalogue (gDbDazadize) lacks it: one transaction on a short

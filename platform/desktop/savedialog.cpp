@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -24,11 +25,40 @@ QString firstExtension(const QString& filter)
     return ext.contains(QLatin1Char('*')) || ext.contains(QLatin1Char('?')) ? QString() : ext;
 }
 
+// On most desktops Qt shows a window's title followed by a dash and the
+// application's display name, unless the title already ends with that name.
+// A title that already names the program ("Razovovu TQ - Vizureru - Gerar
+// Arquivo") would read it twice: while such a dialog (and the questions it
+// asks) stands, the display name is left empty, and it is put back after.
+class DisplayNameOutOfTitle {
+public:
+    explicit DisplayNameOutOfTitle(const QString& title) : m_name(QGuiApplication::applicationDisplayName())
+    {
+        // Without a display name of its own (the program's name stands in)
+        // Qt adds nothing.
+        m_aside = !m_name.isEmpty() && m_name != QCoreApplication::applicationName() && title.contains(m_name);
+        if (m_aside)
+            QGuiApplication::setApplicationDisplayName(QString());
+    }
+    ~DisplayNameOutOfTitle()
+    {
+        if (m_aside)
+            QGuiApplication::setApplicationDisplayName(m_name);
+    }
+    DisplayNameOutOfTitle(const DisplayNameOutOfTitle&) = delete;
+    DisplayNameOutOfTitle& operator=(const DisplayNameOutOfTitle&) = delete;
+
+private:
+    QString m_name;
+    bool m_aside = false;
+};
+
 class QtSaveDialogs final : public SaveDialogs {
 public:
     QString GetSaveFileName(const SaveFileRequest& request, QWidget* parent) override
     {
         installQtTranslationsOfRun();
+        const DisplayNameOutOfTitle once(request.title);
         QFileDialog dialog(parent, request.title, saveDialogFolder(request.folder));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);

@@ -4,6 +4,8 @@
 // path or a cancel (see messagebox.h for the pattern).
 //
 // Contract of GetSaveFileName:
+//   - its title bar reads `title` as given: a title that already names the
+//     program gets no second program name from Qt;
 //   - the dialog opens on `folder` when that folder exists, else on the
 //     user's Desktop, else on the home folder (saveDialogFolder);
 //   - it proposes `fileName` and offers the filters of `filter`, written as

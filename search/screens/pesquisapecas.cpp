@@ -200,8 +200,10 @@ void MostraPesquisaPecas(frmTQ1& f, quint8 sTelaOrigem)
         f.cboTHCombo1->show();
     f.grdTHGrid1->show();
     f.AjustaBotoesNavegacao(1);
-    platform::DoEvents();
+    // The box has the focus before pending events run: keys typed while
+    // the screen opens are still queued, and they are the box's.
     f.txtNumeroEmpresa->setFocus();
+    platform::DoEvents();
 }
 
 void EscondePesquisaPecas(frmTQ1& f)

@@ -94,8 +94,10 @@ void MostraPesquisaVeiculos(frmTQ1& f, quint8 sTelaOrigem)
     f.cboTHCombo1->show();
     f.grdTHGrid1->show();
     f.AjustaBotoesNavegacao(2);
-    platform::DoEvents();
+    // The box has the focus before pending events run: keys typed while
+    // the screen opens are still queued, and they are the box's.
     f.txtVeiculo->setFocus();
+    platform::DoEvents();
 }
 
 void EscondePesquisaVeiculos(frmTQ1& f)

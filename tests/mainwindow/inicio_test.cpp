@@ -10,6 +10,7 @@
 #include "mainwindow/inicio.h"
 #include "platform/base/error.h"
 #include "platform/desktop/qttranslations.h"
+#include "support/qstringprinter.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -431,6 +432,66 @@ TEST_F(JanelaInicial, AFileThatIsNoCatalogueIsRefusedAndLeftAsItWas)
                   QCryptographicHash::hash(antes, QCryptographicHash::Sha256).toHex());
         EXPECT_FALSE(QFileInfo::exists(arquivo + QStringLiteral("-journal")));
         delete inicial.data();
+    }
+}
+
+TEST_F(JanelaInicial, TheDamagedCatalogueBoxSpeaksTheLanguageChosen)
+{
+    // The configuration holds another language than the one clicked: the
+    // box speaks the one clicked, whether the catalogue check or the engine
+    // finds the damage.
+    const struct {
+        const char* idioma;
+        const char* configuracao;
+        const char* texto;
+    } idiomas[] = {
+        {"P", "I|1||",
+         "Não foi possível abrir o banco de dados '%1'. O arquivo pode estar danificado ou não ser um banco de "
+         "dados do catálogo."},
+        {"E", "P|1||",
+         "No se puede abrir la base de datos '%1'. El archivo puede estar dañado o no ser una base de datos del "
+         "catálogo."},
+        {"I", "E|1||", "Cannot open database '%1'. The file may be damaged or not a catalogue database."},
+    };
+    const struct {
+        const char* nome;
+        std::function<void(const QString&)> prepara;
+    } danos[] = {
+        {"a database of something else",
+         [](const QString& a) {
+             QFile::remove(a);
+             sqlite3* db = nullptr;
+             ASSERT_EQ(sqlite3_open(a.toUtf8().constData(), &db), SQLITE_OK);
+             EXPECT_EQ(sqlite3_exec(db, "CREATE TABLE notas(texto TEXT)", nullptr, nullptr, nullptr), SQLITE_OK);
+             sqlite3_close(db);
+         }},
+        {"a truncated catalogue",
+         [](const QString& a) {
+             QFile f(a);
+             ASSERT_TRUE(f.resize(f.size() / 3));
+         }},
+    };
+    for (const auto& l : idiomas) {
+        for (const auto& d : danos) {
+            const QString idioma = QString::fromLatin1(l.idioma);
+            SCOPED_TRACE(std::string(l.idioma) + ", " + d.nome);
+            caixas.shown.clear();
+            saidas.clear();
+            QDir(Modulo::ObtemPastaUsuario(true)).remove(Modulo::NomeArquivoConfiguracao());
+            tqtest::writeFile(Modulo::ObtemPastaUsuario(true) + Modulo::NomeArquivoConfiguracao(), l.configuracao);
+            const QString pasta = CopiaCatalogo();
+            const QString arquivo = pasta + Modulo::NomeArquivoCatalogo();
+            d.prepara(arquivo);
+            frmInicial* f = Abre(pasta);
+            ASSERT_TRUE(f->Form_Load());
+            EXPECT_EQ(f->IniciaDazadize(idioma), nullptr);
+            ASSERT_EQ(caixas.shown.size(), 1u);
+            EXPECT_EQ(caixas.last().text, Modulo::ObtemTexto(21, idioma) + QStringLiteral(": 3049\r\n") +
+                                              QString::fromUtf8(l.texto).arg(arquivo));
+            EXPECT_EQ(caixas.last().title, Modulo::ObtemTexto(19, idioma));
+            EXPECT_EQ(saidas, QList<int>{1});
+            delete inicial.data();
+        }
     }
 }
 

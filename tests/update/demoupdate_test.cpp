@@ -6,9 +6,11 @@
 #include "support/qstringprinter.h"
 #include "tools/demo/demo.h"
 #include "tools/demo/updatetree.h"
+#include "update/infoatualizacao.h"
 
 #include <QDir>
 #include <QImage>
+#include <QScopeGuard>
 
 #include <gtest/gtest.h>
 
@@ -33,6 +35,11 @@ TEST(DemoUpdate, TheDemoTreeUpdatesTheDemoCatalogue)
     EXPECT_EQ(arvore.changedComponents.size(), 3);
 
     tqupd::AbreGlobais(dados, raiz.file(QStringLiteral("usuario")));
+    // The date the start screen shows ("Atualizado em ..."), in Portuguese.
+    const auto restauraIdioma = qScopeGuard([idioma = Modulo::gIdioma] { Modulo::gIdioma = idioma; });
+    Modulo::gIdioma = QStringLiteral("P");
+    const auto dataInicio = [] { return Atualizacao::LeInfoUltimaAtualizacao(Modulo::gDbDazadize).textoDataEmissao; };
+    EXPECT_EQ(dataInicio(), QStringLiteral("15-MAR-2024 R2"));
     tqtest::FakeMessageBoxes caixas;
     tqupd::VisaoGravada visao;
     Atualizacao::OpcoesAtualizacao opcoes;
@@ -68,6 +75,9 @@ TEST(DemoUpdate, TheDemoTreeUpdatesTheDemoCatalogue)
     EXPECT_EQ(valor(QStringLiteral("SELECT ArquivoFotoPeca FROM PECA WHERE CodigoPeca = %1").arg(arvore.assembly)),
               QStringLiteral("Revisao39\\FOTO_REV39.jpg"));
     EXPECT_EQ(valor(QStringLiteral("SELECT Versao FROM UMREGISTRO")), QStringLiteral("39"));
+    // Each version carries its issue date, a month after the one before: the
+    // start screen shows version 39's.
+    EXPECT_EQ(dataInicio(), QStringLiteral("15-MAI-2024"));
     EXPECT_FALSE(QFile::exists(dados + QStringLiteral("ATUALIZACAO.LOG")));  // every statement ran
     EXPECT_TRUE(Modulo::gReiniciarPeloLancador);  // the script's "R:"
     tqupd::FechaGlobais();

@@ -10,6 +10,7 @@
 #include "platform/base/error.h"
 #include "platform/dao/dao.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -126,6 +127,9 @@ UpdateTreeSummary GenerateUpdateTree(const QString& dataFolder, const QString& o
     s.port = url.port(80);
     s.host = url.host() + (url.port() > 0 ? QStringLiteral(":%1").arg(url.port()) : QString());
     s.fromVersion = value(QStringLiteral("SELECT Versao FROM UMREGISTRO")).toInt();
+    QDate issued = value(QStringLiteral("SELECT DataEmissao FROM UMREGISTRO")).toDate();
+    if (!issued.isValid())
+        issued = QDate::currentDate();
     s.toVersion = s.fromVersion + 2;
     s.root = QDir(outDir).absolutePath() + QLatin1Char('/');
     QString path = url.path();
@@ -184,6 +188,17 @@ UpdateTreeSummary GenerateUpdateTree(const QString& dataFolder, const QString& o
     };
     const QByteArray crlf("\r\n");
     const int v38 = s.fromVersion + 1, v39 = s.fromVersion + 2;
+    // Each version's script sets its issue date, a month after the one
+    // before, as a published update does: the start screen shows it.
+    const auto issueDate = [&](int months) {
+        const QDate d = issued.addMonths(months);
+        return QStringLiteral("E:UPDATE UMREGISTRO SET DataEmissao = DateSerial(%1,%2,%3), ComplementoDataEmissao = Null")
+                   .arg(d.year())
+                   .arg(d.month())
+                   .arg(d.day())
+                   .toLatin1()
+            + crlf;
+    };
 
     // Version 38: the drawing, stamped, and new descriptions.
     QImage drawing;
@@ -201,7 +216,7 @@ UpdateTreeSummary GenerateUpdateTree(const QString& dataFolder, const QString& o
     const QByteArray drawingSize = put(QStringLiteral("Figuras\\") + s.replacedDrawing, readBytes(drawingTemp));
     QFile::remove(drawingTemp);
 
-    QByteArray script38 = "B:UPDATE COMPONENTE SET DescricaoComponenteP = '?2', DescricaoComponenteE = '?3', "
+    QByteArray script38 = issueDate(1) + "B:UPDATE COMPONENTE SET DescricaoComponenteP = '?2', DescricaoComponenteE = '?3', "
                           "DescricaoComponenteI = '?4' WHERE CodigoComponente = ?1"
         + crlf;
     for (const Component& c : components) {
@@ -228,7 +243,7 @@ UpdateTreeSummary GenerateUpdateTree(const QString& dataFolder, const QString& o
     const QByteArray photoSize = put(QStringLiteral("FotoPeca\\") + photoName, readBytes(photoTemp));
     QFile::remove(photoTemp);
 
-    const QByteArray script39 = platform::toWindows1252(
+    const QByteArray script39 = issueDate(2) + platform::toWindows1252(
         QStringLiteral("E:INSERT INTO OBSERVACAO_RAPIDA (CodigoObservacao, ObservacaoRapidaP, ObservacaoRapidaE, "
                        "ObservacaoRapidaI) VALUES (%1, 'Revisão %2: nova foto do conjunto e desenho revisado.', "
                        "'Revisión %2: nueva foto del conjunto y dibujo revisado.', 'Revision %2: new photo of the "

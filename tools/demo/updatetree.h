@@ -9,10 +9,13 @@
 //   Versao.asp               "39"
 //   ListVersao38.txt         the showcase assembly's first drawing, replaced
 //                            (the same drawing stamped "REV. 38"), and a
-//                            script that changes the descriptions of three of
-//                            its components (a template and data rows)
+//                            script that sets the catalogue's issue date a
+//                            month later and changes the descriptions of
+//                            three of its components (a template and data
+//                            rows)
 //   ListVersao39.txt         a photo in a new folder ("FotoPeca\Revisao39\"),
-//                            and a script that adds a note to the assembly,
+//                            and a script that sets the issue date a month
+//                            later again, adds a note to the assembly,
 //                            points the assembly at the new photo and asks
 //                            for a restart through the launcher ("R:")
 //   the files those lists name, in their folders

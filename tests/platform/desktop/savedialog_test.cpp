@@ -1,5 +1,6 @@
-// The save dialog: its first folder, the filters, and the real QFileDialog
-// driven offscreen (proposed name, Qt's overwrite question, cancel).
+// The save dialog: its first folder, the filters, the real QFileDialog
+// driven offscreen (proposed name, Qt's overwrite question, cancel), and its
+// title on an X display.
 
 #include "platform/desktop/savedialog.h"
 #include "support/qstringprinter.h"
@@ -7,10 +8,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -167,6 +171,50 @@ TEST_F(RealSaveDialog, CancelIsSilentAndEmpty)
     whenModal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
     EXPECT_TRUE(platform::saveDialogs().GetSaveFileName(request(), nullptr).isEmpty());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// The title a user reads on the dialog's title bar: the X server's
+// _NET_WM_NAME of the real dialog, shown on the xcb platform under Xvfb
+// while the program's display name is set (as the catalogue sets it at
+// start-up).  The title, which starts with the program's, is read once.
+TEST(SaveDialogOnX, TheTitleBarShowsTheTitleOnce)
+{
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    if (xvfb.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("xprop")).isEmpty())
+        GTEST_SKIP() << "Xvfb or xprop is not installed";
+    // Xvfb picks a free display itself and writes its number once it
+    // accepts clients.
+    QProcess servidor;
+    servidor.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+                          QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    ASSERT_TRUE(servidor.waitForStarted(20000));
+    QByteArray numero;
+    const QDeadlineTimer prazo(60000);
+    while (!numero.contains('\n') && !prazo.hasExpired() && servidor.state() == QProcess::Running)
+        if (servidor.waitForReadyRead(1000))
+            numero += servidor.readAllStandardOutput();
+    ASSERT_TRUE(numero.contains('\n')) << servidor.readAllStandardError().toStdString();
+
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    ambiente.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + QString::fromLatin1(numero.trimmed()));
+    ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    // Qt's own dialog, as on any desktop without a platform dialog of its own.
+    ambiente.insert(QStringLiteral("QT_QPA_PLATFORMTHEME"), QStringLiteral("generic"));
+    ambiente.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    // The X and font libraries' leaks are not this test's business.
+    ambiente.insert(QStringLiteral("ASAN_OPTIONS"),
+                    ambiente.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":detect_leaks=0"));
+    QProcess sonda;
+    sonda.setProcessEnvironment(ambiente);
+    sonda.start(QStringLiteral(TQ_SAVETITLE_PROBE),
+                {QStringLiteral("Razovovu TQ - Vizureru"), QStringLiteral("Razovovu TQ - Vizureru - Gerar Arquivo")});
+    const bool terminou = sonda.waitForFinished(120000);
+    servidor.terminate();
+    servidor.waitForFinished(10000);
+    ASSERT_TRUE(terminou);
+    EXPECT_EQ(sonda.exitCode(), 0) << sonda.readAllStandardError().toStdString();
+    EXPECT_EQ(QString::fromUtf8(sonda.readAllStandardOutput()).trimmed(),
+              QStringLiteral("Razovovu TQ - Vizureru - Gerar Arquivo"));
 }
 
 }  // namespace

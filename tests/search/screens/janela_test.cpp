@@ -16,6 +16,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QSignalSpy>
 
 using namespace tqtest;
@@ -138,6 +139,46 @@ TEST_F(Janela, AFailingSearchShowsOneBoxAndKeepsTheScreenAndList)
 }  // namespace
 
 namespace {
+
+// Keys the user types while a search screen opens wait in the window's
+// queue until the show routine lets events run: they are the screen's, and
+// reach the box it focuses, every one of them.
+TEST_F(Janela, KeysTypedWhileAScreenOpensReachItsBox)
+{
+    frmTQ1& f = Abre();
+    f.show();
+    QApplication::setActiveWindow(&f);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    const auto digita = [&f](const QString& texto) {
+        for (const QChar c : texto) {
+            const int tecla = c == QLatin1Char(' ') ? int(Qt::Key_Space)
+                              : c.isDigit()         ? Qt::Key_0 + c.digitValue()
+                                                    : Qt::Key_A + (c.toUpper().unicode() - u'A');
+            QCoreApplication::postEvent(f.windowHandle(), new QKeyEvent(QEvent::KeyPress, tecla, Qt::NoModifier, c));
+            QCoreApplication::postEvent(f.windowHandle(), new QKeyEvent(QEvent::KeyRelease, tecla, Qt::NoModifier, c));
+        }
+    };
+    const struct {
+        const char* tela;
+        std::function<void()> clique;
+        QLineEdit* caixa;
+        QString texto;
+    } casos[] = {
+        {"screen 1", [&f] { f.imgPesquisa0_Click(); }, f.txtNumeroEmpresa, QStringLiteral("0501 0005")},
+        {"screen 2", [&f] { f.imgPesquisa1_Click(); }, f.txtVeiculo, QStringLiteral("fh 12")},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.tela);
+        ASSERT_EQ(f.mHistoricoTelas, QStringLiteral("0"));
+        digita(c.texto);
+        c.clique();
+        EXPECT_EQ(c.caixa->text(), c.texto);
+        EXPECT_EQ(QApplication::focusWidget(), c.caixa);
+        EsperaLista();
+        f.imgVoltar_Click();
+    }
+    EXPECT_TRUE(caixas.shown.empty());
+}
 
 TEST_F(Janela, AnyTypedTextIsAValidSearch)
 {
