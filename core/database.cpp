@@ -4,6 +4,7 @@
 #include "core/textosproprios.h"
 #include "platform/base/atomicfile.h"
 #include "platform/base/doevents.h"
+#include "platform/posix/lockfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -52,6 +53,8 @@ QString NomeArquivoBloqueio()
         nome.truncate(dot);
     return nome + QStringLiteral(".LCK");
 }
+
+QString NomeArquivoVezBloqueio() { return NomeArquivoBloqueio() + QStringLiteral("-vez"); }
 
 namespace {
 
@@ -137,12 +140,28 @@ void CriaBancoBloqueio(const QString& path, EstadoBloqueio estado)
 }
 
 // Opens the lock database, creating it when missing and rebuilding it when
-// it is no lock database.
-void AbreBancoBloqueio(WorkspacePtr& ws, DatabasePtr& db)
+// it is no lock database.  A whole one is never replaced, so it is opened as
+// it is.  Otherwise the turn `vez` is taken first, and the caller holds it
+// until its lock statement has run: two programs that both found the file
+// damaged would each put a file of their own at the name and lock that one,
+// two locks on two files; in turn, the second finds the first's file whole
+// (and locked).  A missing file is safe without the turn (only one creation
+// takes the name), so it is still created where the turn's file cannot be.
+void AbreBancoBloqueio(WorkspacePtr& ws, DatabasePtr& db, platform::posix::LockFile& vez)
 {
     const QString path = gCaminhoDados + NomeArquivoBloqueio();
-    if (const EstadoBloqueio estado = ExaminaBancoBloqueio(path); estado != EstadoBloqueio::Inteiro)
-        CriaBancoBloqueio(path, estado);
+    if (EstadoBloqueio estado = ExaminaBancoBloqueio(path); estado != EstadoBloqueio::Inteiro) {
+        const QString nomeVez = gCaminhoDados + NomeArquivoVezBloqueio();
+        const int erro = vez.lock(QFile::encodeName(nomeVez).toStdString());
+        if (erro == 0)
+            estado = ExaminaBancoBloqueio(path);
+        if (erro != 0 && estado != EstadoBloqueio::Falta)
+            throw platform::Error(JetError::CannotOpen,
+                                  QStringLiteral("The database engine cannot create the file '%1' (%2).")
+                                      .arg(nomeVez, QString::fromLocal8Bit(std::strerror(erro))));
+        if (estado != EstadoBloqueio::Inteiro)
+            CriaBancoBloqueio(path, estado);
+    }
     ws = DBEngine::CreateWorkspace(QStringLiteral("mWsLockTrans"), QStringLiteral("admin"), QString(), dbUseJet);
     db = ws->OpenDatabase(path, false, false);
 }
@@ -162,7 +181,8 @@ bool BloqueiaDazadize(bool bloquear)
         FechaBanco(gWsBloqueio, gDbBloqueio);
         return true;
     }
-    AbreBancoBloqueio(gWsBloqueio, gDbBloqueio);
+    platform::posix::LockFile vez;  // let go on return, once the lock statement has run
+    AbreBancoBloqueio(gWsBloqueio, gDbBloqueio, vez);
     gWsBloqueio->BeginTrans();
     try {
         // The write lock this update holds until the transaction ends is the lock.

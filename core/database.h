@@ -32,12 +32,17 @@ void FechaBanco(WorkspacePtr& ws, DatabasePtr& db);
 
 // The lock database's file name: the catalogue's name with ".LCK".
 QString NomeArquivoBloqueio();
+// The file beside it through which programs take turns to create or rebuild
+// it; it is there only while one of them does (NomeArquivoBloqueio + "-vez").
+QString NomeArquivoVezBloqueio();
 // True takes the update lock, false releases it.  The result tells whether
 // the lock was taken (always true when releasing).  A lock database that is
 // missing or is no lock database (empty, without its table, not a database)
-// is built whole beside its name and renamed into place first.  Errors before
-// the lock statement (the lock database cannot be created or opened) reach
-// the caller.
+// is built whole beside its name and renamed into place first, by one program
+// at a time (NomeArquivoVezBloqueio): of two programs that try at the same
+// moment, one gets the lock and the other fails as when the lock is held,
+// whatever state the file was in.  Errors before the lock statement (the
+// lock database cannot be created or opened) reach the caller.
 bool BloqueiaDazadize(bool bloquear);
 
 // Stamps the version record; each argument is SQL text and an empty argument

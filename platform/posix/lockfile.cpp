@@ -1,0 +1,83 @@
+#include "platform/posix/lockfile.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform::posix {
+namespace {
+
+// Waits for the write lock on the whole file.  The lock belongs to this open
+// file description (as flock's does): unlike a process's fcntl lock it is
+// neither lost when the program closes another descriptor of the file nor
+// shared with the program's other descriptors, and a network file system
+// passes it on to the server as it does SQLite's own locks.
+int lockWholeFile(int fd)
+{
+    struct flock whole {};
+    whole.l_type = F_WRLCK;
+    whole.l_whence = SEEK_SET;
+    for (;;) {
+        if (::fcntl(fd, F_OFD_SETLKW, &whole) == 0)
+            return 0;
+        if (errno == EINTR)
+            continue;
+        if (errno != EINVAL)
+            return errno;
+        // A system without descriptor locks.
+        while (::flock(fd, LOCK_EX) != 0)
+            if (errno != EINTR)
+                return errno;
+        return 0;
+    }
+}
+
+}  // namespace
+
+int LockFile::lock(const std::string& path)
+{
+    unlock();
+    // Each new round means another holder has come and gone; the bound only
+    // keeps a file system whose file numbers change from looping for ever.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd < 0)
+            return errno;
+        int err = lockWholeFile(fd);
+        if (err == 0) {
+            // A file the holder before removed (a stale handle on a network
+            // file system says the same) is no longer the lock: wait on the
+            // one that has the name now.
+            struct stat held, named;
+            if (::fstat(fd, &held) != 0)
+                err = errno;
+            else if (::lstat(path.c_str(), &named) != 0)
+                err = errno == ENOENT ? ESTALE : errno;
+            else if (held.st_dev != named.st_dev || held.st_ino != named.st_ino)
+                err = ESTALE;
+            if (err == 0) {
+                m_path = path;
+                m_fd = fd;
+                return 0;
+            }
+        }
+        ::close(fd);
+        if (err != ESTALE)
+            return err;
+    }
+    return ESTALE;
+}
+
+void LockFile::unlock()
+{
+    if (m_fd < 0)
+        return;
+    ::unlink(m_path.c_str());
+    ::close(m_fd);
+    m_fd = -1;
+    m_path.clear();
+}
+
+}  // namespace platform::posix
