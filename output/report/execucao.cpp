@@ -133,7 +133,11 @@ bool Saida::GeraFiguraTabela(const EscolhaSaida& escolha)
             const QStringList anexos = m_arquivoCompactado.isEmpty() ? PaginasGravadas() : QStringList{m_arquivoCompactado};
             if (!anexos.isEmpty()) {
                 platform::DoEvents();
-                platform::mailer().SendDocuments(anexos);
+                // A mail program that fails after the wait gives the box of a
+                // quick failure when it ends; this run and its window may be
+                // gone by then.
+                platform::mailer().SendDocuments(
+                    anexos, [](const platform::Error& e) { Modulo::MostraErro(e.number(), e.description()); });
             }
         }
         ampulheta.Desliga();

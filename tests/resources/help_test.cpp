@@ -20,12 +20,13 @@ public:
         platform::HelpCommand command;
         int context;
     };
-    int Open(const QString& path) override
+    int Open(const QString& path, const platform::LateOpenFailure&) override
     {
         opened << path;
         return platform::kOpenSucceeded;
     }
-    int OpenHelp(const QString& file, platform::HelpCommand command, int context) override
+    int OpenHelp(const QString& file, platform::HelpCommand command, int context,
+                 const platform::LateOpenFailure&) override
     {
         help.push_back({file, command, context});
         return platform::kOpenSucceeded;
@@ -155,7 +156,7 @@ TEST_F(RealOpener, ResultCodes)
             standIn(c.xdgExit);
         else
             qputenv("PATH", docs.path().toLocal8Bit());
-        EXPECT_EQ(platform::fileOpener().Open(c.path), c.expected);
+        EXPECT_EQ(platform::fileOpener().Open(c.path, {}), c.expected);
     }
 }
 

@@ -57,7 +57,7 @@ TEST_F(StandInPath, AttachesEveryFileInOrderWithoutAShell)
     const QString plain = m_files.file(QStringLiteral("CAT_TQ_2024-05-01_14-03-09.txt"));
     tqtest::writeFile(odd, "1");
     tqtest::writeFile(plain, "2");
-    platform::mailer().SendDocuments({plain, odd});
+    platform::mailer().SendDocuments({plain, odd}, {});
     EXPECT_EQ(received(), (QStringList{QStringLiteral("--attach"), plain, QStringLiteral("--attach"), odd}));
     EXPECT_FALSE(QFile::exists(m_files.file(QStringLiteral("x"))));
 }
@@ -117,7 +117,7 @@ TEST_F(StandInPath, NonZeroExitIsReportedInTheRunsLanguageAndTheOutputGoesToStan
         g_language = QString::fromLatin1(c.language);
         StandardErrorCapture err;
         try {
-            platform::mailer().SendDocuments({m_files.file(QStringLiteral("f.txt"))});
+            platform::mailer().SendDocuments({m_files.file(QStringLiteral("f.txt"))}, {});
             ADD_FAILURE() << "no error";
         } catch (const platform::Error& e) {
             EXPECT_EQ(e.number(), platform::kMailFailed);
@@ -130,13 +130,13 @@ TEST_F(StandInPath, NonZeroExitIsReportedInTheRunsLanguageAndTheOutputGoesToStan
 
 TEST_F(StandInPath, MissingOrUnstartableProgramIsReported)
 {
-    EXPECT_EQ(tqtest::errorNumberOf([] { platform::mailer().SendDocuments({QStringLiteral("/tmp/x.txt")}); }),
+    EXPECT_EQ(tqtest::errorNumberOf([] { platform::mailer().SendDocuments({QStringLiteral("/tmp/x.txt")}, {}); }),
               platform::kMailProgramMissing);
     // An executable file that is no program for this system.
     const QString bogus = m_bin.file(QStringLiteral("xdg-email"));
     tqtest::writeFile(bogus, QByteArray("\x7f" "ELF garbage", 12));
     QFile::setPermissions(bogus, QFile::ReadOwner | QFile::ExeOwner);
-    EXPECT_EQ(tqtest::errorNumberOf([] { platform::mailer().SendDocuments({QStringLiteral("/tmp/x.txt")}); }),
+    EXPECT_EQ(tqtest::errorNumberOf([] { platform::mailer().SendDocuments({QStringLiteral("/tmp/x.txt")}, {}); }),
               platform::kMailNotStarted);
 }
 
