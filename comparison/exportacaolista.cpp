@@ -1,6 +1,7 @@
 #include "comparison/exportacaolista.h"
 
 #include "core/dates.h"
+#include "core/errorbox.h"
 #include "core/files.h"
 #include "core/globals.h"
 #include "core/texts.h"
@@ -156,7 +157,10 @@ QString EnviaEmailLista(const RecordsetPtr& Lista, const QString& TextoDataEmiss
                             saida::MontaNomeArquivo(QStringLiteral("TXT"), Modulo::gEdicao, Momento);
     GeraArquivoTextoLista(caminho, Lista, TextoDataEmissao);
     platform::DoEvents();
-    platform::mailer().SendDocuments({caminho});
+    // A late failure of the mail program gives the box the event handlers
+    // give to the error raised now.
+    platform::mailer().SendDocuments(
+        {caminho}, [](const platform::Error& e) { Modulo::MostraErro(e.number(), e.description()); });
     return caminho;
 }
 

@@ -40,9 +40,10 @@ int AbreAjuda(short CodigoTela)
         throw platform::Error(-1, QStringLiteral("Arquivo de Ajuda \"%1\" não encontrado.").arg(arquivo),
                               QStringLiteral("AbreAjuda"));
     const std::optional<int> topico = TopicoAjuda(CodigoTela);
+    const auto falhaTardia = [arquivo](int tardio) { MostraFalhaAbertura(arquivo, tardio); };
     const int resultado =
-        topico ? platform::fileOpener().OpenHelp(arquivo, platform::HelpCommand::HelpContext, *topico)
-               : platform::fileOpener().OpenHelp(arquivo, platform::HelpCommand::DisplayTopic, 0);
+        topico ? platform::fileOpener().OpenHelp(arquivo, platform::HelpCommand::HelpContext, *topico, falhaTardia)
+               : platform::fileOpener().OpenHelp(arquivo, platform::HelpCommand::DisplayTopic, 0, falhaTardia);
     if (resultado <= 32)
         MostraFalhaAbertura(arquivo, resultado);
     return resultado;

@@ -335,7 +335,8 @@ int AbreArquivoAssociado(const QString& caminho)
             else if (QFileInfo(caminho).isFile() && TipoExecutavel(caminho))
                 resultado = kAberturaNegada;
             else
-                resultado = platform::fileOpener().Open(caminho);
+                resultado = platform::fileOpener().Open(
+                    caminho, [caminho](int tardio) { MostraFalhaAbertura(caminho, tardio); });
         }
         if (resultado <= 32)
             MostraFalhaAbertura(caminho, resultado);

@@ -26,6 +26,16 @@ void MostraErroCritico(const platform::Error& e)
                      platform::vbCritical, Modulo::ObtemTexto(19));
 }
 
+// The box of a filter catalogue that could not be opened (result code of the
+// file opener, 32 or less).
+void MostraFalhaFiltros(const QString& caminho, int resultado)
+{
+    const QString texto = QStringLiteral("( ") + Modulo::ObtemTexto(36).toUpper() + QStringLiteral(" )\r\n\r\n( ") +
+                          caminho + QStringLiteral(" )\r\n\r\n") + Modulo::ObtemTexto(21) + QStringLiteral(": (") +
+                          QString::number(resultado) + QStringLiteral(")\r\n") + Modulo::RazaoFalhaAbertura(resultado);
+    platform::MsgBox(texto, platform::vbCritical, Modulo::ObtemTexto(19));
+}
+
 }  // namespace
 
 // ---- Buttons by screen -------------------------------------------------------
@@ -265,15 +275,11 @@ void frmTQ1::imgFiltros_Click()
         int resultado = 0;
         {
             Ampulheta ampulheta;
-            resultado = platform::fileOpener().Open(caminho);
+            resultado = platform::fileOpener().Open(
+                caminho, [caminho](int tardio) { MostraFalhaFiltros(caminho, tardio); });
         }
-        if (resultado <= 32) {
-            const QString texto = QStringLiteral("( ") + Modulo::ObtemTexto(36).toUpper() + QStringLiteral(" )\r\n\r\n( ") +
-                                  caminho + QStringLiteral(" )\r\n\r\n") + Modulo::ObtemTexto(21) + QStringLiteral(": (") +
-                                  QString::number(resultado) + QStringLiteral(")\r\n") +
-                                  Modulo::RazaoFalhaAbertura(resultado);
-            platform::MsgBox(texto, platform::vbCritical, Modulo::ObtemTexto(19));
-        }
+        if (resultado <= 32)
+            MostraFalhaFiltros(caminho, resultado);
     } catch (const platform::Error& e) {
         Modulo::DefinePonteiroTela(Modulo::vbDefault);
         MostraErroCritico(e);

@@ -134,9 +134,12 @@ bool Saida::GeraFiguraTabela(const EscolhaSaida& escolha)
             if (!anexos.isEmpty()) {
                 platform::DoEvents();
                 // Handed to the mail program, the files are its own: they
-                // stay whatever comes of it.
+                // stay whatever comes of it.  A mail program that fails after
+                // the wait gives the box of a quick failure when it ends;
+                // this run and its window may be gone by then.
                 m_pastaEnvio.clear();
-                platform::mailer().SendDocuments(anexos);
+                platform::mailer().SendDocuments(
+                    anexos, [](const platform::Error& e) { Modulo::MostraErro(e.number(), e.description()); });
             }
         }
         ampulheta.Desliga();

@@ -1,21 +1,31 @@
 #include "platform/desktop/fileopener.h"
 
-#include <QCoreApplication>
+#include "platform/desktop/desktopprogram.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
 
 namespace platform {
 namespace {
 
-// How long Open() waits for xdg-open to report; a handler that is still
-// running after that has been started, which counts as success.
-constexpr int kOpenWaitMs = 5000;
+// The result code of an xdg-open that ended.
+int resultOf(const DesktopProgramResult& ended)
+{
+    if (ended.crashed)
+        return kOpenNoAssociation;
+    // xdg-open: 0 success, 2 a file does not exist, 3 a required tool is
+    // missing, 4 the action failed (no handler for the type).
+    switch (ended.exitCode) {
+    case 0: return kOpenSucceeded;
+    case 2: return kOpenFileNotFound;
+    default: return kOpenNoAssociation;
+    }
+}
 
 class XdgFileOpener final : public FileOpener {
 public:
-    int Open(const QString& path) override
+    int Open(const QString& path, const LateOpenFailure& lateFailure) override
     {
         const QFileInfo info(path);
         if (!info.exists())
@@ -23,34 +33,26 @@ public:
         const QString program = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
         if (program.isEmpty())
             return kOpenNoAssociation;
-        // The process outlives this call when the handler keeps xdg-open
-        // waiting; it is then left to finish on its own.
-        auto* process = new QProcess(QCoreApplication::instance());
-        process->setProgram(program);
-        process->setArguments({info.absoluteFilePath()});
-        process->setStandardInputFile(QProcess::nullDevice());
-        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
-        QObject::connect(process, &QProcess::errorOccurred, process, [process](QProcess::ProcessError e) {
-            if (e == QProcess::FailedToStart)
-                process->deleteLater();
-        });
-        process->start();
-        if (!process->waitForStarted())
-            return kOpenNoAssociation;
-        if (!process->waitForFinished(kOpenWaitMs))
-            return kOpenSucceeded;
-        if (process->exitStatus() != QProcess::NormalExit)
-            return kOpenNoAssociation;
-        // xdg-open: 0 success, 2 a file does not exist, 3 a required tool is
-        // missing, 4 the action failed (no handler for the type).
-        switch (process->exitCode()) {
-        case 0: return kOpenSucceeded;
-        case 2: return kOpenFileNotFound;
-        default: return kOpenNoAssociation;
+        // A handler still running when the wait is over has been started,
+        // which counts as success; a failure of it comes later.
+        const DesktopProgramResult result =
+            runDesktopProgram(program, {info.absoluteFilePath()}, [lateFailure](const DesktopProgramResult& late) {
+                const int code = resultOf(late);
+                if (code <= 32 && lateFailure)
+                    lateFailure(code);
+            });
+        switch (result.state) {
+        case DesktopProgramResult::State::NotStarted: return kOpenNoAssociation;
+        case DesktopProgramResult::State::StillRunning: return kOpenSucceeded;
+        case DesktopProgramResult::State::Ended: return resultOf(result);
         }
+        return kOpenNoAssociation;
     }
 
-    int OpenHelp(const QString& helpFile, HelpCommand, int) override { return Open(helpFile); }
+    int OpenHelp(const QString& helpFile, HelpCommand, int, const LateOpenFailure& lateFailure) override
+    {
+        return Open(helpFile, lateFailure);
+    }
 };
 
 FileOpener* g_fakeFileOpener = nullptr;

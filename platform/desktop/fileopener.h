@@ -11,6 +11,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace platform {
 
 // Result of a successful Open() (any value above 32 means success).
@@ -26,19 +28,30 @@ enum class HelpCommand : int {
     HelpContext = 15,
 };
 
+// A failure that comes after Open() or OpenHelp() has answered success: the
+// program that opens the document was still running after the wait and then
+// failed.  It receives the result code (32 or less) the call would have
+// returned, from the event loop; the caller shows it as it shows a failure
+// returned.  It must not depend on a window that may be gone by then.
+using LateOpenFailure = std::function<void(int result)>;
+
 class FileOpener {
 public:
     virtual ~FileOpener() = default;
     // Opens a document with the program associated with its type; returns
-    // the result code above.  Never raises.
-    virtual int Open(const QString& path) = 0;
+    // the result code above.  The real implementation starts xdg-open and
+    // waits a few seconds for it with the windows painting (runDesktopProgram
+    // of desktopprogram.h); a program still running then counts as success,
+    // and its later failure goes to `lateFailure`.  Never raises.
+    virtual int Open(const QString& path, const LateOpenFailure& lateFailure) = 0;
     // Shows a help file, at its default page (DisplayTopic, contextId 0) or
     // at the topic of contextId (HelpContext); returns a result code as
     // Open() does (31 when no program reads help files, the usual case on
-    // Linux).  The viewer then runs on its own.  The desktop's viewers take
-    // no topic on their command line, so the real implementation opens the
-    // file itself.  Never raises.
-    virtual int OpenHelp(const QString& helpFile, HelpCommand command, int contextId) = 0;
+    // Linux), a later failure as Open() does.  The viewer then runs on its
+    // own.  The desktop's viewers take no topic on their command line, so the
+    // real implementation opens the file itself.  Never raises.
+    virtual int OpenHelp(const QString& helpFile, HelpCommand command, int contextId,
+                         const LateOpenFailure& lateFailure) = 0;
 };
 
 FileOpener& fileOpener();

@@ -1,23 +1,19 @@
 #include "platform/desktop/mail.h"
 
 #include "platform/base/error.h"
+#include "platform/desktop/desktopprogram.h"
 #include "platform/desktop/language.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
 
 #include <cstdio>
+#include <optional>
 
 namespace platform {
 namespace {
 
 const QString kSource = QStringLiteral("EnviaEmail");
-
-// How long SendDocuments waits for xdg-email to report.  Some mail programs
-// keep it waiting until the message window is closed: that is a success.
-constexpr int kMailWaitMs = 5000;
 
 // A text in the run's language (the message boxes' language source): "P"
 // Portuguese, "E" Spanish, any other English.
@@ -62,9 +58,28 @@ void reportOutput(const QByteArray& output)
     std::fflush(stderr);
 }
 
+// The error of a mail program that ended with a failure, or nothing when
+// it succeeded.
+std::optional<Error> failureOf(const DesktopProgramResult& result)
+{
+    if (!result.crashed && result.exitCode == 0)
+        return std::nullopt;
+    const QString text =
+        result.crashed
+            ? inLanguage("O programa de e-mail terminou inesperadamente.",
+                         "El programa de correo electrónico terminó inesperadamente.",
+                         "The e-mail program ended unexpectedly.")
+            : inLanguage("O programa de e-mail falhou (código de saída %1 do xdg-email: %2).",
+                         "El programa de correo electrónico falló (código de salida %1 de xdg-email: %2).",
+                         "The e-mail program failed (xdg-email exit code %1: %2).")
+                  .arg(result.exitCode)
+                  .arg(exitReason(result.exitCode));
+    return Error(kMailFailed, text, kSource);
+}
+
 class XdgMailer final : public Mailer {
 public:
-    void SendDocuments(const QStringList& paths) override
+    void SendDocuments(const QStringList& paths, const LateMailFailure& lateFailure) override
     {
         const QString program = QStandardPaths::findExecutable(QStringLiteral("xdg-email"));
         if (program.isEmpty())
@@ -78,41 +93,31 @@ public:
         for (const QString& p : paths)
             arguments << QStringLiteral("--attach") << QFileInfo(p).absoluteFilePath();
 
-        // Left running past the wait, the process deletes itself when it ends.
-        auto* process = new QProcess(QCoreApplication::instance());
-        process->setProgram(program);
-        process->setArguments(arguments);
-        process->setStandardInputFile(QProcess::nullDevice());
-        process->start();
-        if (!process->waitForStarted()) {
-            reportOutput(QStringLiteral("%1: %2").arg(program, process->errorString()).toLocal8Bit());
-            delete process;
+        // Some mail programs keep xdg-email waiting until the message window
+        // is closed: still running after the wait is a success, and a failure
+        // after it goes to the caller's function.
+        const DesktopProgramResult result =
+            runDesktopProgram(program, arguments, [lateFailure](const DesktopProgramResult& late) {
+                reportOutput(late.standardError);
+                if (const std::optional<Error> failure = failureOf(late); failure && lateFailure)
+                    lateFailure(*failure);
+            });
+        switch (result.state) {
+        case DesktopProgramResult::State::NotStarted:
+            reportOutput(QStringLiteral("%1: %2").arg(program, result.startError).toLocal8Bit());
             throw Error(kMailNotStarted,
                         inLanguage("Não foi possível iniciar o programa de e-mail.",
                                    "No se pudo iniciar el programa de correo electrónico.",
                                    "The e-mail program could not be started."),
                         kSource);
-        }
-        if (!process->waitForFinished(kMailWaitMs)) {
-            QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+        case DesktopProgramResult::State::StillRunning:
+            return;
+        case DesktopProgramResult::State::Ended:
+            reportOutput(result.standardError);
+            if (const std::optional<Error> failure = failureOf(result))
+                throw *failure;
             return;
         }
-        const bool crashed = process->exitStatus() != QProcess::NormalExit;
-        const int code = process->exitCode();
-        reportOutput(process->readAllStandardError());
-        delete process;
-        if (!crashed && code == 0)
-            return;
-        const QString text =
-            crashed ? inLanguage("O programa de e-mail terminou inesperadamente.",
-                                 "El programa de correo electrónico terminó inesperadamente.",
-                                 "The e-mail program ended unexpectedly.")
-                    : inLanguage("O programa de e-mail falhou (código de saída %1 do xdg-email: %2).",
-                                 "El programa de correo electrónico falló (código de salida %1 de xdg-email: %2).",
-                                 "The e-mail program failed (xdg-email exit code %1: %2).")
-                          .arg(code)
-                          .arg(exitReason(code));
-        throw Error(kMailFailed, text, kSource);
     }
 };
 

@@ -220,6 +220,23 @@ TEST_F(CartExport, EMailThroughTheMailer)
     EXPECT_FALSE(Modulo::Guarda([&] { EnviaEmailLista(List(), IssueDate(), kMomento); }));
     EXPECT_EQ(boxes.last().text, QStringLiteral("Erro Nº: 53\r\nxdg-email was not found"));
     EXPECT_EQ(boxes.last().icon(), platform::vbCritical);
+
+    // One that fails after the wait (the call returned): the box of the same
+    // failure at once, when the program ends.
+    const platform::Error falha(platform::kMailFailed, QStringLiteral("El programa de correo electrónico falló."));
+    mail.failWith = falha;
+    EXPECT_FALSE(Modulo::Guarda([&] { EnviaEmailLista(List(), IssueDate(), kMomento); }));
+    const tqtest::FakeMessageBoxes::Box rapida = boxes.last();
+    EXPECT_EQ(rapida.text, QStringLiteral("Erro Nº: 57\r\nEl programa de correo electrónico falló."));
+    mail.failWith.reset();
+    const std::size_t antes = boxes.shown.size();
+    EXPECT_TRUE(Modulo::Guarda([&] { EnviaEmailLista(List(), IssueDate(), kMomento); }));
+    EXPECT_EQ(boxes.shown.size(), antes);
+    mail.lateFailures.back()(falha);
+    ASSERT_EQ(boxes.shown.size(), antes + 1);
+    EXPECT_EQ(boxes.last().text, rapida.text);
+    EXPECT_EQ(boxes.last().style, rapida.style);
+    EXPECT_EQ(boxes.last().title, rapida.title);
     QFile::remove(path);
 }
 

@@ -192,6 +192,19 @@ TEST(Janelas, AttachmentsOpenOnlyDocumentsInsideTheDataFolder)
     EXPECT_EQ(boxes.last().text, QStringLiteral("Erro ao Abrir o Arquivo \"") + semPrograma +
                                      QStringLiteral("\"\r\n\r\nErro Nº: (31)\r\nNo association for file extension"));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    // The same failure after the wait (the call answered success): the same
+    // box when the program ends.
+    const tqtest::FakeMessageBoxes::Box rapida = boxes.last();
+    opener.result = platform::kOpenSucceeded;
+    EXPECT_GT(AbreArquivoAssociado(semPrograma), 32);
+    EXPECT_EQ(boxes.shown.size(), 1u);
+    ASSERT_FALSE(opener.lateFailures.empty());
+    opener.lateFailures.back()(platform::kOpenNoAssociation);
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.last().text, rapida.text);
+    EXPECT_EQ(boxes.last().style, rapida.style);
+    EXPECT_EQ(boxes.last().title, rapida.title);
     gCaminhoDados = antes;
 }
 

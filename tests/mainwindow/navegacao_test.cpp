@@ -340,4 +340,20 @@ TEST_F(JanelaPrincipalTeste, HelpAndFilterCatalogueReportTheirFailures)
                                       QStringLiteral("\"\r\n\r\nErro Nº: (31)\r\nNo association for file extension"));
     EXPECT_EQ(caixas.last().style, platform::vbCritical);
     EXPECT_EQ(caixas.last().title, Modulo::ObtemTexto(19));
+
+    // A viewer that fails after the wait (the button answered success) gives
+    // the box of its quick failure when it ends.
+    abridor.result = platform::kOpenSucceeded;
+    for (auto botao : {&frmTQ1::imgFiltros_Click, &frmTQ1::imgAjuda_Click}) {
+        const FakeMessageBoxes::Box rapida = caixas.shown[botao == &frmTQ1::imgFiltros_Click ? 1 : 2];
+        const std::size_t antes = caixas.shown.size();
+        (f->*botao)();
+        EXPECT_EQ(caixas.shown.size(), antes);
+        ASSERT_FALSE(abridor.lateFailures.empty());
+        abridor.lateFailures.back()(platform::kOpenNoAssociation);
+        ASSERT_EQ(caixas.shown.size(), antes + 1);
+        EXPECT_EQ(caixas.last().text, rapida.text);
+        EXPECT_EQ(caixas.last().style, rapida.style);
+        EXPECT_EQ(caixas.last().title, rapida.title);
+    }
 }

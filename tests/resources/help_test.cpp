@@ -1,13 +1,17 @@
 // The help opener, with the file opener's fake; and the real file opener's
-// result codes, with a stand-in xdg-open on the PATH.
+// result codes, with a stand-in xdg-open on the PATH, also when they come
+// after the wait.
 
 #include "core/globals.h"
 #include "core/help.h"
 #include "platform/base/error.h"
+#include "platform/desktop/desktopprogram.h"
 #include "platform/desktop/fileopener.h"
+#include "support/standinprogram.h"
 #include "support/testutil.h"
 
 #include <QFile>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -20,12 +24,13 @@ public:
         platform::HelpCommand command;
         int context;
     };
-    int Open(const QString& path) override
+    int Open(const QString& path, const platform::LateOpenFailure&) override
     {
         opened << path;
         return platform::kOpenSucceeded;
     }
-    int OpenHelp(const QString& file, platform::HelpCommand command, int context) override
+    int OpenHelp(const QString& file, platform::HelpCommand command, int context,
+                 const platform::LateOpenFailure&) override
     {
         help.push_back({file, command, context});
         return platform::kOpenSucceeded;
@@ -155,8 +160,41 @@ TEST_F(RealOpener, ResultCodes)
             standIn(c.xdgExit);
         else
             qputenv("PATH", docs.path().toLocal8Bit());
-        EXPECT_EQ(platform::fileOpener().Open(c.path), c.expected);
+        EXPECT_EQ(platform::fileOpener().Open(c.path, {}), c.expected);
     }
+}
+
+TEST(RealOpenerLate, AHandlerThatFailsAfterTheWaitIsReportedThenAndOneThatEndsWellIsNot)
+{
+    platform::setFileOpener(nullptr);
+    const int wait = platform::desktopProgramWait();
+    platform::setDesktopProgramWait(100);
+    tqtest::TempDir docs;
+    const QString doc = docs.file(QStringLiteral("manual.pdf"));
+    tqtest::writeFile(doc, "%PDF-1.4");
+    tqtest::StandInProgram xdgOpen(QStringLiteral("xdg-open"));
+    struct Case {
+        const char* name;
+        int end;
+        std::vector<int> late;
+    };
+    const Case cases[] = {
+        {"no handler", 3, {platform::kOpenNoAssociation}},
+        {"file gone meanwhile", 2, {platform::kOpenFileNotFound}},
+        {"crash", tqtest::StandInProgram::kCrash, {platform::kOpenNoAssociation}},
+        {"viewer closed", 0, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        xdgOpen.endsWhenReleased(c.end);
+        std::vector<int> late;
+        EXPECT_EQ(platform::fileOpener().Open(doc, [&late](int r) { late.push_back(r); }), platform::kOpenSucceeded);
+        EXPECT_TRUE(late.empty());
+        xdgOpen.release();
+        ASSERT_TRUE(QTest::qWaitFor([] { return platform::desktopProgramsRunning() == 0; }, 60000));
+        EXPECT_EQ(late, c.late);
+    }
+    platform::setDesktopProgramWait(wait);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 //
 //   tqtest::FakeFileOpener opener;  opener.result = platform::kOpenNoAssociation;
 //   ...  EXPECT_EQ(opener.opened, QStringList{path});
+//   opener.lateFailures[0](platform::kOpenNoAssociation);   // it fails later
 
 #include "platform/desktop/beep.h"
 #include "platform/desktop/fileopener.h"
@@ -81,20 +82,24 @@ public:
     FakeFileOpener(const FakeFileOpener&) = delete;
     FakeFileOpener& operator=(const FakeFileOpener&) = delete;
 
-    int Open(const QString& path) override
+    int Open(const QString& path, const platform::LateOpenFailure& lateFailure) override
     {
         opened << path;
+        lateFailures.push_back(lateFailure);
         return result;
     }
-    int OpenHelp(const QString& helpFile, platform::HelpCommand command, int contextId) override
+    int OpenHelp(const QString& helpFile, platform::HelpCommand command, int contextId,
+                 const platform::LateOpenFailure& lateFailure) override
     {
         help << QStringLiteral("%1|%2|%3").arg(helpFile).arg(int(command)).arg(contextId);
+        lateFailures.push_back(lateFailure);
         return result;
     }
 
     int result = platform::kOpenSucceeded;
     QStringList opened;
     QStringList help;
+    std::vector<platform::LateOpenFailure> lateFailures;  // the callers' functions, in call order
 };
 
 }  // namespace tqtest

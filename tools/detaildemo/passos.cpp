@@ -36,7 +36,7 @@ int GravadorDemo::Show(const QString& text, int style, const QString&)
                                                                                             : platform::vbOK;
 }
 
-int GravadorDemo::Open(const QString& path)
+int GravadorDemo::Open(const QString& path, const platform::LateOpenFailure&)
 {
     abertos << path;
     return platform::kOpenSucceeded;

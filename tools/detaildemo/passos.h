@@ -34,8 +34,11 @@ public:
     GravadorDemo();
     ~GravadorDemo() override;
     int Show(const QString& text, int style, const QString& title) override;
-    int Open(const QString& path) override;
-    int OpenHelp(const QString& path, platform::HelpCommand, int) override { return Open(path); }
+    int Open(const QString& path, const platform::LateOpenFailure&) override;
+    int OpenHelp(const QString& path, platform::HelpCommand, int, const platform::LateOpenFailure& late) override
+    {
+        return Open(path, late);
+    }
     bool Show(QPrinter& printer) override;
 
     QStringList mensagens;

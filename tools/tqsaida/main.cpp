@@ -9,12 +9,13 @@
 // and its action button pressed.  CODE the assembly; MODE P (print: the
 // print dialog answers with an A4 PDF printer writing OUT, 600 dpi unless
 // --dpi), G (JPEG pages: the save dialog answers OUT) or E (JPEG pages mailed
-// through xdg-email; OUT is not used); CONTENT F figure, T table, FT both;
-// PART the position of a figure part, 255 for all parts.  --screenshot saves
-// screen 5 as a PNG before the button is pressed.  The edition comes from
-// the catalogue file in DATA.  Each message box's text is written to
-// standard output.  Exit 0 after a complete run (the window closed itself),
-// 1 otherwise, 2 for a bad command line.
+// through xdg-email, waited for until it ends, so that its failure is
+// reported whenever it comes; OUT is not used); CONTENT F figure, T table,
+// FT both; PART the position of a figure part, 255 for all parts.
+// --screenshot saves screen 5 as a PNG before the button is pressed.  The
+// edition comes from the catalogue file in DATA.  Each message box's text is
+// written to standard output.  Exit 0 after a complete run (the window closed
+// itself), 1 otherwise, 2 for a bad command line.
 #include "output/screen/telasaida.h"
 
 #include "core/database.h"
@@ -25,6 +26,7 @@
 #include "platform/base/error.h"
 #include "platform/base/vbruntime.h"
 #include "platform/dao/dao.h"
+#include "platform/desktop/desktopprogram.h"
 #include "platform/desktop/messagebox.h"
 #include "platform/desktop/printdialog.h"
 #include "platform/desktop/savedialog.h"
@@ -145,6 +147,9 @@ int main(int argc, char** argv)
     DialogoSalvar salvar(saida);
     platform::setSaveDialogs(&salvar);
     TelaSaida::Registra();
+    // Nobody is at the screen to see a box after the run: the result of the
+    // mail program is waited for, however long it takes.
+    platform::setDesktopProgramWait(-1);
 
     int resultado = 1;
     try {

@@ -17,8 +17,10 @@
 #include "core/texts.h"
 #include "detailwindow/frmTQ2.h"
 #include "mainwindow/frmTQ1.h"
+#include "platform/desktop/desktopprogram.h"
 #include "support/fakemail.h"
 #include "support/fakesavedialog.h"
+#include "support/standinprogram.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -26,6 +28,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTimer>
 
 #include <memory>
@@ -280,6 +283,49 @@ TEST_F(TelaSaidaJanela, AMailProgramThatFailsIsReportedAndTheScreenStays)
     EXPECT_TRUE(j.lblStatusGerandoArquivo->text().isEmpty());
     for (const QString& f : correio.sent[0])
         QFile::remove(f);
+}
+
+TEST_F(TelaSaidaJanela, AMailProgramThatFailsAfterTheWaitGivesTheSameBoxWhenItEnds)
+{
+    const int espera = platform::desktopProgramWait();
+    tqtest::StandInProgram xdgEmail(QStringLiteral("xdg-email"));
+    const auto removeAnexos = [&] {
+        for (const QString& a : xdgEmail.arguments())
+            if (a != QLatin1String("--attach"))
+                QFile::remove(a);
+    };
+
+    // Failing at once: the box, and the screen stays.
+    platform::setDesktopProgramWait(120000);
+    xdgEmail.endsAtOnce(3);
+    frmTQ2& j = Abre(Pedido(QStringLiteral("E"), QStringLiteral("F"), 0));
+    Pressiona();
+    EXPECT_FALSE(j.Descarregada());
+    ASSERT_EQ(caixas.shown.size(), 1u);
+    const tqtest::FakeMessageBoxes::Box rapida = caixas.last();
+    EXPECT_EQ(rapida.text, Modulo::ObtemTexto(21) + QStringLiteral(": 57\r\nO programa de e-mail falhou (código de saída 3 "
+                                                                   "do xdg-email: uma ferramenta necessária não foi "
+                                                                   "encontrada)."));
+    EXPECT_EQ(rapida.icon(), platform::vbCritical);
+    removeAnexos();
+
+    // Failing after the wait: the run ends as a success and the window
+    // closes; the same box comes when the program ends, the window gone.
+    platform::setDesktopProgramWait(0);
+    xdgEmail.endsWhenReleased(3);
+    frmTQ2& k = Abre(Pedido(QStringLiteral("E"), QStringLiteral("F"), 0));
+    Pressiona();
+    EXPECT_TRUE(k.Descarregada());
+    EXPECT_EQ(caixas.shown.size(), 1u);
+    janela.reset();
+    xdgEmail.release();
+    ASSERT_TRUE(QTest::qWaitFor([] { return platform::desktopProgramsRunning() == 0; }, 60000));
+    ASSERT_EQ(caixas.shown.size(), 2u);
+    EXPECT_EQ(caixas.last().text, rapida.text);
+    EXPECT_EQ(caixas.last().style, rapida.style);
+    EXPECT_EQ(caixas.last().title, rapida.title);
+    removeAnexos();
+    platform::setDesktopProgramWait(espera);
 }
 
 TEST_F(TelaSaidaJanela, RequestSixPrintsTheMainWindowsComparisonAndCloses)

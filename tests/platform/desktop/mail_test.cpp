@@ -1,13 +1,23 @@
 // The mailer with stand-in xdg-email programs on PATH: the arguments it
-// receives (no shell between), and every way it can fail.
+// receives (no shell between), every way it can fail, a failure that comes
+// after the wait, and the windows while it waits.
 
 #include "platform/base/error.h"
+#include "platform/desktop/desktopprogram.h"
 #include "platform/desktop/mail.h"
 #include "platform/desktop/messagebox.h"
 #include "support/qstringprinter.h"
+#include "support/standinprogram.h"
 #include "support/testutil.h"
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <optional>
+#include <vector>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -57,7 +67,7 @@ TEST_F(StandInPath, AttachesEveryFileInOrderWithoutAShell)
     const QString plain = m_files.file(QStringLiteral("CAT_TQ_2024-05-01_14-03-09.txt"));
     tqtest::writeFile(odd, "1");
     tqtest::writeFile(plain, "2");
-    platform::mailer().SendDocuments({plain, odd});
+    platform::mailer().SendDocuments({plain, odd}, {});
     EXPECT_EQ(received(), (QStringList{QStringLiteral("--attach"), plain, QStringLiteral("--attach"), odd}));
     EXPECT_FALSE(QFile::exists(m_files.file(QStringLiteral("x"))));
 }
@@ -117,7 +127,7 @@ TEST_F(StandInPath, NonZeroExitIsReportedInTheRunsLanguageAndTheOutputGoesToStan
         g_language = QString::fromLatin1(c.language);
         StandardErrorCapture err;
         try {
-            platform::mailer().SendDocuments({m_files.file(QStringLiteral("f.txt"))});
+            platform::mailer().SendDocuments({m_files.file(QStringLiteral("f.txt"))}, {});
             ADD_FAILURE() << "no error";
         } catch (const platform::Error& e) {
             EXPECT_EQ(e.number(), platform::kMailFailed);
@@ -130,14 +140,138 @@ TEST_F(StandInPath, NonZeroExitIsReportedInTheRunsLanguageAndTheOutputGoesToStan
 
 TEST_F(StandInPath, MissingOrUnstartableProgramIsReported)
 {
-    EXPECT_EQ(tqtest::errorNumberOf([] { platform::mailer().SendDocuments({QStringLiteral("/tmp/x.txt")}); }),
+    EXPECT_EQ(tqtest::errorNumberOf([] { platform::mailer().SendDocuments({QStringLiteral("/tmp/x.txt")}, {}); }),
               platform::kMailProgramMissing);
     // An executable file that is no program for this system.
     const QString bogus = m_bin.file(QStringLiteral("xdg-email"));
     tqtest::writeFile(bogus, QByteArray("\x7f" "ELF garbage", 12));
     QFile::setPermissions(bogus, QFile::ReadOwner | QFile::ExeOwner);
-    EXPECT_EQ(tqtest::errorNumberOf([] { platform::mailer().SendDocuments({QStringLiteral("/tmp/x.txt")}); }),
+    EXPECT_EQ(tqtest::errorNumberOf([] { platform::mailer().SendDocuments({QStringLiteral("/tmp/x.txt")}, {}); }),
               platform::kMailNotStarted);
+}
+
+// The wait made short (or long) for a test, and every stand-in it left
+// running ended before the next.
+class MailWait : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        m_mail.release();
+        EXPECT_TRUE(QTest::qWaitFor([] { return platform::desktopProgramsRunning() == 0; }, 60000));
+        platform::setDesktopProgramWait(m_wait);
+    }
+    // Runs the event loop until every program that outlived its call has
+    // given its result.
+    static bool allResultsGiven()
+    {
+        return QTest::qWaitFor([] { return platform::desktopProgramsRunning() == 0; }, 60000);
+    }
+    void send(std::vector<platform::Error>* late)
+    {
+        platform::mailer().SendDocuments({m_files.file(QStringLiteral("f.txt"))},
+                                         [late](const platform::Error& e) { late->push_back(e); });
+    }
+
+    tqtest::StandInProgram m_mail{QStringLiteral("xdg-email")};
+    tqtest::TempDir m_files;
+    int m_wait = platform::desktopProgramWait();
+};
+
+TEST_F(MailWait, AFailureAfterTheWaitGivesTheErrorOfAQuickFailureLater)
+{
+    struct Case {
+        const char* name;
+        int end;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"exit 3", 3, "The e-mail program failed (xdg-email exit code 3: a required tool could not be found)."},
+        {"crash", tqtest::StandInProgram::kCrash, "The e-mail program ended unexpectedly."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // At once (within a wait long enough for any machine): raised by the
+        // call.
+        platform::setDesktopProgramWait(120000);
+        m_mail.endsAtOnce(c.end);
+        std::vector<platform::Error> late;
+        try {
+            send(&late);
+            ADD_FAILURE() << "no error";
+        } catch (const platform::Error& e) {
+            EXPECT_EQ(e.number(), platform::kMailFailed);
+            EXPECT_EQ(e.description(), QString::fromUtf8(c.text));
+        }
+        // After the wait: the call returns, and the same error comes once
+        // the program ends.
+        platform::setDesktopProgramWait(100);
+        m_mail.endsWhenReleased(c.end);
+        send(&late);
+        EXPECT_TRUE(late.empty());
+        EXPECT_EQ(platform::desktopProgramsRunning(), 1);
+        m_mail.release();
+        ASSERT_TRUE(allResultsGiven());
+        ASSERT_EQ(late.size(), 1u);
+        EXPECT_EQ(late[0].number(), platform::kMailFailed);
+        EXPECT_EQ(late[0].description(), QString::fromUtf8(c.text));
+    }
+}
+
+TEST_F(MailWait, AProgramStillOpenAfterTheWaitThatEndsWellSaysNothing)
+{
+    platform::setDesktopProgramWait(100);
+    m_mail.endsWhenReleased(0);
+    std::vector<platform::Error> late;
+    send(&late);
+    EXPECT_EQ(platform::desktopProgramsRunning(), 1);
+    m_mail.release();
+    ASSERT_TRUE(allResultsGiven());
+    EXPECT_TRUE(late.empty());
+}
+
+// Counts its paintings once armed, and calls onPaint at each.
+class Painted final : public QWidget {
+public:
+    explicit Painted(std::function<void()> onPaint) : m_onPaint(std::move(onPaint)) { resize(40, 30); }
+    bool armed = false;
+    int paintsWhileArmed = 0;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (!armed)
+            return;
+        ++paintsWhileArmed;
+        m_onPaint();
+    }
+
+private:
+    std::function<void()> m_onPaint;
+};
+
+TEST_F(MailWait, TheWindowsPaintWhileTheProgramIsWaitedFor)
+{
+    // The stand-in ends only once a window has painted during the wait: the
+    // failure is then raised by the call.  A wait that held the events back
+    // would run out with the program still running, and raise nothing.
+    platform::setDesktopProgramWait(120000);
+    m_mail.endsWhenReleased(4);
+    Painted window([this] { m_mail.release(); });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    std::optional<Qt::CursorShape> pointer;
+    QTimer::singleShot(0, &window, [&] {
+        if (const QCursor* c = QGuiApplication::overrideCursor())
+            pointer = c->shape();
+        window.armed = true;
+        window.update();
+    });
+    std::vector<platform::Error> late;
+    EXPECT_EQ(tqtest::errorNumberOf([&] { send(&late); }), platform::kMailFailed);
+    EXPECT_GE(window.paintsWhileArmed, 1);
+    EXPECT_EQ(pointer, std::optional<Qt::CursorShape>(Qt::WaitCursor));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(late.empty());
 }
 
 }  // namespace
