@@ -17,12 +17,13 @@
 #include "listcontrols/thcombo.h"
 #include "platform/base/doevents.h"
 
-#include <QDateTime>
-#include <QFileInfo>
+#include <QFile>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QTimer>
+
+#include <sys/stat.h>
 
 namespace Conjunto {
 
@@ -65,18 +66,22 @@ QPixmap DesenhaMiniatura(int numero, QSize tamanho)
 // A page's drawing, decoded once while its file stays the same: pages are
 // shown again and again (page turns, figure and table and back, the same
 // assembly reopened), and decoding is the dearest part of showing one.  The
-// key is the resolved file with its size and modification time, so a drawing
-// replaced by an update is read again.
+// key is the resolved file with what any replacement of it changes: a file
+// renamed into its place (an update) has another inode, and a file written
+// over in place (a copy, an archive unpacked over the folder) a new change
+// time, which unlike the modification time no copy or archive tool sets
+// back; the size goes with them.
 QPixmap DesenhoPagina(const QString& sArquivo)
 {
     const QString nome = QStringLiteral("Figuras\\") + sArquivo;
-    const QFileInfo arquivo(Modulo::ResolveNomeDados(nome));
-    if (arquivo.filePath().isEmpty() || !arquivo.isFile())
+    const QString caminho = Modulo::ResolveNomeDados(nome);
+    struct stat estado {};
+    if (caminho.isEmpty() || ::stat(QFile::encodeName(caminho).constData(), &estado) != 0 || !S_ISREG(estado.st_mode))
         return {};
-    const QString chave = QStringLiteral("tqdesenho:%1:%2:%3")
-                              .arg(arquivo.filePath())
-                              .arg(arquivo.size())
-                              .arg(arquivo.lastModified().toMSecsSinceEpoch());
+    const QString chave = QStringLiteral("tqdesenho:%1:%2:%3:%4:%5.%6")
+                              .arg(caminho, QString::number(quint64(estado.st_dev)), QString::number(quint64(estado.st_ino)),
+                                   QString::number(qint64(estado.st_size)), QString::number(qint64(estado.st_ctim.tv_sec)),
+                                   QStringLiteral("%1").arg(qint64(estado.st_ctim.tv_nsec), 9, 10, QLatin1Char('0')));
     QPixmap desenho;
     if (QPixmapCache::find(chave, &desenho))
         return desenho;
