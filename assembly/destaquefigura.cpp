@@ -138,6 +138,7 @@ void VistaConjunto::DestacaPartesFigura(const std::vector<int>& sPartes, bool sF
     if (!m_figura.TemPartes())
         return;
     const bool v = Visivel(Miniatura(0));
+    bool mudou = false;
     for (int i = 0; i < m_figura.QuantidadePartes(); ++i) {
         Imagem* mini = Miniatura(i);
         const bool marcar = std::find(sPartes.begin(), sPartes.end(), i) != sPartes.end();
@@ -147,15 +148,20 @@ void VistaConjunto::DestacaPartesFigura(const std::vector<int>& sPartes, bool sF
             mini->setFrameStyle(QFrame::Box | QFrame::Plain);
             mini->setLineWidth(1);
             m_emoldurada[std::size_t(i)] = true;
+            mudou = true;
             mini->setVisible(v);
         } else if (!marcar && m_emoldurada[std::size_t(i)]) {
             mini->setVisible(false);
             mini->setGeometry(mini->geometry().adjusted(1, 1, -1, -1));
             mini->setFrameStyle(QFrame::NoFrame);
             m_emoldurada[std::size_t(i)] = false;
+            mudou = true;
             mini->setVisible(v);
         }
     }
+    // A kit's frame makes room round a thumbnail scarcer (pages past 30).
+    if (mudou)
+        RecolocaQuadrosMiniaturas();
 }
 
 void VistaConjunto::RestauraEstiloItem(int indice)

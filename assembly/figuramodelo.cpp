@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace Conjunto {
 
@@ -175,6 +176,46 @@ QRect RetanguloMiniatura(int pagina, int partes)
     const int altura = std::max(kMinimo, (kAltura - kSeparacao * (linhas - 1)) / linhas);
     const int coluna = pagina % porLinha, linha = pagina / porLinha;
     return QRect(kEsquerda + int(std::lround(passo * coluna)), kTopo + linha * (altura + kSeparacao), largura, altura);
+}
+
+int MargemQuadroMiniatura(int partes)
+{
+    constexpr int kDesenho = 4, kLimite = 30;
+    if (partes <= kLimite)
+        return kDesenho;
+    // The narrowest room between two thumbnails side by side or one above
+    // the other.
+    int folga = std::numeric_limits<int>::max();
+    for (int i = 0; i + 1 < partes; ++i) {
+        const QRect a = RetanguloMiniatura(i, partes), b = RetanguloMiniatura(i + 1, partes);
+        folga = std::min(folga, b.top() == a.top() ? b.left() - a.right() - 1 : b.top() - a.bottom() - 1);
+    }
+    return std::clamp(folga - 1, 1, kDesenho);
+}
+
+QRect RetanguloQuadroMiniatura(const std::vector<QRect>& miniaturas, const std::vector<bool>& emolduradas, int pagina,
+                               int margem)
+{
+    if (pagina < 0 || std::size_t(pagina) >= miniaturas.size())
+        return {};
+    const QRect mostrada = miniaturas[std::size_t(pagina)];
+    const bool emoldurada = std::size_t(pagina) < emolduradas.size() && emolduradas[std::size_t(pagina)];
+    const QRect propria = emoldurada ? mostrada.adjusted(1, 1, -1, -1) : mostrada;
+    QRect quadro = propria.adjusted(-margem, -margem, margem, margem).united(mostrada.adjusted(-1, -1, 1, 1));
+    for (std::size_t j = 0; j < miniaturas.size(); ++j) {
+        const QRect& outra = miniaturas[j];
+        if (int(j) == pagina || !quadro.intersects(outra))
+            continue;
+        if (outra.left() > mostrada.right())
+            quadro.setRight(outra.left() - 1);
+        else if (outra.right() < mostrada.left())
+            quadro.setLeft(outra.right() + 1);
+        else if (outra.top() > mostrada.bottom())
+            quadro.setBottom(outra.top() - 1);
+        else
+            quadro.setTop(outra.bottom() + 1);
+    }
+    return quadro;
 }
 
 }  // namespace Conjunto

@@ -132,8 +132,21 @@ private:
 // width (16 to 700) and the thumbnails come closer and narrower, in more
 // rows when one would not hold them; no two of them touch.
 QRect RetanguloMiniatura(int pagina, int partes);
-// Offset of the current-page and hover frames from a thumbnail: 3 when the
-// thumbnail is framed (kit pages), 4 otherwise.
-inline int RecuoQuadroMiniatura(bool emoldurada) { return emoldurada ? 3 : 4; }
+// The frames that mark a thumbnail (the current page's and the hover frame)
+// reach this far out of a thumbnail without a kit's frame among `partes`
+// pages: 4 pixels up to 30 pages (the frames' design size, 25 x 19, round the
+// design thumbnails), and wherever the thumbnails leave room for that; among
+// closer thumbnails as far as leaves a pixel free before the next one, at
+// least 1.
+int MargemQuadroMiniatura(int partes);
+// The frame that marks thumbnail `pagina`, the thumbnails standing at
+// `miniaturas` (a kit's frame, `emolduradas`, makes one a pixel larger each
+// side): `margem` out of the thumbnail without its kit's frame, at least a
+// pixel out of that frame, and no side reaching another thumbnail (one that
+// would stops short of it, which only a kit's frame on either side can
+// bring about).  Up to 30 pages this is the design place, 4 pixels out of
+// the thumbnail and 3 out of a kit's frame.
+QRect RetanguloQuadroMiniatura(const std::vector<QRect>& miniaturas, const std::vector<bool>& emolduradas, int pagina,
+                               int margem);
 
 }  // namespace Conjunto

@@ -17,12 +17,13 @@
 #include "listcontrols/thcombo.h"
 #include "platform/base/doevents.h"
 
-#include <QDateTime>
-#include <QFileInfo>
+#include <QFile>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QTimer>
+
+#include <sys/stat.h>
 
 namespace Conjunto {
 
@@ -62,21 +63,49 @@ QPixmap DesenhaMiniatura(int numero, QSize tamanho)
     return px;
 }
 
+// A frame that marks a thumbnail, drawn where its design picture does not
+// fit (thumbnails closer than the design's): a ring of the design picture's
+// colour along its edge, up to the design's 3 pixels thick, a pixel clear of
+// the thumbnail where the margin leaves room for it, the rest see-through.
+// It lies over its thumbnail: a side that a neighbour's kit frame leaves no
+// room on shows its ring over the thumbnail's own edge.
+QPixmap DesenhaQuadro(const QPixmap& desenho, QSize tamanho, int margem)
+{
+    if (desenho.isNull() || tamanho.isEmpty())
+        return {};
+    const QImage modelo = desenho.toImage();
+    const QColor anel = modelo.pixelColor(1, modelo.height() / 2);
+    const int e = std::clamp(margem - 1, 1, 3);
+    const int w = tamanho.width(), h = tamanho.height();
+    QPixmap px(tamanho);
+    px.fill(Qt::transparent);
+    QPainter p(&px);
+    p.fillRect(0, 0, w, e, anel);
+    p.fillRect(0, h - e, w, e, anel);
+    p.fillRect(0, 0, e, h, anel);
+    p.fillRect(w - e, 0, e, h, anel);
+    return px;
+}
+
 // A page's drawing, decoded once while its file stays the same: pages are
 // shown again and again (page turns, figure and table and back, the same
 // assembly reopened), and decoding is the dearest part of showing one.  The
-// key is the resolved file with its size and modification time, so a drawing
-// replaced by an update is read again.
+// key is the resolved file with what any replacement of it changes: a file
+// renamed into its place (an update) has another inode, and a file written
+// over in place (a copy, an archive unpacked over the folder) a new change
+// time, which unlike the modification time no copy or archive tool sets
+// back; the size goes with them.
 QPixmap DesenhoPagina(const QString& sArquivo)
 {
     const QString nome = QStringLiteral("Figuras\\") + sArquivo;
-    const QFileInfo arquivo(Modulo::ResolveNomeDados(nome));
-    if (arquivo.filePath().isEmpty() || !arquivo.isFile())
+    const QString caminho = Modulo::ResolveNomeDados(nome);
+    struct stat estado {};
+    if (caminho.isEmpty() || ::stat(QFile::encodeName(caminho).constData(), &estado) != 0 || !S_ISREG(estado.st_mode))
         return {};
-    const QString chave = QStringLiteral("tqdesenho:%1:%2:%3")
-                              .arg(arquivo.filePath())
-                              .arg(arquivo.size())
-                              .arg(arquivo.lastModified().toMSecsSinceEpoch());
+    const QString chave = QStringLiteral("tqdesenho:%1:%2:%3:%4:%5.%6")
+                              .arg(caminho, QString::number(quint64(estado.st_dev)), QString::number(quint64(estado.st_ino)),
+                                   QString::number(qint64(estado.st_size)), QString::number(qint64(estado.st_ctim.tv_sec)),
+                                   QStringLiteral("%1").arg(qint64(estado.st_ctim.tv_nsec), 9, 10, QLatin1Char('0')));
     QPixmap desenho;
     if (QPixmapCache::find(chave, &desenho))
         return desenho;
@@ -244,6 +273,7 @@ void VistaConjunto::DescarregaItensFigura()
         mini->setGeometry(m_posicaoMiniatura[i]);
     }
     m_emoldurada.assign(c.imgParteFigura.size(), false);
+    m_miniaturaSobMouse = -1;
     m_figura.Limpa();
     m.mPartesFigura = QStringList();
     try {
@@ -284,11 +314,14 @@ void VistaConjunto::CarregaFigura()
 
     // The thumbnails' design places, as the window's layout left them (a
     // figure of more than thirty pages moves them; unloading puts them back).
-    if (m_posicaoMiniatura.empty())
+    if (m_posicaoMiniatura.empty()) {
         for (Imagem* mini : c.imgParteFigura) {
             m_posicaoMiniatura.push_back(mini->geometry());
             m_figuraMiniatura.push_back(mini->Picture());
         }
+        m_desenhoQuadroAtual = c.imgQuadradoParteAtual->Picture();
+        m_desenhoQuadroSelecao = c.imgQuadradoParteSelecionada->Picture();
+    }
 
     const QPoint origem = c.imgFiguraDetalhada->pos();
     m_rotulos.assign(1, nullptr);
@@ -336,6 +369,7 @@ void VistaConjunto::CarregaFigura()
 void VistaConjunto::PosicionaMiniaturas()
 {
     const int partes = m_figura.QuantidadePartes();
+    m_margemQuadro = MargemQuadroMiniatura(partes);
     for (int i = 0; i < partes; ++i) {
         Imagem* mini = Miniatura(i);
         if (partes <= kMiniaturasDesenho) {
@@ -350,6 +384,34 @@ void VistaConjunto::PosicionaMiniaturas()
             mini->SetPicture(DesenhaMiniatura(i + 1, r.size()));
         mini->setGeometry(r);
     }
+}
+
+bool VistaConjunto::ColocaQuadroMiniatura(Imagem* quadro, const QPixmap& desenho, int pagina)
+{
+    const int partes = m_figura.QuantidadePartes();
+    if (pagina < 0 || pagina >= partes)
+        return false;
+    std::vector<QRect> miniaturas;
+    miniaturas.reserve(std::size_t(partes));
+    for (int i = 0; i < partes; ++i)
+        miniaturas.push_back(Miniatura(i)->geometry());
+    const QRect r = RetanguloQuadroMiniatura(miniaturas, m_emoldurada, pagina, m_margemQuadro);
+    // The design picture where it fits as designed (always up to 30 pages).
+    const QRect mostrada = miniaturas[std::size_t(pagina)];
+    const QRect propria = MiniaturaEmoldurada(pagina) ? mostrada.adjusted(1, 1, -1, -1) : mostrada;
+    const bool comoDesenhado = r == propria.adjusted(-4, -4, 4, 4) && r.size() == desenho.size();
+    const QPixmap figura = comoDesenhado ? desenho : DesenhaQuadro(desenho, r.size(), m_margemQuadro);
+    if (quadro->Picture().cacheKey() != figura.cacheKey())
+        quadro->SetPicture(figura);
+    quadro->setGeometry(r);
+    return !comoDesenhado;
+}
+
+void VistaConjunto::RecolocaQuadrosMiniaturas()
+{
+    if (m_parteAtual >= 0 && m_parteAtual < m_figura.QuantidadePartes())
+        ColocaQuadroMiniatura(c.imgQuadradoParteAtual, m_desenhoQuadroAtual, m_parteAtual);
+    ColocaQuadroMiniatura(c.imgQuadradoParteSelecionada, m_desenhoQuadroSelecao, m_miniaturaSobMouse);
 }
 
 void VistaConjunto::AbreComponentesFigura()
@@ -391,10 +453,11 @@ void VistaConjunto::MostraParteFigura(int sParte, bool sLimpar)
     c.imgQuadradoParteSelecionada->setVisible(false);
     c.imgQuadradoParteAtual->setVisible(false);
     Imagem* mini = Miniatura(sParte);
-    const int d = RecuoQuadroMiniatura(MiniaturaEmoldurada(sParte));
-    c.imgQuadradoParteAtual->move(mini->x() - d, mini->y() - d);
+    const bool porCima = ColocaQuadroMiniatura(c.imgQuadradoParteAtual, m_desenhoQuadroAtual, sParte);
     c.imgQuadradoParteAtual->setVisible(!Miniatura(0)->isHidden());
     c.imgQuadradoParteAtual->stackUnder(mini);
+    if (porCima)
+        mini->stackUnder(c.imgQuadradoParteAtual);
 
     const int atual = m_parteAtual;
     if (atual != kNenhumaParte && atual >= 0 && atual < m_figura.QuantidadePartes()) {
@@ -434,8 +497,8 @@ void VistaConjunto::imgParteFigura_MouseMove(int Index)
         return;
     c.imgQuadradoParteSelecionada->setVisible(false);
     Imagem* mini = Miniatura(Index);
-    const int d = RecuoQuadroMiniatura(MiniaturaEmoldurada(Index));
-    c.imgQuadradoParteSelecionada->move(mini->x() - d, mini->y() - d);
+    m_miniaturaSobMouse = Index;
+    ColocaQuadroMiniatura(c.imgQuadradoParteSelecionada, m_desenhoQuadroSelecao, Index);
     c.imgQuadradoParteSelecionada->stackUnder(mini);
     m_janela.DestacaControle(chave);
     c.lblDescricaoParteFigura->setText(m_figura.Parte(Index).descricao);

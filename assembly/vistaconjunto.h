@@ -139,6 +139,12 @@ private:
     void CarregaImagemFigura(const QString& sArquivo);
     QString ObtemTextoItem(int sIndice, bool sResumido) const;
     void PosicionaMiniaturas();
+    // Sizes and places a frame that marks a thumbnail (the current page's,
+    // the hover frame) round the thumbnail of `pagina`, and again after the
+    // kit frames change; true when it is drawn see-through, to lie over
+    // the thumbnail.
+    bool ColocaQuadroMiniatura(Imagem* quadro, const QPixmap& desenho, int pagina);
+    void RecolocaQuadrosMiniaturas();
     void LigaMiniatura(Imagem* mini, int pagina);
     void DefineParteAtual(int parte);
     // 4.103
@@ -186,6 +192,10 @@ private:
     std::vector<bool> m_emoldurada;               // thumbnail BorderStyle 1
     std::vector<QRect> m_posicaoMiniatura;        // design rectangles of the window's thumbnails
     std::vector<QPixmap> m_figuraMiniatura;       // and their design pictures
+    QPixmap m_desenhoQuadroAtual;                 // the design pictures of the current-page
+    QPixmap m_desenhoQuadroSelecao;               // and hover frames
+    int m_margemQuadro = 4;                       // MargemQuadroMiniatura of the figure shown
+    int m_miniaturaSobMouse = -1;                 // the thumbnail the hover frame marks
     int m_parteAtual = 255;                       // the page shown, 255 none
     bool m_achado = false;                        // the last search of mRsItensFigura matched
     std::vector<MarcaItem> m_marcas;              // mItensDestacados

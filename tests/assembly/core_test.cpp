@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace Conjunto;
 
 namespace {
@@ -182,6 +184,59 @@ TEST(FiguraModelo, ThumbnailsOfAnyCountStayApartEvenFramed)
     // Up to 30 pages: the design places; up to 36 the design size.
     EXPECT_EQ(RetanguloMiniatura(0, 30), QRect(16, 560, 17, 11));
     EXPECT_EQ(RetanguloMiniatura(35, 36).size(), QSize(17, 11));
+}
+
+TEST(FiguraModelo, TheFramesMarkOneThumbnailAtAnyCount)
+{
+    // Up to 30 pages the frames' design place, 4 pixels out (3 out of a
+    // kit's frame); among closer thumbnails as far as leaves a pixel free.
+    EXPECT_EQ(MargemQuadroMiniatura(2), 4);
+    EXPECT_EQ(MargemQuadroMiniatura(30), 4);
+    EXPECT_EQ(MargemQuadroMiniatura(31), 4);
+    EXPECT_EQ(MargemQuadroMiniatura(60), 1);
+    EXPECT_EQ(MargemQuadroMiniatura(200), 1);
+    {
+        const std::vector<QRect> r = {RetanguloMiniatura(0, 30), RetanguloMiniatura(1, 30), RetanguloMiniatura(2, 30)};
+        EXPECT_EQ(RetanguloQuadroMiniatura(r, {false, false, false}, 1, 4), QRect(35, 556, 25, 19));
+        const std::vector<QRect> emolduradas = {r[0].adjusted(-1, -1, 1, 1), r[1].adjusted(-1, -1, 1, 1), r[2].adjusted(-1, -1, 1, 1)};
+        EXPECT_EQ(RetanguloQuadroMiniatura(emolduradas, {true, true, true}, 1, 4), QRect(35, 556, 25, 19));
+    }
+    // Every page of layouts of one, two and more rows, with no kit frames,
+    // every thumbnail in a kit frame, and kit frames on some neighbours: the
+    // frame holds its thumbnail, reaches out of it, and meets no other; with
+    // no kit frame near it stands the margin out of the thumbnail.
+    struct Moldura {
+        const char* nome;
+        bool (*emoldurada)(int);
+    };
+    const Moldura molduras[] = {{"none", [](int) { return false; }},
+                                {"all", [](int) { return true; }},
+                                {"pairs", [](int i) { return i % 4 < 2; }},
+                                {"every third", [](int i) { return i % 3 == 0; }}};
+    for (int partes : {2, 30, 31, 32, 33, 34, 35, 36, 37, 60, 136, 137, 200, 408}) {
+        const int margem = MargemQuadroMiniatura(partes);
+        for (const Moldura& m : molduras) {
+            SCOPED_TRACE(testing::Message() << partes << " pages, framed: " << m.nome);
+            std::vector<QRect> r;
+            std::vector<bool> e;
+            for (int i = 0; i < partes; ++i) {
+                e.push_back(m.emoldurada(i));
+                const QRect propria = RetanguloMiniatura(i, partes);
+                r.push_back(e.back() ? propria.adjusted(-1, -1, 1, 1) : propria);
+            }
+            const bool nenhuma = std::none_of(e.begin(), e.end(), [](bool b) { return b; });
+            for (int i = 0; i < partes; ++i) {
+                const QRect q = RetanguloQuadroMiniatura(r, e, i, margem);
+                ASSERT_TRUE(q.contains(r[std::size_t(i)])) << i;
+                ASSERT_TRUE(q.adjusted(1, 1, -1, -1).contains(r[std::size_t(i)]) || e[std::size_t(i)]) << i;
+                for (int j = 0; j < partes; ++j)
+                    ASSERT_TRUE(j == i || !q.intersects(r[std::size_t(j)])) << i << " " << j;
+                if (nenhuma) {
+                    ASSERT_EQ(q, r[std::size_t(i)].adjusted(-margem, -margem, margem, margem)) << i;
+                }
+            }
+        }
+    }
 }
 
 // ---------------------------------------------------------------------------

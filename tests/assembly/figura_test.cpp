@@ -27,7 +27,31 @@ using Conjunto::Visivel;
 
 namespace {
 
-class Figura : public TelaConjunto {};
+class Figura : public TelaConjunto {
+protected:
+    // Whether frame `quadro` (the current page's or the hover frame) marks
+    // thumbnail `pagina` alone: shown, holding the thumbnail with some of
+    // itself round it, and reaching no other thumbnail.
+    ::testing::AssertionResult MarcaSo(const QWidget* quadro, int pagina)
+    {
+        const auto texto = [](const QRect& r) {
+            return QStringLiteral("(%1,%2 %3x%4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
+        };
+        const QRect q = quadro->geometry(), m = V().Miniatura(pagina)->geometry();
+        if (!Visivel(quadro))
+            return ::testing::AssertionFailure() << "the frame of page " << pagina << " is hidden";
+        if (!q.contains(m) || q.width() <= m.width() || q.height() <= m.height())
+            return ::testing::AssertionFailure() << "frame " << texto(q) << " not round thumbnail " << pagina << " " << texto(m);
+        const auto* figura = qobject_cast<const QLabel*>(quadro);
+        if (!figura || figura->pixmap().size() != q.size())
+            return ::testing::AssertionFailure() << "the frame of page " << pagina << " is not drawn at its size " << texto(q);
+        for (int j = 0; j < V().Figura().QuantidadePartes(); ++j)
+            if (j != pagina && q.intersects(V().Miniatura(j)->geometry()))
+                return ::testing::AssertionFailure() << "frame " << texto(q) << " of page " << pagina << " covers thumbnail " << j << " "
+                                                     << texto(V().Miniatura(j)->geometry());
+        return ::testing::AssertionSuccess();
+    }
+};
 
 }  // namespace
 
@@ -257,6 +281,15 @@ TEST_F(Figura, ThirtyOnePagesAndMoreThan999Labels)
     EscolheJogo(s.bigFigureKit);
     for (int i = 0; i < 31; ++i)
         EXPECT_TRUE(V().MiniaturaEmoldurada(i)) << i;
+    // The frames keep their design size round the thumbnails, which are
+    // still of the design size, each on its own page.
+    for (int i : {0, 15, 30}) {
+        V().imgParteFigura_Click(i);
+        V().imgParteFigura_MouseMove((i + 1) % 31);
+        EXPECT_TRUE(MarcaSo(C().imgQuadradoParteAtual, i));
+        EXPECT_TRUE(MarcaSo(C().imgQuadradoParteSelecionada, (i + 1) % 31));
+        EXPECT_EQ(C().imgQuadradoParteAtual->geometry(), V().Miniatura(i)->geometry().adjusted(-3, -3, 3, 3));
+    }
     // Leaving the figure puts the window's thumbnails back and drops the rest.
     V().FechaFigura();
     EXPECT_EQ(V().Miniatura(29)->geometry(), QRect(16 + 23 * 29, 560, 17, 11));
@@ -266,30 +299,57 @@ TEST_F(Figura, ThirtyOnePagesAndMoreThan999Labels)
 TEST_F(Figura, ThumbnailsOfManyPagesStayApartAndEachClickShowsItsPage)
 {
     // A copy of the catalogue in which two assemblies without a figure get
-    // one of 60 and one of 200 pages (one label each, no drawings).
+    // one of 60 and one of 200 pages (one label each, no drawings), the
+    // labels of a few pages in a kit: neighbours in a row and one below
+    // the other (the 200 pages take two rows of 100).
     tqtest::TempDir dir;
     {
         Abre();  // writes the shared folder when needed
         TearDown();
     }
     ASSERT_TRUE(QFile::copy(PastaDemo(QStringLiteral("V")) + QStringLiteral("/DAZADIZETQ_V.MDB"), dir.file(QStringLiteral("DAZADIZETQ_V.MDB"))));
-    const std::pair<long, int> casos[] = {{s.comparisonFirst, 60}, {s.comparisonSecond, 200}};
+    const std::pair<long, int> casos[] = {{s.showcaseAssembly, s.showcasePages}, {s.comparisonFirst, 60}, {s.comparisonSecond, 200}};
+    const std::vector<int> paginasDoJogo = {10, 11, 12, 20, 110, 111};
+    const std::int64_t jogo = s.bigFigureKit;
     {
         auto ws = platform::dao::DBEngine::CreateWorkspace(QStringLiteral("w"));
         auto db = ws->OpenDatabase(dir.file(QStringLiteral("DAZADIZETQ_V.MDB")));
         long codigo = db->OpenRecordset(QStringLiteral("SELECT MAX(CodigoFiguraDetalhada) FROM FIGURADETALHADA1"))->Value(0).toLongLong();
         ws->BeginTrans();
-        for (const auto& [conjunto, partes] : casos)
+        for (const auto& [conjunto, partes] : casos) {
+            if (conjunto == s.showcaseAssembly)
+                continue;
             for (int p = 1; p <= partes; ++p)
                 db->Execute(QStringLiteral("INSERT INTO FIGURADETALHADA1 (CodigoFiguraDetalhada, CodigoPeca, NumeroParte, ItemComponente, "
                                            "PosicaoLeft, PosicaoTop, DescricaoParteP) VALUES (%1, %2, %3, '%3', 100, 100, 'PARTE %3')")
                                 .arg(++codigo)
                                 .arg(conjunto)
                                 .arg(p));
+            for (int p : paginasDoJogo)
+                if (p < partes)
+                    db->Execute(QStringLiteral("INSERT INTO PECA_COMPONENTE_JOGOREPARO (CodigoPeca, ItemComponente, CodigoJogoReparo) "
+                                               "VALUES (%1, '%2', %3)")
+                                    .arg(conjunto)
+                                    .arg(p + 1)
+                                    .arg(jogo));
+        }
         ws->CommitTrans();
         db->Close();
     }
     Abre(QStringLiteral("V"), QStringLiteral("P"), dir.path());
+    // The frames' design pictures, 25 x 19.
+    const QImage desenhoAtual = C().imgQuadradoParteAtual->pixmap().toImage();
+    const QImage desenhoSelecao = C().imgQuadradoParteSelecionada->pixmap().toImage();
+    ASSERT_EQ(desenhoAtual.size(), QSize(25, 19));
+    ASSERT_EQ(desenhoSelecao.size(), QSize(25, 19));
+    // Up to 30 pages the frames are the design pictures 4 pixels out of the
+    // thumbnail.
+    const auto comoDesenhados = [&](int atual, int sob) {
+        EXPECT_EQ(C().imgQuadradoParteAtual->geometry(), V().Miniatura(atual)->geometry().adjusted(-4, -4, 4, 4));
+        EXPECT_EQ(C().imgQuadradoParteSelecionada->geometry(), V().Miniatura(sob)->geometry().adjusted(-4, -4, 4, 4));
+        EXPECT_EQ(C().imgQuadradoParteAtual->pixmap().toImage(), desenhoAtual);
+        EXPECT_EQ(C().imgQuadradoParteSelecionada->pixmap().toImage(), desenhoSelecao);
+    };
     for (const auto& [conjunto, partes] : casos) {
         SCOPED_TRACE(partes);
         D().AbreConjunto(conjunto, QString());
@@ -303,7 +363,9 @@ TEST_F(Figura, ThumbnailsOfManyPagesStayApartAndEachClickShowsItsPage)
         for (int i = 0; i < partes; ++i)
             for (int j = i + 1; j < partes; ++j)
                 ASSERT_FALSE(retangulos[std::size_t(i)].intersects(retangulos[std::size_t(j)])) << i << " " << j;
-        // A click at the middle of each thumbnail lands on it and shows its page.
+        // A click at the middle of each thumbnail lands on it and shows its
+        // page, whose thumbnail the frame marks; the pointer on the next
+        // thumbnail, the hover frame marks that one.
         for (int k = 1; k <= partes; ++k) {
             const int i = k % partes;
             const QPoint centro = retangulos[std::size_t(i)].center();
@@ -311,12 +373,49 @@ TEST_F(Figura, ThumbnailsOfManyPagesStayApartAndEachClickShowsItsPage)
             ASSERT_EQ(alvo, V().Miniatura(i)) << i;
             QTest::mouseClick(alvo, Qt::LeftButton, Qt::NoModifier, alvo->mapFrom(C().pctTela4, centro));
             EXPECT_EQ(V().ParteFiguraAtual(), i) << i;
+            EXPECT_TRUE(MarcaSo(C().imgQuadradoParteAtual, i));
+            const int sob = (i + 1) % partes;
+            V().imgParteFigura_MouseMove(sob);
+            EXPECT_TRUE(MarcaSo(C().imgQuadradoParteSelecionada, sob));
+            if (partes <= 30)
+                comoDesenhados(i, sob);
+        }
+        if (partes > 30) {
+            // The kit frames its pages' thumbnails (a pixel larger each
+            // side); the frames still mark one thumbnail each, the current
+            // page's also when its thumbnail is framed while it shows.
+            V().imgParteFigura_Click(11);
+            EscolheJogo(jogo);
+            for (int p = 0; p < partes; ++p)
+                ASSERT_EQ(V().MiniaturaEmoldurada(p), std::count(paginasDoJogo.begin(), paginasDoJogo.end(), p) > 0) << p;
+            EXPECT_TRUE(MarcaSo(C().imgQuadradoParteAtual, 11));
+            for (int i : {9, 10, 11, 12, 13, 19, 20, 21, 110, 111, 112, 5}) {
+                if (i >= partes)
+                    continue;
+                V().imgParteFigura_Click(i);
+                EXPECT_TRUE(MarcaSo(C().imgQuadradoParteAtual, i)) << i;
+                V().imgParteFigura_MouseMove(i + 1);
+                EXPECT_TRUE(MarcaSo(C().imgQuadradoParteSelecionada, i + 1)) << i;
+                V().imgParteFigura_MouseMove(i - 1);
+                EXPECT_TRUE(MarcaSo(C().imgQuadradoParteSelecionada, i - 1)) << i;
+            }
+            // The kit's frames gone, the frame hugs the thumbnail again (the
+            // thumbnails two pixels apart leave it a pixel).
+            V().imgParteFigura_Click(11);
+            EscolheJogo(0);
+            EXPECT_FALSE(V().MiniaturaEmoldurada(11));
+            EXPECT_TRUE(MarcaSo(C().imgQuadradoParteAtual, 11));
+            EXPECT_EQ(C().imgQuadradoParteAtual->geometry(), V().Miniatura(11)->geometry().adjusted(-1, -1, 1, 1));
         }
         V().FechaConjunto();
         // Leaving puts the window's thumbnails back as they were.
         EXPECT_EQ(V().Miniatura(29)->geometry(), QRect(16 + 23 * 29, 560, 17, 11));
         EXPECT_EQ(V().Miniatura(29)->pixmap().size(), QSize(17, 11));
     }
+    // A figure of fewer pages after them: the frames as designed again.
+    D().AbreConjunto(s.showcaseAssembly, QString());
+    V().imgParteFigura_MouseMove(1);
+    comoDesenhados(0, 1);
 }
 
 TEST_F(Figura, LocateRequestsMarksAndTheNotDrawnBox)

@@ -6,12 +6,20 @@
 
 #include "assembly/utilcontroles.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPointer>
+#include <QTimeZone>
+
+#include <sys/stat.h>
+
+#include <cstdio>
 
 #include <tuple>
 
@@ -136,4 +144,98 @@ TEST_F(Reuso, ADrawingReplacedOnDiskIsReadAgain)
     D().AbreConjunto(s.showcaseAssembly, QString());
     EXPECT_TRUE(C().imgFiguraDetalhada->pixmap().isNull());
     EXPECT_EQ(V().ArquivoFiguraAtual(), QString());
+}
+
+TEST_F(Reuso, ADrawingReplacedWithTheSameSizeAndTimeIsReadAgain)
+{
+    // A copy of the catalogue whose first page of the cases assembly shows
+    // TROCA.bmp; the file is replaced, while the run goes on, by pictures of
+    // the same byte size stamped with the old modification time (what a copy
+    // with -p, rsync -t or an archive unpacked over the folder leave).
+    tqtest::TempDir dir;
+    {
+        Abre();  // writes the shared folder when needed
+        TearDown();
+    }
+    ASSERT_TRUE(QFile::copy(PastaDemo(QStringLiteral("V")) + QStringLiteral("/DAZADIZETQ_V.MDB"), dir.file(QStringLiteral("DAZADIZETQ_V.MDB"))));
+    ASSERT_TRUE(QDir().mkpath(dir.file(QStringLiteral("Figuras"))));
+    {
+        auto ws = platform::dao::DBEngine::CreateWorkspace(QStringLiteral("w"));
+        auto db = ws->OpenDatabase(dir.file(QStringLiteral("DAZADIZETQ_V.MDB")));
+        db->Execute(QStringLiteral("UPDATE FIGURADETALHADA1 SET ArquivoFigura = 'TROCA.bmp' WHERE CodigoPeca = %1 AND NumeroParte = 0")
+                        .arg(s.casesAssembly));
+        db->Close();
+    }
+    const QString arquivo = dir.file(QStringLiteral("Figuras/TROCA.bmp"));
+    const QDateTime carimbo(QDate(2024, 3, 15), QTime(10, 0), QTimeZone::utc());
+    const auto desenho = [](QColor cor) {
+        QImage imagem(300, 200, QImage::Format_RGB32);
+        imagem.fill(cor);
+        QPainter(&imagem).fillRect(QRect(20, 20, 100, 60), Qt::black);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        imagem.save(&buffer, "BMP");
+        return std::pair{imagem, bytes};
+    };
+    const auto carimba = [&](const QString& caminho) {
+        QFile f(caminho);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(carimbo, QFileDevice::FileModificationTime));
+    };
+    // The file's inode and change time.
+    const auto mudanca = [&] {
+        struct stat st {};
+        ::stat(QFile::encodeName(arquivo).constData(), &st);
+        return std::tuple{st.st_ino, st.st_ctim.tv_sec, st.st_ctim.tv_nsec};
+    };
+    // The drawing shown, as the colours of its ground and of its black box.
+    const auto cores = [](const QImage& imagem) {
+        return imagem.pixelColor(250, 150).name() + QLatin1Char(' ') + imagem.pixelColor(50, 50).name();
+    };
+    const auto mostrado = [&] { return cores(C().imgFiguraDetalhada->pixmap().toImage()); };
+
+    const auto [primeiro, bytesPrimeiro] = desenho(Qt::red);
+    tqtest::writeFile(arquivo, bytesPrimeiro);
+    carimba(arquivo);
+    Abre(QStringLiteral("V"), QStringLiteral("P"), dir.path());
+    D().AbreConjunto(s.casesAssembly, QString());
+    ASSERT_EQ(V().ArquivoFiguraAtual(), QStringLiteral("TROCA.bmp"));
+    ASSERT_EQ(mostrado(), cores(primeiro));
+
+    struct Caso {
+        const char* como;
+        QColor cor;
+        bool renomeia;  // a new file renamed over the old one; else written into it
+    };
+    for (const Caso& c : {Caso{"written in place", Qt::green, false}, Caso{"renamed over", Qt::blue, true}}) {
+        SCOPED_TRACE(c.como);
+        V().FechaConjunto();
+        const auto [novo, bytes] = desenho(c.cor);
+        ASSERT_EQ(bytes.size(), bytesPrimeiro.size());
+        const auto antes = mudanca();
+        if (c.renomeia) {
+            const QString temporario = dir.file(QStringLiteral("Figuras/TROCA.novo"));
+            tqtest::writeFile(temporario, bytes);
+            carimba(temporario);
+            ASSERT_EQ(::rename(QFile::encodeName(temporario).constData(), QFile::encodeName(arquivo).constData()), 0);
+        } else {
+            tqtest::writeFile(arquivo, bytes);
+            // Stamped until the clock has moved on from the first write's
+            // change time (a write in the same clock tick cannot be told).
+            do
+                carimba(arquivo);
+            while (mudanca() == antes);
+        }
+        ASSERT_EQ(std::get<0>(mudanca()) == std::get<0>(antes), !c.renomeia);
+        ASSERT_EQ(QFileInfo(arquivo).lastModified(), carimbo);
+        ASSERT_EQ(QFileInfo(arquivo).size(), bytesPrimeiro.size());
+        D().AbreConjunto(s.casesAssembly, QString());
+        ASSERT_EQ(V().ArquivoFiguraAtual(), QStringLiteral("TROCA.bmp"));
+        EXPECT_EQ(mostrado(), cores(novo));
+        // Unchanged, the drawing still shows (from the cache or the file).
+        V().imgParteFigura_Click(1);
+        V().imgParteFigura_Click(0);
+        EXPECT_EQ(mostrado(), cores(novo));
+    }
 }
