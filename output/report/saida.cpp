@@ -135,24 +135,25 @@ QString Saida::PastaTemporariaPropria()
     return QFile::decodeName(nativo) + QLatin1Char('/');
 }
 
-void Saida::RemovePaginasTemporarias()
+namespace {
+
+// Removes a folder made afresh for one output alone (PastaTemporariaPropria),
+// with whatever it holds, and forgets it.
+void RemovePastaPropria(QString& pasta)
 {
-    for (const QString& pagina : PaginasGravadas())
-        QFile::remove(pagina);
-    if (!m_pastaPaginas.isEmpty())
-        QDir().rmdir(m_pastaPaginas);
-    m_pastaPaginas.clear();
+    if (!pasta.isEmpty())
+        QDir(pasta).removeRecursively();
+    pasta.clear();
 }
+
+}  // namespace
+
+void Saida::RemovePaginasTemporarias() { RemovePastaPropria(m_pastaPaginas); }
 
 void Saida::RemoveArquivosTemporarios()
 {
-    // Folders made afresh for this output alone (PastaTemporariaPropria):
-    // whatever they hold is this output's.
-    for (QString* pasta : {&m_pastaPaginas, &m_pastaEnvio}) {
-        if (!pasta->isEmpty())
-            QDir(*pasta).removeRecursively();
-        pasta->clear();
-    }
+    RemovePastaPropria(m_pastaPaginas);
+    RemovePastaPropria(m_pastaEnvio);
 }
 
 void Saida::IniciaSaida(int sOrientacao, bool& sOk)
