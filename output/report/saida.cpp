@@ -176,7 +176,7 @@ void Saida::IniciaSaida(int sOrientacao, bool& sOk)
             if (FabricaSuperficieImpressora)
                 m_superficie = FabricaSuperficieImpressora(printer->resolution());
             else
-                m_superficie = std::make_unique<SuperficieImpressora>(std::move(printer));
+                m_superficie = std::make_unique<SuperficieImpressora>(std::move(printer), GravadorDocumento);
             ConfiguraSuperficie(true);
         } else {
             const QString tipo = UnicoArquivoCompactado ? QStringLiteral("ZIP") : QStringLiteral("JPG");

@@ -40,9 +40,11 @@
 // cart list and the comparison printouts show the error box and stop, and
 // the printer job they opened is dropped, never half printed.  A file or
 // device error (ErroDispositivo: a page file that cannot be written, a
-// printer that fails) is no page's own: it passes the pages and stops the
-// output at once, with one box, no success message and none of the run's
-// temporary files left (AbortaSaida).  Message boxes go through
+// printer that fails, a PDF file that cannot be written whole) is no page's
+// own: it passes the pages and stops the output at once, with one box, no
+// success message and none of the run's temporary files left (AbortaSaida);
+// a PDF file is written whole or not at all, an older file of its name kept
+// (superficieimpressora.h).  Message boxes go through
 // platform/desktop/messagebox.h, the print dialog through
 // platform/desktop/printdialog.h, the save dialog through savedialog.h (its
 // first folder platform::saveDialogFolder(): the Desktop, else home), the
@@ -130,6 +132,9 @@ public:
     // Writes each page file in place of GravaArquivoPagina (arquivos.h),
     // with its contract: 0 or errno (tests make pages fail with it).
     std::function<int(const QString& arquivo, const QByteArray& bytes)> GravadorPagina;
+    // Writes the PDF file of mode "P" printed to a file, in place of
+    // platform::WriteFileAtomically, with its contract (superficieimpressora.h).
+    std::function<int(const QString& arquivo, const QByteArray& bytes)> GravadorDocumento;
 
     // --- the output state (read it; the routines below write it) -------
     Superficie* mDispositivoSaida = nullptr;

@@ -475,6 +475,133 @@ TEST_F(ReportProgram, CancelledDialogPrintsNothing)
     EXPECT_FALSE(QFileInfo::exists(pasta.file(QStringLiteral("x.pdf"))));
 }
 
+TEST_F(ReportProgram, PdfOnAFullDiskIsWholeOrTheEarlierFileStays)
+{
+    // Real file systems: a tmpfs mounted in a mount namespace of its own
+    // (only where this process may mount one: root with the privilege to),
+    // holding an earlier file at the PDF's path and, to leave just so many
+    // blocks free, a file that takes the rest.
+    const QString disco = pasta.file(QStringLiteral("disco"));
+    QDir().mkpath(disco);
+    if (::geteuid() != 0 || Executa(QStringLiteral("unshare"), {QStringLiteral("-m"), QStringLiteral("sh"), QStringLiteral("-c"),
+                                                               QStringLiteral("mount -t tmpfs -o size=200k tqteste \"$1\""),
+                                                               QStringLiteral("sh"), disco}).codigo != 0)
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    const auto& s = Catalogo(QStringLiteral("V"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), pasta.path());
+    env.insert(QStringLiteral("QT_HASH_SEED"), QStringLiteral("0"));
+    const QString anterior = pasta.file(QStringLiteral("anterior.pdf"));
+    tqtest::writeFile(anterior, QByteArray("%PDF-1.4 an earlier printout\n") + QByteArray(5000, 'x'));
+    const QString copia = pasta.file(QStringLiteral("copia.pdf"));
+
+    // The whole printout of every figure and table of the 23-part assembly,
+    // and its size on a disk with room, in each language.
+    QMap<QString, qint64> tamanhos;
+    for (const QString& idioma : {QStringLiteral("P"), QStringLiteral("E"), QStringLiteral("I")}) {
+        const QString pdf = pasta.file(QStringLiteral("medida-%1.pdf").arg(idioma));
+        const Resultado r = Executa(tqtest::builtProgram(QStringLiteral("tqsaida")),
+                                    {dados, QString::number(s.outputAssembly23), QStringLiteral("P"), QStringLiteral("FT"),
+                                     QStringLiteral("255"), pdf, QStringLiteral("--idioma"), idioma},
+                                    env);
+        ASSERT_EQ(r.codigo, 0) << r.saida.toStdString();
+        tamanhos[idioma] = QFileInfo(pdf).size();
+    }
+    const int paginas = PaginasPdf(pasta.file(QStringLiteral("medida-P.pdf")));
+    ASSERT_GT(paginas, 23);
+
+    // $5 the tmpfs's size, $6 the blocks left free for the printout (empty:
+    // whatever the earlier file leaves), $7 the run's language, $8 "ro" for a
+    // read-only file system, $9 the earlier file.  Prints the run's boxes,
+    // "--" and the names on the disk; the PDF at the path is copied out to
+    // ${10}.
+    const QString script = QStringLiteral(
+        "mount -t tmpfs -o size=$5 tqteste \"$1\" || exit 99; cp \"$9\" \"$1/p.pdf\" || exit 98; "
+        "if [ -n \"$6\" ]; then b=$(stat -f -c %S \"$1\"); l=$(stat -f -c %a \"$1\"); "
+        "head -c $(( (l - $6) * b )) /dev/zero > \"$1/ocupado\"; [ \"$(stat -f -c %a \"$1\")\" = \"$6\" ] || exit 97; fi; "
+        "[ \"$8\" != ro ] || mount -o remount,ro \"$1\" || exit 96; "
+        "\"$2\" \"$3\" \"$4\" P FT 255 \"$1/p.pdf\" --idioma \"$7\"; r=$?; echo --; ls -A \"$1\"; cp \"$1/p.pdf\" \"${10}\"; exit $r");
+    const qint64 bloco = 4096;
+    const auto blocos = [&](const QString& idioma) { return QString::number((tamanhos[idioma] + bloco - 1) / bloco); };
+    const auto menos1 = [&](const QString& idioma) { return QString::number((tamanhos[idioma] + bloco - 1) / bloco - 1); };
+    struct Caso {
+        const char* nome;
+        QString tamanho, livres, idioma, somenteLeitura;
+        QString caixa;  // "": a complete printout
+    };
+    const QString cheio = QString::fromLocal8Bit(std::strerror(ENOSPC));
+    const auto erro = [](const char* idioma, int numero) {
+        return Modulo::ObtemTexto(21, QLatin1String(idioma), QStringLiteral("V")) + QStringLiteral(": %1\n").arg(numero);
+    };
+    const QString caminho = disco + QStringLiteral("/p.pdf");
+    const std::vector<Caso> casos = {
+        // 200 KB: full long before the end, in each language.
+        {"full P", QStringLiteral("200k"), QString(), QStringLiteral("P"), QString(),
+         erro("P", 61) + QStringLiteral("Não foi possível gravar o documento \"%1\": %2\n").arg(caminho, cheio)},
+        {"full E", QStringLiteral("200k"), QString(), QStringLiteral("E"), QString(),
+         erro("E", 61) + QStringLiteral("No se pudo guardar el documento \"%1\": %2\n").arg(caminho, cheio)},
+        {"full I", QStringLiteral("200k"), QString(), QStringLiteral("I"), QString(),
+         erro("I", 61) + QStringLiteral("The document \"%1\" could not be written: %2\n").arg(caminho, cheio)},
+        // Room for all but the last block: the disk fills in the document's
+        // last bytes (the end of the cross-reference table, the trailer).
+        {"one block short", QStringLiteral("2m"), menos1(QStringLiteral("P")), QStringLiteral("P"), QString(),
+         erro("P", 61) + QStringLiteral("Não foi possível gravar o documento \"%1\": %2\n").arg(caminho, cheio)},
+        {"one block short I", QStringLiteral("2m"), menos1(QStringLiteral("I")), QStringLiteral("I"), QString(),
+         erro("I", 61) + QStringLiteral("The document \"%1\" could not be written: %2\n").arg(caminho, cheio)},
+        // Exactly the room the document takes: it is written whole.
+        {"exact room", QStringLiteral("2m"), blocos(QStringLiteral("P")), QStringLiteral("P"), QString(), QString()},
+        {"exact room E", QStringLiteral("2m"), blocos(QStringLiteral("E")), QStringLiteral("E"), QString(), QString()},
+        // A read-only file system: the printer cannot start, as before.
+        {"read-only", QStringLiteral("2m"), QString(), QStringLiteral("P"), QStringLiteral("ro"),
+         erro("P", 482) + QStringLiteral("Erro de impressora: a impressora não pode iniciar o documento\n")},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        QFile::remove(copia);
+        const Resultado r = Executa(QStringLiteral("unshare"),
+                                    {QStringLiteral("-m"), QStringLiteral("sh"), QStringLiteral("-c"), script, QStringLiteral("sh"), disco,
+                                     tqtest::builtProgram(QStringLiteral("tqsaida")), dados, QString::number(s.outputAssembly23),
+                                     c.tamanho, c.livres, c.idioma, c.somenteLeitura, anterior, copia},
+                                    env);
+        const QString nomes = c.livres.isEmpty() ? QStringLiteral("p.pdf\n") : QStringLiteral("ocupado\np.pdf\n");
+        if (c.caixa.isEmpty()) {
+            EXPECT_EQ(r.codigo, 0) << r.saida.toStdString();
+            EXPECT_EQ(r.saida, QStringLiteral("--\n") + nomes);
+            EXPECT_EQ(QFileInfo(copia).size(), tamanhos[c.idioma]);
+            EXPECT_EQ(PaginasPdf(copia), paginas) << InfoPdf(copia).toStdString();
+            EXPECT_EQ(Executa(QStringLiteral("pdftotext"), {copia, QStringLiteral("-")}).codigo, 0);
+        } else {
+            // One box, no success, the earlier file as it was and nothing
+            // left beside it.
+            EXPECT_EQ(r.codigo, 1) << r.saida.toStdString();
+            EXPECT_EQ(r.saida, c.caixa + QStringLiteral("--\n") + nomes);
+            EXPECT_TRUE(tqtest::readFile(copia) == tqtest::readFile(anterior)) << QFileInfo(copia).size() << " bytes";
+        }
+    }
+}
+
+TEST_F(ReportProgram, PdfCutShortInMemoryIsNotWritten)
+{
+    // A limit on the size of the files this process writes (SIGXFSZ
+    // ignored, so that writes past it fail) cuts the document the print
+    // engine writes before it ever reaches the disk: the printer's box, and
+    // the earlier file as it was.
+    const auto& s = Catalogo(QStringLiteral("V"));
+    const QString pdf = pasta.file(QStringLiteral("p.pdf"));
+    const QByteArray anterior("%PDF-1.4 an earlier printout\n");
+    tqtest::writeFile(pdf, anterior);
+    const QString script = QStringLiteral("trap '' XFSZ; ulimit -f 200 || exit 99; exec \"$@\"");
+    const Resultado r = Executa(QStringLiteral("sh"), {QStringLiteral("-c"), script, QStringLiteral("sh"),
+                                                       tqtest::builtProgram(QStringLiteral("tqsaida")), dados,
+                                                       QString::number(s.outputAssembly23), QStringLiteral("P"),
+                                                       QStringLiteral("FT"), QStringLiteral("255"), pdf});
+    EXPECT_EQ(r.codigo, 1) << r.saida.toStdString();
+    EXPECT_EQ(r.saida, Modulo::ObtemTexto(21, QStringLiteral("P"), QStringLiteral("V")) +
+                           QStringLiteral(": 482\nErro de impressora: o documento não pôde ser enviado\n"));
+    EXPECT_TRUE(tqtest::readFile(pdf) == anterior) << QFileInfo(pdf).size() << " bytes";
+    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("p.pdf")});
+}
+
 TEST_F(ReportProgram, GenerateFilesAndZip)
 {
     const auto& s = Catalogo(QStringLiteral("V"));
