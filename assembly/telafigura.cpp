@@ -67,8 +67,9 @@ QPixmap DesenhaMiniatura(int numero, QSize tamanho)
 // fit (thumbnails closer than the design's): a ring of the design picture's
 // colour along its edge, up to the design's 3 pixels thick, a pixel clear of
 // the thumbnail where the margin leaves room for it, the rest see-through.
-// It lies over its thumbnail: a side that a neighbour's kit frame leaves no
-// room on shows its ring over the thumbnail's own edge.
+// Like the design picture it lies under its thumbnail: a side that a
+// neighbour's kit frame leaves no room on has its ring under the
+// thumbnail's own edge, and the thumbnail stays whole.
 QPixmap DesenhaQuadro(const QPixmap& desenho, QSize tamanho, int margem)
 {
     if (desenho.isNull() || tamanho.isEmpty())
@@ -386,11 +387,11 @@ void VistaConjunto::PosicionaMiniaturas()
     }
 }
 
-bool VistaConjunto::ColocaQuadroMiniatura(Imagem* quadro, const QPixmap& desenho, int pagina)
+void VistaConjunto::ColocaQuadroMiniatura(Imagem* quadro, const QPixmap& desenho, int pagina)
 {
     const int partes = m_figura.QuantidadePartes();
     if (pagina < 0 || pagina >= partes)
-        return false;
+        return;
     std::vector<QRect> miniaturas;
     miniaturas.reserve(std::size_t(partes));
     for (int i = 0; i < partes; ++i)
@@ -404,7 +405,6 @@ bool VistaConjunto::ColocaQuadroMiniatura(Imagem* quadro, const QPixmap& desenho
     if (quadro->Picture().cacheKey() != figura.cacheKey())
         quadro->SetPicture(figura);
     quadro->setGeometry(r);
-    return !comoDesenhado;
 }
 
 void VistaConjunto::RecolocaQuadrosMiniaturas()
@@ -453,11 +453,9 @@ void VistaConjunto::MostraParteFigura(int sParte, bool sLimpar)
     c.imgQuadradoParteSelecionada->setVisible(false);
     c.imgQuadradoParteAtual->setVisible(false);
     Imagem* mini = Miniatura(sParte);
-    const bool porCima = ColocaQuadroMiniatura(c.imgQuadradoParteAtual, m_desenhoQuadroAtual, sParte);
+    ColocaQuadroMiniatura(c.imgQuadradoParteAtual, m_desenhoQuadroAtual, sParte);
     c.imgQuadradoParteAtual->setVisible(!Miniatura(0)->isHidden());
     c.imgQuadradoParteAtual->stackUnder(mini);
-    if (porCima)
-        mini->stackUnder(c.imgQuadradoParteAtual);
 
     const int atual = m_parteAtual;
     if (atual != kNenhumaParte && atual >= 0 && atual < m_figura.QuantidadePartes()) {
@@ -499,8 +497,10 @@ void VistaConjunto::imgParteFigura_MouseMove(int Index)
     Imagem* mini = Miniatura(Index);
     m_miniaturaSobMouse = Index;
     ColocaQuadroMiniatura(c.imgQuadradoParteSelecionada, m_desenhoQuadroSelecao, Index);
-    c.imgQuadradoParteSelecionada->stackUnder(mini);
     m_janela.DestacaControle(chave);
+    // Under the thumbnail it marks (the design picture is opaque all over),
+    // once the window's highlight has shown it: that raises what it shows.
+    c.imgQuadradoParteSelecionada->stackUnder(mini);
     c.lblDescricaoParteFigura->setText(m_figura.Parte(Index).descricao);
     c.lblDescricaoParteFigura->adjustSize();
 }

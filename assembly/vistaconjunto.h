@@ -141,9 +141,8 @@ private:
     void PosicionaMiniaturas();
     // Sizes and places a frame that marks a thumbnail (the current page's,
     // the hover frame) round the thumbnail of `pagina`, and again after the
-    // kit frames change; true when it is drawn see-through, to lie over
-    // the thumbnail.
-    bool ColocaQuadroMiniatura(Imagem* quadro, const QPixmap& desenho, int pagina);
+    // kit frames change.  The caller keeps it under that thumbnail.
+    void ColocaQuadroMiniatura(Imagem* quadro, const QPixmap& desenho, int pagina);
     void RecolocaQuadrosMiniaturas();
     void LigaMiniatura(Imagem* mini, int pagina);
     void DefineParteAtual(int parte);

@@ -6,8 +6,10 @@
 #include "platform/base/doevents.h"
 #include "platform/posix/lockfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <cerrno>
@@ -107,16 +109,24 @@ QByteArray ConteudoBancoBloqueio()
     return f.readAll();
 }
 
+// The ending of the hidden file a lock database is written in before it is
+// renamed into place, by the holder of the turn; a program that creates a
+// missing one without the turn (its file cannot be made) marks its own
+// apart, since the turn's holder removes every "tmp" one left there
+// (RemoveSobrasBloqueio).
+constexpr const char* kFimTemporarioVez = "tmp";
+constexpr const char* kFimTemporarioSemVez = "new";
+
 // Puts a whole lock database at `path`, written beside it and renamed into
 // place, so that nobody ever sees a partial one.  A missing file is created
 // only while the name is free (another program may create it at the same
 // moment: then theirs is used); a damaged one is replaced, unless someone
-// has rebuilt it meanwhile.
-void CriaBancoBloqueio(const QString& path, EstadoBloqueio estado)
+// has rebuilt it meanwhile.  `comVez`: this program holds the turn.
+void CriaBancoBloqueio(const QString& path, EstadoBloqueio estado, bool comVez)
 {
     const QByteArray conteudo = ConteudoBancoBloqueio();
     platform::AtomicFile f;
-    int erro = f.open(path);
+    int erro = f.open(path, platform::AtomicFile::kKeepPermissions, comVez ? kFimTemporarioVez : kFimTemporarioSemVez);
     if (erro == 0)
         erro = f.write(conteudo.constData(), static_cast<std::size_t>(conteudo.size()));
     if (erro == 0)
@@ -139,6 +149,30 @@ void CriaBancoBloqueio(const QString& path, EstadoBloqueio estado)
                                   .arg(path, QString::fromLocal8Bit(std::strerror(erro))));
 }
 
+// What a program that ended while holding the turn (killed, its computer
+// turned off) leaves beside the lock database at `path`: the hidden file it
+// was writing a lock database in, and the turn's file itself, which stays
+// for good beside a whole lock database (opened without the turn).  Only
+// the turn's holder writes such a file, so while this program holds the
+// turn `vez` every one there is left over; without it the turn's file is
+// taken only when nobody holds it (never waiting for a live program, whose
+// files stay), and let go at once, which removes it.  Other files, and
+// anything of that name that is no plain file, are left alone.
+void RemoveSobrasBloqueio(const QString& path, platform::posix::LockFile& vez)
+{
+    platform::posix::LockFile sobra;
+    if (!vez.isLocked()
+        && sobra.tryLock(QFile::encodeName(gCaminhoDados + NomeArquivoVezBloqueio()).toStdString()) != 0)
+        return;
+    const QString prefixo = QFileInfo(platform::HiddenNamePrefix(path)).fileName();
+    const QRegularExpression nome(QStringLiteral("\\A") + QRegularExpression::escape(prefixo) + QStringLiteral("[0-9a-f]{8}\\.")
+                                  + QLatin1String(kFimTemporarioVez) + QStringLiteral("\\z"));
+    const QFileInfo alvo(path);
+    for (const QFileInfo& f : alvo.dir().entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks))
+        if (nome.match(f.fileName()).hasMatch())
+            QFile::remove(f.filePath());
+}
+
 // Opens the lock database, creating it when missing and rebuilding it when
 // it is no lock database.  A whole one is never replaced, so it is opened as
 // it is.  Otherwise the turn `vez` is taken first, and the caller holds it
@@ -147,6 +181,7 @@ void CriaBancoBloqueio(const QString& path, EstadoBloqueio estado)
 // two locks on two files; in turn, the second finds the first's file whole
 // (and locked).  A missing file is safe without the turn (only one creation
 // takes the name), so it is still created where the turn's file cannot be.
+// Then what a run that ended while holding the turn left goes.
 void AbreBancoBloqueio(WorkspacePtr& ws, DatabasePtr& db, platform::posix::LockFile& vez)
 {
     const QString path = gCaminhoDados + NomeArquivoBloqueio();
@@ -160,8 +195,9 @@ void AbreBancoBloqueio(WorkspacePtr& ws, DatabasePtr& db, platform::posix::LockF
                                   QStringLiteral("The database engine cannot create the file '%1' (%2).")
                                       .arg(nomeVez, QString::fromLocal8Bit(std::strerror(erro))));
         if (estado != EstadoBloqueio::Inteiro)
-            CriaBancoBloqueio(path, estado);
+            CriaBancoBloqueio(path, estado, vez.isLocked());
     }
+    RemoveSobrasBloqueio(path, vez);
     ws = DBEngine::CreateWorkspace(QStringLiteral("mWsLockTrans"), QStringLiteral("admin"), QString(), dbUseJet);
     db = ws->OpenDatabase(path, false, false);
 }

@@ -9,29 +9,45 @@
 namespace platform::posix {
 namespace {
 
-// Waits for the write lock on the whole file.  The lock belongs to this open
-// file description (as flock's does): unlike a process's fcntl lock it is
-// neither lost when the program closes another descriptor of the file nor
-// shared with the program's other descriptors, and a network file system
-// passes it on to the server as it does SQLite's own locks.
-int lockWholeFile(int fd)
+// Takes the write lock on the whole file, waiting for it when `wait`, else
+// EWOULDBLOCK when someone holds it.  The lock belongs to this open file
+// description (as flock's does): unlike a process's fcntl lock it is neither
+// lost when the program closes another descriptor of the file nor shared
+// with the program's other descriptors, and a network file system passes it
+// on to the server as it does SQLite's own locks.
+int lockWholeFile(int fd, bool wait)
 {
     struct flock whole {};
     whole.l_type = F_WRLCK;
     whole.l_whence = SEEK_SET;
     for (;;) {
-        if (::fcntl(fd, F_OFD_SETLKW, &whole) == 0)
+        if (::fcntl(fd, wait ? F_OFD_SETLKW : F_OFD_SETLK, &whole) == 0)
             return 0;
         if (errno == EINTR)
             continue;
+        if (!wait && (errno == EAGAIN || errno == EACCES))
+            return EWOULDBLOCK;
         if (errno != EINVAL)
             return errno;
         // A system without descriptor locks.
-        while (::flock(fd, LOCK_EX) != 0)
+        while (::flock(fd, wait ? LOCK_EX : LOCK_EX | LOCK_NB) != 0)
             if (errno != EINTR)
                 return errno;
         return 0;
     }
+}
+
+// Whether the file locked through `fd` is still the one named `path`: a file
+// the holder before removed (a stale handle on a network file system says
+// the same) is no longer the lock.  0, ESTALE or errno.
+int stillNamed(int fd, const std::string& path)
+{
+    struct stat held, named;
+    if (::fstat(fd, &held) != 0)
+        return errno;
+    if (::lstat(path.c_str(), &named) != 0)
+        return errno == ENOENT ? ESTALE : errno;
+    return held.st_dev == named.st_dev && held.st_ino == named.st_ino ? 0 : ESTALE;
 }
 
 }  // namespace
@@ -45,29 +61,38 @@ int LockFile::lock(const std::string& path)
         const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
         if (fd < 0)
             return errno;
-        int err = lockWholeFile(fd);
+        int err = lockWholeFile(fd, true);
+        // A file that lost its name meanwhile: wait on the one that has it now.
+        if (err == 0)
+            err = stillNamed(fd, path);
         if (err == 0) {
-            // A file the holder before removed (a stale handle on a network
-            // file system says the same) is no longer the lock: wait on the
-            // one that has the name now.
-            struct stat held, named;
-            if (::fstat(fd, &held) != 0)
-                err = errno;
-            else if (::lstat(path.c_str(), &named) != 0)
-                err = errno == ENOENT ? ESTALE : errno;
-            else if (held.st_dev != named.st_dev || held.st_ino != named.st_ino)
-                err = ESTALE;
-            if (err == 0) {
-                m_path = path;
-                m_fd = fd;
-                return 0;
-            }
+            m_path = path;
+            m_fd = fd;
+            return 0;
         }
         ::close(fd);
         if (err != ESTALE)
             return err;
     }
     return ESTALE;
+}
+
+int LockFile::tryLock(const std::string& path)
+{
+    unlock();
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        return errno;
+    int err = lockWholeFile(fd, false);
+    if (err == 0)
+        err = stillNamed(fd, path);
+    if (err != 0) {
+        ::close(fd);
+        return err;
+    }
+    m_path = path;
+    m_fd = fd;
+    return 0;
 }
 
 void LockFile::unlock()

@@ -7,7 +7,8 @@
 // holder removes it before letting go, and whoever finds that the file it
 // waited on is no longer the one with the name starts again on the new one.
 // Only a program that ends while holding the lock leaves the file behind; the
-// next holder takes it over and removes it.
+// next holder takes it over and removes it (tryLock takes such a file only
+// to remove it, without waiting for a holder that is still alive).
 
 #include <string>
 
@@ -23,6 +24,12 @@ public:
     // Waits until this object holds the lock named `path` (the file is
     // created when missing).  Returns 0 or errno; on an error nothing is held.
     int lock(const std::string& path);
+    // Takes the lock named `path` only when its file is there and nobody
+    // holds it, without waiting and without creating the file.  Returns 0,
+    // EWOULDBLOCK while someone holds it, ENOENT when there is no file,
+    // ESTALE when the file lost its name meanwhile, or errno; on an error
+    // nothing is held.
+    int tryLock(const std::string& path);
     // Removes the file and lets the next one in; nothing when not held.
     void unlock();
 

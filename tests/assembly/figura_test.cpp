@@ -51,6 +51,80 @@ protected:
                                                      << texto(V().Miniatura(j)->geometry());
         return ::testing::AssertionSuccess();
     }
+
+    // Writes into `dir` a copy of the edition V catalogue (the shared one,
+    // written by an earlier Abre) in which each of `figuras` (assemblies
+    // without a figure) gets one of that many pages, one label a page and
+    // no drawings, and the labels of `paginasDoJogo` go into kit `jogo`.
+    void CopiaComFiguras(const tqtest::TempDir& dir, const std::vector<std::pair<long, int>>& figuras,
+                         const std::vector<int>& paginasDoJogo, std::int64_t jogo)
+    {
+        const QString mdb = dir.file(QStringLiteral("DAZADIZETQ_V.MDB"));
+        ASSERT_TRUE(QFile::copy(PastaDemo(QStringLiteral("V")) + QStringLiteral("/DAZADIZETQ_V.MDB"), mdb));
+        auto ws = platform::dao::DBEngine::CreateWorkspace(QStringLiteral("w"));
+        auto db = ws->OpenDatabase(mdb);
+        long codigo = db->OpenRecordset(QStringLiteral("SELECT MAX(CodigoFiguraDetalhada) FROM FIGURADETALHADA1"))->Value(0).toLongLong();
+        ws->BeginTrans();
+        for (const auto& [conjunto, partes] : figuras) {
+            for (int p = 1; p <= partes; ++p)
+                db->Execute(QStringLiteral("INSERT INTO FIGURADETALHADA1 (CodigoFiguraDetalhada, CodigoPeca, NumeroParte, ItemComponente, "
+                                           "PosicaoLeft, PosicaoTop, DescricaoParteP) VALUES (%1, %2, %3, '%3', 100, 100, 'PARTE %3')")
+                                .arg(++codigo)
+                                .arg(conjunto)
+                                .arg(p));
+            for (int p : paginasDoJogo)
+                if (p < partes)
+                    db->Execute(QStringLiteral("INSERT INTO PECA_COMPONENTE_JOGOREPARO (CodigoPeca, ItemComponente, CodigoJogoReparo) "
+                                               "VALUES (%1, '%2', %3)")
+                                    .arg(conjunto)
+                                    .arg(p + 1)
+                                    .arg(jogo));
+        }
+        ws->CommitTrans();
+        db->Close();
+    }
+
+    // Whether the screen as drawn shows thumbnail `pagina` whole under frame
+    // `quadro` (the current page's or the hover frame) and the frame round
+    // it: every pixel of the thumbnail as it is with the frame hidden, and
+    // every pixel the frame draws outside the thumbnail as the frame draws
+    // it, but where frame `outro` draws (the two frames may share the room
+    // between two thumbnails, and mark the same one); some of them at least.
+    ::testing::AssertionResult EmVista(QLabel* quadro, int pagina, const QLabel* outro)
+    {
+        QWidget* tela = C().pctTela4;
+        const auto naTela = [&](const QWidget* w) { return QRect(w->parentWidget()->mapTo(tela, w->pos()), w->size()); };
+        const QRect q = naTela(quadro), m = naTela(V().Miniatura(pagina));
+        const QRect o = outro && Visivel(outro) ? naTela(outro) : QRect();
+        const QImage desenhoOutro = o.isEmpty() ? QImage() : outro->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage com = tela->grab().toImage();
+        quadro->setVisible(false);
+        const QImage sem = tela->grab().toImage();
+        quadro->setVisible(true);
+        const QImage desenho = quadro->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+        if (desenho.size() != q.size() || desenhoOutro.size() != o.size())
+            return ::testing::AssertionFailure() << "the frames are not drawn at their sizes";
+        for (int y = m.top(); y <= m.bottom(); ++y)
+            for (int x = m.left(); x <= m.right(); ++x)
+                if (com.pixel(x, y) != sem.pixel(x, y))
+                    return ::testing::AssertionFailure() << "the frame hides thumbnail " << pagina << " at " << x - m.left() << ","
+                                                         << y - m.top() << " of its " << m.width() << " x " << m.height() << " pixels";
+        int vistos = 0;
+        for (int y = q.top(); y <= q.bottom(); ++y)
+            for (int x = q.left(); x <= q.right(); ++x) {
+                const QRgb d = desenho.pixel(x - q.left(), y - q.top());
+                if (m.contains(x, y) || qAlpha(d) != 255
+                    || (o.contains(x, y) && qAlpha(desenhoOutro.pixel(x - o.left(), y - o.top())) != 0))
+                    continue;
+                if ((com.pixel(x, y) | 0xff000000u) != d)
+                    return ::testing::AssertionFailure() << "the frame of page " << pagina << " is covered at " << x - q.left() << ","
+                                                         << y - q.top();
+                ++vistos;
+            }
+        if (vistos == 0 && !o.contains(q))
+            return ::testing::AssertionFailure() << "nothing of the frame of page " << pagina << " is in sight";
+        return ::testing::AssertionSuccess();
+    }
 };
 
 }  // namespace
@@ -307,35 +381,10 @@ TEST_F(Figura, ThumbnailsOfManyPagesStayApartAndEachClickShowsItsPage)
         Abre();  // writes the shared folder when needed
         TearDown();
     }
-    ASSERT_TRUE(QFile::copy(PastaDemo(QStringLiteral("V")) + QStringLiteral("/DAZADIZETQ_V.MDB"), dir.file(QStringLiteral("DAZADIZETQ_V.MDB"))));
     const std::pair<long, int> casos[] = {{s.showcaseAssembly, s.showcasePages}, {s.comparisonFirst, 60}, {s.comparisonSecond, 200}};
     const std::vector<int> paginasDoJogo = {10, 11, 12, 20, 110, 111};
     const std::int64_t jogo = s.bigFigureKit;
-    {
-        auto ws = platform::dao::DBEngine::CreateWorkspace(QStringLiteral("w"));
-        auto db = ws->OpenDatabase(dir.file(QStringLiteral("DAZADIZETQ_V.MDB")));
-        long codigo = db->OpenRecordset(QStringLiteral("SELECT MAX(CodigoFiguraDetalhada) FROM FIGURADETALHADA1"))->Value(0).toLongLong();
-        ws->BeginTrans();
-        for (const auto& [conjunto, partes] : casos) {
-            if (conjunto == s.showcaseAssembly)
-                continue;
-            for (int p = 1; p <= partes; ++p)
-                db->Execute(QStringLiteral("INSERT INTO FIGURADETALHADA1 (CodigoFiguraDetalhada, CodigoPeca, NumeroParte, ItemComponente, "
-                                           "PosicaoLeft, PosicaoTop, DescricaoParteP) VALUES (%1, %2, %3, '%3', 100, 100, 'PARTE %3')")
-                                .arg(++codigo)
-                                .arg(conjunto)
-                                .arg(p));
-            for (int p : paginasDoJogo)
-                if (p < partes)
-                    db->Execute(QStringLiteral("INSERT INTO PECA_COMPONENTE_JOGOREPARO (CodigoPeca, ItemComponente, CodigoJogoReparo) "
-                                               "VALUES (%1, '%2', %3)")
-                                    .arg(conjunto)
-                                    .arg(p + 1)
-                                    .arg(jogo));
-        }
-        ws->CommitTrans();
-        db->Close();
-    }
+    ASSERT_NO_FATAL_FAILURE(CopiaComFiguras(dir, {casos[1], casos[2]}, paginasDoJogo, jogo));
     Abre(QStringLiteral("V"), QStringLiteral("P"), dir.path());
     // The frames' design pictures, 25 x 19.
     const QImage desenhoAtual = C().imgQuadradoParteAtual->pixmap().toImage();
@@ -416,6 +465,61 @@ TEST_F(Figura, ThumbnailsOfManyPagesStayApartAndEachClickShowsItsPage)
     D().AbreConjunto(s.showcaseAssembly, QString());
     V().imgParteFigura_MouseMove(1);
     comoDesenhados(0, 1);
+}
+
+// What the user sees of the thumbnail row while the pointer goes from
+// thumbnail to thumbnail: the thumbnail under the pointer and the current
+// page's stay whole, their numbers in sight, with their frames round them,
+// at page counts on both sides of the design's 30 thumbnails and of where
+// the frames stop fitting at their design size, with and without the kit
+// frames of a chosen kit.
+TEST_F(Figura, TheFramesLeaveTheThumbnailTheyMarkInSightAtAnyPageCount)
+{
+    const int contagens[] = {2, 3, 30, 31, 32, 35, 36, 60, 200};
+    std::vector<std::pair<long, int>> figuras;
+    {
+        Abre();
+        const auto rs = Modulo::gDbDazadize->OpenRecordset(QStringLiteral(
+            "SELECT CodigoPeca FROM PECA WHERE CodigoPeca NOT IN (SELECT CodigoPeca FROM FIGURADETALHADA1) ORDER BY CodigoPeca"));
+        for (int contagem : contagens) {
+            ASSERT_FALSE(rs->EOF_()) << "too few assemblies without a figure";
+            figuras.emplace_back(long(rs->Value(0).toLongLong()), contagem);
+            rs->MoveNext();
+        }
+        TearDown();
+    }
+    tqtest::TempDir dir;
+    const std::vector<int> paginasDoJogo = {0, 1, 2, 29, 30, 31, 34, 35, 58, 59, 100, 198};
+    ASSERT_NO_FATAL_FAILURE(CopiaComFiguras(dir, figuras, paginasDoJogo, s.bigFigureKit));
+    Abre(QStringLiteral("V"), QStringLiteral("P"), dir.path());
+    QLabel* atual = C().imgQuadradoParteAtual;
+    QLabel* sob = C().imgQuadradoParteSelecionada;
+    for (const auto& [conjunto, partes] : figuras) {
+        D().AbreConjunto(conjunto, QString());
+        ASSERT_EQ(V().Figura().QuantidadePartes(), partes);
+        for (bool kit : {false, true}) {
+            EscolheJogo(kit ? s.bigFigureKit : 0);
+            for (int pagina : {0, 1, partes / 2, partes - 1}) {
+                SCOPED_TRACE(testing::Message() << partes << " pages, kit frames " << (kit ? "on" : "off") << ", page " << pagina);
+                F().DestacaControle(QStringLiteral("FORM"));
+                V().imgParteFigura_Click(pagina);
+                ASSERT_EQ(V().ParteFiguraAtual(), pagina);
+                EXPECT_TRUE(EmVista(atual, pagina, nullptr));
+                // The pointer from the thumbnail before to the two after,
+                // over the current one, and to both ends of the row.
+                for (int passo : {-1, 0, 1, 2, 0 - pagina, partes - 1 - pagina}) {
+                    const int i = pagina + passo;
+                    if (i < 0 || i >= partes)
+                        continue;
+                    V().imgParteFigura_MouseMove(i);
+                    ASSERT_TRUE(Visivel(sob));
+                    EXPECT_TRUE(EmVista(sob, i, atual)) << "hovering " << i;
+                    EXPECT_TRUE(EmVista(atual, pagina, sob)) << "hovering " << i;
+                }
+            }
+        }
+        V().FechaConjunto();
+    }
 }
 
 TEST_F(Figura, LocateRequestsMarksAndTheNotDrawnBox)

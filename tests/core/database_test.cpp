@@ -10,16 +10,19 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sqlite3.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -169,10 +172,11 @@ TEST_F(DataFolder, WithoutTheTurnsFileOnlyADamagedLockFileIsRefused)
 }
 
 // One tq_lockprobe taking turns, spoken to through a socket that is its
-// input and its output.
+// input and its output; `stop`: the point of writing the lock database it
+// stops at (see its main.cpp).
 class Probe {
 public:
-    explicit Probe(const QString& folder)
+    explicit Probe(const QString& folder, const char* stop = nullptr)
     {
         int ends[2];
         if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0)
@@ -180,7 +184,7 @@ public:
         const std::string program = (tqtest::binaryDir() + QStringLiteral("/tests/tq_lockprobe")).toStdString();
         const std::string dir = folder.toStdString();
         char* argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>(dir.c_str()),
-                        const_cast<char*>("turns"), nullptr};
+                        const_cast<char*>("turns"), const_cast<char*>(stop), nullptr};
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, ends[1], 0);
@@ -202,8 +206,18 @@ public:
     Probe& operator=(const Probe&) = delete;
 
     void send(const char* line) { ::send(m_fd, line, std::strlen(line), MSG_NOSIGNAL); }
-    // The next line it prints, without its end; "(no answer)" when none comes.
-    std::string line()
+    // Ends it at once, wherever it is, as a kill or a power cut would.
+    void kill()
+    {
+        if (m_pid <= 0)
+            return;
+        ::kill(m_pid, SIGKILL);
+        ::waitpid(m_pid, nullptr, 0);
+        m_pid = -1;
+    }
+    // The next line it prints, without its end; "(no answer)" when none
+    // comes within `ms` milliseconds.
+    std::string line(int ms = 60000)
     {
         for (;;) {
             if (const std::size_t end = m_buffer.find('\n'); end != std::string::npos) {
@@ -213,7 +227,7 @@ public:
             }
             pollfd p{m_fd, POLLIN, 0};
             char chunk[256];
-            const ssize_t n = ::poll(&p, 1, 60000) == 1 ? ::read(m_fd, chunk, sizeof chunk) : 0;
+            const ssize_t n = ::poll(&p, 1, ms) == 1 ? ::read(m_fd, chunk, sizeof chunk) : 0;
             if (n <= 0)
                 return "(no answer)";
             m_buffer.append(chunk, std::size_t(n));
@@ -334,6 +348,179 @@ TEST(UpdateLock, OfTwoRunsStartedTogetherExactlyOnePassesWhateverTheLockFileIsLi
             list += "\n  " + f;
         EXPECT_TRUE(faults.empty()) << s.name << ": " << faults.size() << " of " << kTurns
                                     << " turns went wrong (results of the two runs):" << list;
+    }
+}
+
+// What a folder holds, hidden names too, sorted.
+QStringList FolderNames(const QString& dir)
+{
+    QStringList l = QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    l.sort();
+    return l;
+}
+
+// The hidden files lock databases are written in before they are renamed
+// into place, in folder `dir`.
+int LockDatabasesBeingWritten(const QString& dir)
+{
+    const QStringList names = QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    const QRegularExpression written(QStringLiteral("\\A\\.") + QRegularExpression::escape(NomeArquivoBloqueio())
+                                     + QStringLiteral("\\.[0-9a-f]{8}\\.tmp\\z"));
+    return int(names.filter(written).size());
+}
+
+// Two update runs that take the lock at the same instant, each in a program
+// of its own: their answers, "1 and 0" when exactly one passes.
+std::string TwoRunsAtOnce(const QString& folder)
+{
+    Probe a(folder), b(folder);
+    if (a.line() != "ready" || b.line() != "ready")
+        return "the probes did not start";
+    a.send("lock\n");
+    b.send("lock\n");
+    std::string first = a.line(), second = b.line();
+    a.send("release\n");
+    b.send("release\n");
+    if (a.line() != "released" || b.line() != "released")
+        return "not released";
+    if (first == "0" && second == "1")
+        std::swap(first, second);
+    return first + " and " + second;
+}
+
+// A run killed at each point of rebuilding the lock database (its turn held
+// throughout): with the hidden file written, and once it is renamed into
+// place; twice in a row, the second taking over the first one's turn; with
+// the lock database missing or no lock database.  The next run leaves the
+// folder with the lock database alone, whole, and the lock still lets one
+// of two runs at once pass; files that only look alike stay.
+TEST(UpdateLock, WhatARunKilledWhileRebuildingTheLockLeavesTheNextRunRemoves)
+{
+    tqtest::TempDir scratch;
+    const QByteArray tableless = SqliteFileBytes(scratch.file(QStringLiteral("tableless")), "CREATE TABLE OUTRA (a INTEGER)");
+    ASSERT_FALSE(tableless.isEmpty());
+    struct Case {
+        const char* name;
+        bool present;
+        QByteArray bytes;
+        std::vector<const char*> kills;  // where each run is killed, one after the other
+        QStringList others;              // other files of the folder
+    };
+    const QString prefix = QLatin1Char('.') + NomeArquivoBloqueio() + QLatin1Char('.');
+    const QStringList alike = {prefix + QStringLiteral("0123ABCD.tmp"), prefix + QStringLiteral("0123abcd.tmp.keep"),
+                               prefix + QStringLiteral("0123abc.tmp"), prefix + QStringLiteral("0123abcd.new"),
+                               QStringLiteral(".DAZADIZETQ_V.MDB.0123abcd.tmp"), QStringLiteral("x") + prefix + QStringLiteral("0123abcd.tmp")};
+    const Case cases[] = {
+        {"missing, killed with its file written", false, {}, {"written"}, {}},
+        {"missing, killed once renamed", false, {}, {"renamed"}, {}},
+        {"empty, killed with its file written", true, {}, {"written"}, {}},
+        {"empty, killed once renamed", true, {}, {"renamed"}, {}},
+        {"no lock table, killed with its file written", true, tableless, {"written"}, {}},
+        {"no lock table, killed once renamed", true, tableless, {"renamed"}, {}},
+        {"empty, two runs killed with their files written", true, {}, {"written", "written"}, {}},
+        {"empty, killed with its file written, then once renamed", true, {}, {"written", "renamed"}, {}},
+        {"empty, killed with its file written, files alike beside", true, {}, {"written"}, alike},
+        {"missing, killed once renamed, files alike beside", false, {}, {"renamed"}, alike},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        tqtest::TempDir d;
+        const QString folder = d.pathSlash();
+        const QString lck = folder + NomeArquivoBloqueio();
+        if (c.present)
+            tqtest::writeFile(lck, c.bytes);
+        for (const QString& o : c.others)
+            tqtest::writeFile(folder + o, QByteArray("x"));
+        // A symbolic link and a folder of the hidden files' names stay too.
+        QStringList expected = c.others;
+        if (!c.others.isEmpty()) {
+            ASSERT_TRUE(QDir().mkdir(folder + prefix + QStringLiteral("00000000.tmp")));
+            ASSERT_TRUE(QFile::link(folder + QStringLiteral("nowhere"), folder + prefix + QStringLiteral("11111111.tmp")));
+            expected << prefix + QStringLiteral("00000000.tmp") << prefix + QStringLiteral("11111111.tmp");
+        }
+        expected << NomeArquivoBloqueio();
+        expected.sort();
+
+        int written = 0;
+        for (const char* kill : c.kills) {
+            Probe k(folder, kill);
+            ASSERT_EQ(k.line(), "ready");
+            k.send("lock\n");
+            ASSERT_EQ(k.line(), std::string("at ") + kill);
+            // Where it is: holding its turn, with its file written or the
+            // lock database in place.
+            const QStringList there = FolderNames(d.path());
+            EXPECT_TRUE(there.contains(NomeArquivoVezBloqueio()));
+            if (std::strcmp(kill, "written") == 0) {
+                EXPECT_EQ(LockDatabasesBeingWritten(d.path()), ++written);
+            } else {
+                EXPECT_EQ(LockFileAsRead(lck), "whole");
+            }
+            k.kill();
+        }
+        // The next run takes the lock, lets it go and leaves the folder as
+        // it should be.
+        QProcess next;
+        next.start(tqtest::binaryDir() + QStringLiteral("/tests/tq_lockprobe"), {folder});
+        ASSERT_TRUE(next.waitForFinished(60000));
+        EXPECT_EQ(next.readAllStandardOutput().trimmed(), QByteArray("1"));
+        EXPECT_EQ(FolderNames(d.path()), expected);
+        EXPECT_EQ(LockFileAsRead(lck), "whole");
+        EXPECT_EQ(TwoRunsAtOnce(folder), "1 and 0");
+        EXPECT_EQ(FolderNames(d.path()), expected);
+    }
+}
+
+// A run that starts while another, alive, holds the turn: while it rebuilds
+// the lock database (its hidden file written) the newcomer waits for the
+// turn, and once it has put the database in place (its turn not yet let go)
+// the newcomer takes the whole lock database without waiting; either way
+// the holder's files stay as they are, the holder goes on to its lock, and
+// the folder ends with the lock database alone.
+TEST(UpdateLock, ARunStartingWhileAnotherHoldsTheTurnLeavesItsFilesAlone)
+{
+    for (const char* point : {"written", "renamed"}) {
+        SCOPED_TRACE(point);
+        tqtest::TempDir d;
+        const QString folder = d.pathSlash();
+        const QString lck = folder + NomeArquivoBloqueio();
+        tqtest::writeFile(lck, QByteArray());
+        Probe holder(folder, point);
+        ASSERT_EQ(holder.line(), "ready");
+        holder.send("lock\n");
+        ASSERT_EQ(holder.line(), std::string("at ") + point);
+        const QStringList held = FolderNames(d.path());
+        const QString vez = folder + NomeArquivoVezBloqueio();
+        const auto inode = [](const QString& path) {
+            struct stat st {};
+            return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : ino_t(0);
+        };
+        const ino_t turn = inode(vez);
+        ASSERT_NE(turn, ino_t(0));
+
+        Probe newcomer(folder);
+        ASSERT_EQ(newcomer.line(), "ready");
+        newcomer.send("lock\n");
+        if (std::strcmp(point, "written") == 0) {
+            EXPECT_EQ(newcomer.line(500), "(no answer)") << "it waits for the turn";
+            EXPECT_EQ(FolderNames(d.path()), held);
+            EXPECT_EQ(inode(vez), turn);
+            holder.send("go\n");
+            EXPECT_EQ(holder.line(), "1");
+            EXPECT_EQ(newcomer.line(), "0");
+        } else {
+            EXPECT_EQ(newcomer.line(), "1");
+            EXPECT_EQ(FolderNames(d.path()), held);
+            EXPECT_EQ(inode(vez), turn);
+            holder.send("go\n");
+            EXPECT_EQ(holder.line(), "0");
+        }
+        holder.send("release\n");
+        newcomer.send("release\n");
+        EXPECT_EQ(holder.line(), "released");
+        EXPECT_EQ(newcomer.line(), "released");
+        EXPECT_EQ(FolderNames(d.path()), QStringList{NomeArquivoBloqueio()});
+        EXPECT_EQ(LockFileAsRead(lck), "whole");
     }
 }
 
