@@ -117,6 +117,16 @@ QByteArray ConteudoBancoBloqueio()
 constexpr const char* kFimTemporarioVez = "tmp";
 constexpr const char* kFimTemporarioSemVez = "new";
 
+// The description of 3051 for a file that cannot be created, the system's
+// reason in parentheses.
+QString TextoErroCriarArquivo(const QString& path, int erro)
+{
+    return TextoNoIdioma("O mecanismo de banco de dados não pode criar o arquivo '%1' (%2).",
+                         "El motor de base de datos no puede crear el archivo '%1' (%2).",
+                         "The database engine cannot create the file '%1' (%2).")
+        .arg(path, QString::fromLocal8Bit(std::strerror(erro)));
+}
+
 // Puts a whole lock database at `path`, written beside it and renamed into
 // place, so that nobody ever sees a partial one.  A missing file is created
 // only while the name is free (another program may create it at the same
@@ -145,8 +155,7 @@ void CriaBancoBloqueio(const QString& path, EstadoBloqueio estado, bool comVez)
     }
     if (erro != 0 && erro != EEXIST)
         throw platform::Error(JetError::CannotOpen,
-                              QStringLiteral("The database engine cannot create the file '%1' (%2).")
-                                  .arg(path, QString::fromLocal8Bit(std::strerror(erro))));
+                              TextoErroCriarArquivo(path, erro));
 }
 
 // What a program that ended while holding the turn (killed, its computer
@@ -192,8 +201,7 @@ void AbreBancoBloqueio(WorkspacePtr& ws, DatabasePtr& db, platform::posix::LockF
             estado = ExaminaBancoBloqueio(path);
         if (erro != 0 && estado != EstadoBloqueio::Falta)
             throw platform::Error(JetError::CannotOpen,
-                                  QStringLiteral("The database engine cannot create the file '%1' (%2).")
-                                      .arg(nomeVez, QString::fromLocal8Bit(std::strerror(erro))));
+                                  TextoErroCriarArquivo(nomeVez, erro));
         if (estado != EstadoBloqueio::Inteiro)
             CriaBancoBloqueio(path, estado, vez.isLocked());
     }
@@ -285,7 +293,7 @@ QVariant ExecutaComandosSQL(const QStringList& comandos, const QString& consulta
     DatabasePtr dbRef = db ? *db : gDbDazadize;
     WorkspacePtr wsRef = ws ? *ws : gWsDazadize;
     if (!dbRef || !wsRef)
-        throw platform::Error(JetError::ObjectClosed, QStringLiteral("Object invalid or no longer set."),
+        throw platform::Error(JetError::ObjectClosed, ObjectClosedText(),
                               QStringLiteral("ExecutaComandosSQL"));
 
     wsRef->BeginTrans();
@@ -327,7 +335,7 @@ RecordsetPtr AbreConsulta(const QString& sql, DatabasePtr* db, int tipo)
         *db = gDbDazadize;
     const DatabasePtr& target = db ? *db : gDbDazadize;
     if (!target)
-        throw platform::Error(JetError::ObjectClosed, QStringLiteral("Object invalid or no longer set."),
+        throw platform::Error(JetError::ObjectClosed, ObjectClosedText(),
                               QStringLiteral("AbreConsulta"));
     return target->OpenRecordset(sql, tipo);
 }

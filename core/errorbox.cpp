@@ -1,6 +1,8 @@
 #include "core/errorbox.h"
 
+#include "core/textosproprios.h"
 #include "core/texts.h"
+#include "platform/base/language.h"
 #include "platform/base/error.h"
 #include "platform/desktop/messagebox.h"
 
@@ -46,11 +48,11 @@ bool Guarda(const std::function<void()>& trabalho)
     } catch (const platform::Error& e) {
         MostraErro(e.number(), e.description());
     } catch (const std::bad_alloc&) {
-        MostraErro(kErroSemMemoria, QStringLiteral("Out of memory"));
+        MostraErro(kErroSemMemoria, platform::runTimeErrorText(kErroSemMemoria));
     } catch (const std::exception& e) {
         MostraErro(kErroInterno, QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        MostraErro(kErroInterno, QStringLiteral("Internal error"));
+        MostraErro(kErroInterno, TextoNoIdioma("Erro interno", "Error interno", "Internal error"));
     }
     return false;
 }

@@ -1,8 +1,10 @@
 #include "core/files.h"
 
 #include "core/globals.h"
+#include "core/textosproprios.h"
 #include "platform/base/codepage.h"
 #include "platform/base/error.h"
+#include "platform/base/language.h"
 #include "platform/base/volumeserial.h"
 
 #include <QCoreApplication>
@@ -51,7 +53,6 @@ QString& pastaSistemaDefinida()
 [[noreturn]] void raiseErrno(int err, const QString& caminho, long padrao)
 {
     long numero = padrao;
-    QString texto = QStringLiteral("Path/File access error");
     switch (err) {
     case ENOENT:
         // A missing file in an existing folder is "file not found"; a missing
@@ -59,28 +60,23 @@ QString& pastaSistemaDefinida()
         numero = padrao == platform::errors::FileNotFound && QFileInfo(caminho).dir().exists()
                      ? platform::errors::FileNotFound
                      : platform::errors::PathNotFound;
-        texto = numero == platform::errors::FileNotFound ? QStringLiteral("File not found")
-                                                         : QStringLiteral("Path not found");
         break;
     case ENOTDIR:
         numero = platform::errors::PathNotFound;
-        texto = QStringLiteral("Path not found");
         break;
     case EACCES:
     case EPERM:
     case EROFS:
         numero = platform::errors::PermissionDenied;
-        texto = QStringLiteral("Permission denied");
         break;
     case EEXIST:
         numero = platform::errors::FileAlreadyExists;
-        texto = QStringLiteral("File already exists");
         break;
     default:
         numero = 75;
         break;
     }
-    throw Error(numero, texto + QStringLiteral(": ") + QDir::toNativeSeparators(caminho) +
+    throw Error(numero, platform::runTimeErrorText(numero) + QStringLiteral(": ") + QDir::toNativeSeparators(caminho) +
                             QStringLiteral(" (") + QString::fromLocal8Bit(std::strerror(err)) + QLatin1Char(')'),
                 kOrigem);
 }
@@ -125,7 +121,10 @@ bool ArquivoExiste(const QString& Caminho)
 QByteArray LeArquivoBytes(const QString& Caminho)
 {
     if (QFileInfo(Caminho).isDir())
-        throw Error(75, QStringLiteral("Path/File access error: ") + Caminho + QStringLiteral(" is a folder"), kOrigem);
+        throw Error(75,
+                    platform::runTimeErrorText(75) + QStringLiteral(": ") +
+                        TextoNoIdioma("%1 é uma pasta", "%1 es una carpeta", "%1 is a folder").arg(Caminho),
+                    kOrigem);
     const QByteArray nativo = QFile::encodeName(Caminho);
     const int fd = ::open(nativo.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
@@ -133,12 +132,13 @@ QByteArray LeArquivoBytes(const QString& Caminho)
     QFile f;
     if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        throw Error(75, QStringLiteral("Path/File access error: ") + Caminho, kOrigem);
+        throw Error(75, platform::runTimeErrorText(75) + QStringLiteral(": ") + Caminho, kOrigem);
     }
     QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError)
         throw Error(platform::errors::DeviceIOError,
-                    QStringLiteral("Device I/O error: ") + Caminho + QStringLiteral(" (") + f.errorString() + QLatin1Char(')'),
+                    platform::runTimeErrorText(platform::errors::DeviceIOError) + QStringLiteral(": ") + Caminho +
+                        QStringLiteral(" (") + f.errorString() + QLatin1Char(')'),
                     kOrigem);
     return bytes;
 }
@@ -172,14 +172,21 @@ void CriaPastas(const QString& Base, const QString& Relativo, bool UltimoEhArqui
     QString relativo = Relativo;
     relativo.replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (relativo.startsWith(QLatin1Char('/')))
-        throw Error(75, QStringLiteral("Path/File access error: ") + Relativo + QStringLiteral(" is not a relative path"),
+        throw Error(75,
+                    platform::runTimeErrorText(75) + QStringLiteral(": ") +
+                        TextoNoIdioma("%1 não é um caminho relativo", "%1 no es una ruta relativa",
+                                      "%1 is not a relative path")
+                            .arg(Relativo),
                     kOrigem);
     QStringList elementos = relativo.split(QLatin1Char('/'));
     if (UltimoEhArquivo && !elementos.isEmpty())
         elementos.removeLast();
     for (const QString& e : elementos)
         if (e == QLatin1String(".."))
-            throw Error(75, QStringLiteral("Path/File access error: ") + Relativo + QStringLiteral(" leaves its folder"),
+            throw Error(75,
+                        platform::runTimeErrorText(75) + QStringLiteral(": ") +
+                            TextoNoIdioma("%1 sai da sua pasta", "%1 sale de su carpeta", "%1 leaves its folder")
+                                .arg(Relativo),
                         kOrigem);
 
     QString atual = comBarra(Base, true);
@@ -286,8 +293,10 @@ int ExecutaAguardando(const QString& Programa, const QStringList& Argumentos, in
     processo.start();
     if (!processo.waitForStarted(-1))
         throw Error(platform::errors::FileNotFound,
-                    QStringLiteral("File not found: cannot start ") + Programa + QStringLiteral(" (") +
-                        processo.errorString() + QLatin1Char(')'),
+                    platform::runTimeErrorText(platform::errors::FileNotFound) + QStringLiteral(": ") +
+                        TextoNoIdioma("não é possível iniciar %1", "no se puede iniciar %1", "cannot start %1")
+                            .arg(Programa) +
+                        QStringLiteral(" (") + processo.errorString() + QLatin1Char(')'),
                     kOrigem);
     processo.closeWriteChannel();
 

@@ -1,5 +1,6 @@
 #include "core/globals.h"
 
+#include "platform/base/language.h"
 #include "platform/desktop/messagebox.h"
 
 namespace Modulo {
@@ -21,9 +22,11 @@ QString gTextoDataEmissao;
 bool gEdicaoNaoMaritima = true;
 
 namespace {
-// The message boxes caption their buttons in the language of the run.
+// The message boxes caption their buttons, and the platform layer words the
+// errors it raises, in the language of the run.
 QString IdiomaAtual() { return gIdioma; }
-const bool g_idiomaCaixas = (platform::setMessageBoxLanguageSource(&IdiomaAtual), true);
+const bool g_idiomaCaixas = (platform::setMessageBoxLanguageSource(&IdiomaAtual),
+                             platform::setTextLanguageSource(&IdiomaAtual), true);
 }  // namespace
 
 QString NomeArquivoCatalogo() { return QStringLiteral(TQ_CATALOGUE_FILE); }

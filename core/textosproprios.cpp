@@ -1,7 +1,7 @@
 #include "core/textosproprios.h"
 
 #include "core/globals.h"
-#include "platform/desktop/language.h"
+#include "platform/base/language.h"
 
 namespace Modulo {
 

@@ -15,6 +15,7 @@
 #include "mainwindow/inicio.h"
 #include "platform/base/doevents.h"
 #include "platform/base/error.h"
+#include "platform/base/language.h"
 #include "platform/desktop/color.h"
 #include "platform/desktop/messagebox.h"
 #include "platform/desktop/qttranslations.h"
@@ -149,7 +150,8 @@ bool frmInicial::Form_Load()
         gCaminhoDados = ObtemCaminhoDados(programa);
         if (!QFileInfo(gCaminhoDados).isDir())
             throw platform::Error(platform::errors::PathNotFound,
-                                  QStringLiteral("Path not found: ") + QDir::toNativeSeparators(gCaminhoDados),
+                                  platform::runTimeErrorText(platform::errors::PathNotFound) + QStringLiteral(": ") +
+                                      QDir::toNativeSeparators(gCaminhoDados),
                                   QStringLiteral("frmInicial"));
 
         setWindowTitle(ObtemTexto(19, QStringLiteral("P")));

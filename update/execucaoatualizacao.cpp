@@ -11,6 +11,7 @@
 #include "core/textosproprios.h"
 #include "platform/base/codepage.h"
 #include "platform/base/doevents.h"
+#include "platform/base/language.h"
 #include "platform/desktop/messagebox.h"
 #include "platform/process/process.h"
 #include "update/internet.h"
@@ -112,7 +113,7 @@ bool ExecucaoAtualizacao::AtualizaDazadize(short sVersaoAtual, short sVersaoNova
         descricao = e.description();
     } catch (const std::bad_alloc&) {
         numero = Modulo::kErroSemMemoria;
-        descricao = QStringLiteral("Out of memory");
+        descricao = platform::runTimeErrorText(Modulo::kErroSemMemoria);
     } catch (const std::exception& e) {
         numero = Modulo::kErroInterno;
         descricao = QString::fromLocal8Bit(e.what());
@@ -157,7 +158,7 @@ void ExecucaoAtualizacao::executa(short atual, short nova)
     if (wsLeitura)
         Modulo::FechaBanco(wsLeitura, leitura);
     if (IsNull(url))
-        throw platform::Error(94, QStringLiteral("Invalid use of Null"), kFonteExecucao);
+        throw platform::Error(94, platform::runTimeErrorText(94), kFonteExecucao);
     QString endereco = url.toString();
     if (!endereco.endsWith(QLatin1Char('/')))
         endereco += QLatin1Char('/');

@@ -5,6 +5,7 @@
 #include "platform/base/atomicfile.h"
 #include "platform/base/codepage.h"
 #include "platform/base/doevents.h"
+#include "platform/base/language.h"
 #include "platform/desktop/proxycredentials.h"
 
 #include <QFile>
@@ -44,7 +45,8 @@ public:
         m_destino = destino;
         if (const int erro = m_arquivo.open(destino, platform::AtomicFile::kKeepPermissions, "part"))
             throw platform::Error(erro == ENOENT ? platform::errors::PathNotFound : 75,
-                                  QStringLiteral("Path/File access error: %1 (%2)").arg(destino, TextoErroSistema(erro)),
+                                  QStringLiteral("%1: %2 (%3)")
+                                      .arg(platform::runTimeErrorText(75), destino, TextoErroSistema(erro)),
                                   kFonteInternet);
     }
 
@@ -68,8 +70,9 @@ private:
     [[noreturn]] void FalhaEscrita(int erro)
     {
         const long numero = erro == ENOSPC ? 61 : platform::errors::DeviceIOError;
-        const QString texto = erro == ENOSPC ? QStringLiteral("Disk full") : QStringLiteral("Device I/O error");
-        throw platform::Error(numero, QStringLiteral("%1: %2 (%3)").arg(texto, m_destino, TextoErroSistema(erro)),
+        throw platform::Error(numero,
+                              QStringLiteral("%1: %2 (%3)")
+                                  .arg(platform::runTimeErrorText(numero), m_destino, TextoErroSistema(erro)),
                               kFonteInternet);
     }
 

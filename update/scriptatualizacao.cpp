@@ -195,7 +195,12 @@ void InterpretadorScript::executaLinha(const platform::dao::DatabasePtr& banco, 
     try {
         if (EhInstrucaoTransacao(sql))
             throw platform::Error(platform::dao::JetError::NotAllowedHere,
-                                  QStringLiteral("Statement not allowed here. (Transactions belong to the update run.)"),
+                                  Modulo::TextoNoIdioma("Instrução não permitida aqui. (As transações são da "
+                                                        "execução da atualização.)",
+                                                        "Instrucción no permitida aquí. (Las transacciones son de "
+                                                        "la ejecución de la actualización.)",
+                                                        "Statement not allowed here. (Transactions belong to the "
+                                                        "update run.)"),
                                   kFonteScript);
         banco->SetUntrusted(true);
         banco->Execute(sql, platform::dao::dbFailOnError);

@@ -8,6 +8,7 @@
 #include "core/texts.h"
 #include "core/textosproprios.h"
 #include "platform/base/doevents.h"
+#include "platform/base/language.h"
 #include "platform/base/vbruntime.h"
 #include "platform/desktop/messagebox.h"
 #include "platform/desktop/popupmenu.h"
@@ -32,16 +33,21 @@ QString Titulo() { return Modulo::ObtemTexto(19); }
 platform::Error ErroInicio(int erro, const QString& programa)
 {
     const QString texto = QString::fromLocal8Bit(std::strerror(erro));
+    long numero = 0;
     switch (erro) {
     case ENOENT:
-        return {platform::errors::FileNotFound, QStringLiteral("File not found: %1 (%2)").arg(programa, texto), kFonteVerificacao};
+        numero = platform::errors::FileNotFound;
+        break;
     case EACCES:
     case EPERM:
-        return {platform::errors::PermissionDenied, QStringLiteral("Permission denied: %1 (%2)").arg(programa, texto),
-                kFonteVerificacao};
+        numero = platform::errors::PermissionDenied;
+        break;
     default:
-        return {75, QStringLiteral("Path/File access error: %1 (%2)").arg(programa, texto), kFonteVerificacao};
+        numero = 75;
+        break;
     }
+    return {numero, QStringLiteral("%1: %2 (%3)").arg(platform::runTimeErrorText(numero), programa, texto),
+            kFonteVerificacao};
 }
 
 }  // namespace
@@ -203,7 +209,10 @@ void VerificacaoAtualizacao::TickVigia()
             } else {
                 const QStringList campos = resultado.mid(1).split(QLatin1Char('|'));
                 if (campos.size() < 2)
-                    throw platform::Error(9, QStringLiteral("Subscript out of range (result \"%1\")").arg(resultado),
+                    throw platform::Error(9, QStringLiteral("%1 (%2 \"%3\")")
+                                                 .arg(platform::runTimeErrorText(9),
+                                                      Modulo::TextoNoIdioma("resultado", "resultado", "result"),
+                                                      resultado),
                                           kFonteVerificacao);
                 const short local = platform::vb::CInt(QVariant(campos[0]));
                 const short servidor = platform::vb::CInt(QVariant(campos[1]));
@@ -246,7 +255,7 @@ void VerificacaoAtualizacao::TickVigia()
         textoErro = e.description();
     } catch (const std::bad_alloc&) {
         erro = Modulo::kErroSemMemoria;
-        textoErro = QStringLiteral("Out of memory");
+        textoErro = platform::runTimeErrorText(Modulo::kErroSemMemoria);
     } catch (const std::exception& e) {
         erro = Modulo::kErroInterno;
         textoErro = QString::fromLocal8Bit(e.what());

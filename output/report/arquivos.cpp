@@ -2,6 +2,7 @@
 
 #include "platform/base/atomicfile.h"
 #include "platform/base/error.h"
+#include "platform/base/language.h"
 
 #include <cerrno>
 
@@ -52,6 +53,13 @@ long NumeroErroArquivo(int e)
     case ENAMETOOLONG: return 52;
     default: return platform::errors::DeviceIOError;
     }
+}
+
+QString TextoErroGravacao(const QString& arquivo, const QString& motivo)
+{
+    return platform::textInLanguage("Não foi possível gravar \"%1\": %2", "No se pudo guardar \"%1\": %2",
+                                    "Cannot write \"%1\": %2")
+        .arg(arquivo, motivo);
 }
 
 int GravaArquivoPagina(const QString& caminho, const QByteArray& bytes)

@@ -33,6 +33,11 @@ QString FiltroArquivo(const QString& sTipo);
 // (52, a name too long) or a device I/O error for anything else.
 long NumeroErroArquivo(int numeroErrno);
 
+// The description of an output file that cannot be written, in the run's
+// language: "Cannot write "<arquivo>": <motivo>", the reason as the system
+// or the library gives it.
+QString TextoErroGravacao(const QString& arquivo, const QString& motivo);
+
 // Writes a page file: the bytes under a short hidden name beside `caminho`
 // (platform/base/atomicfile.h), renamed over it once all are written, so an
 // older page of that name is replaced at once, a failed write keeps it and

@@ -4,6 +4,7 @@
 
 #include "platform/base/atomicfile.h"
 #include "platform/base/error.h"
+#include "platform/base/language.h"
 
 #include <QFile>
 #include <QDir>
@@ -37,11 +38,14 @@ void CompactaArquivos(const QString& sArquivoZip, const QStringList& sArquivos)
 {
     for (const QString& arquivo : sArquivos)
         if (!QFileInfo(arquivo).isFile())
-            falha(platform::errors::FileNotFound, QStringLiteral("File not found: %1").arg(arquivo));
+            falha(platform::errors::FileNotFound,
+                  QStringLiteral("%1: %2").arg(platform::runTimeErrorText(platform::errors::FileNotFound), arquivo));
 
     const QFileInfo destino(sArquivoZip);
     if (!destino.absoluteDir().exists())
-        falha(platform::errors::PathNotFound, QStringLiteral("Path not found: %1").arg(destino.absolutePath()));
+        falha(platform::errors::PathNotFound,
+              QStringLiteral("%1: %2").arg(platform::runTimeErrorText(platform::errors::PathNotFound),
+                                           destino.absolutePath()));
 
     // A fresh hidden name beside the target, as short as the atomic file's
     // (any name the system takes can be the target's): libzip writes its own
@@ -64,7 +68,9 @@ void CompactaArquivos(const QString& sArquivoZip, const QStringList& sArquivos)
         const QString texto = QString::fromLocal8Bit(zip_error_strerror(&ze));
         zip_error_fini(&ze);
         falha(sys ? NumeroErroArquivo(sys) : platform::errors::DeviceIOError,
-              QStringLiteral("Cannot create \"%1\": %2").arg(sArquivoZip, texto));
+              platform::textInLanguage("Não foi possível criar \"%1\": %2", "No se pudo crear \"%1\": %2",
+                                       "Cannot create \"%1\": %2")
+                  .arg(sArquivoZip, texto));
     }
     for (const QString& arquivo : sArquivos) {
         const QByteArray caminho = QFile::encodeName(arquivo);
@@ -74,7 +80,9 @@ void CompactaArquivos(const QString& sArquivoZip, const QStringList& sArquivos)
             if (fonte)
                 zip_source_free(fonte);
             falha(platform::errors::DeviceIOError,
-                  QStringLiteral("Cannot add \"%1\" to \"%2\": %3")
+                  platform::textInLanguage("Não foi possível acrescentar \"%1\" a \"%2\": %3",
+                                           "No se pudo añadir \"%1\" a \"%2\": %3",
+                                           "Cannot add \"%1\" to \"%2\": %3")
                       .arg(arquivo, sArquivoZip, QString::fromLocal8Bit(zip_strerror(zip.get()))));
         }
         // JPEG pages do not shrink: store them as they are.
@@ -85,13 +93,13 @@ void CompactaArquivos(const QString& sArquivoZip, const QStringList& sArquivos)
         const QString texto = QString::fromLocal8Bit(zip_strerror(zip.get()));
         QFile::remove(temporario);
         falha(sys ? NumeroErroArquivo(sys) : platform::errors::DeviceIOError,
-              QStringLiteral("Cannot write \"%1\": %2").arg(sArquivoZip, texto));
+              TextoErroGravacao(sArquivoZip, texto));
     }
     zip.release();  // closed
     if (std::rename(nomeTemp.constData(), QFile::encodeName(sArquivoZip).constData()) != 0) {
         const int e = errno;
         QFile::remove(temporario);
-        falha(NumeroErroArquivo(e), QStringLiteral("Cannot write \"%1\": %2").arg(sArquivoZip, QString::fromLocal8Bit(std::strerror(e))));
+        falha(NumeroErroArquivo(e), TextoErroGravacao(sArquivoZip, QString::fromLocal8Bit(std::strerror(e))));
     }
 }
 

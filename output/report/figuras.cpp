@@ -3,6 +3,7 @@
 #include "core/datapath.h"
 #include "core/imagemdados.h"
 #include "platform/base/error.h"
+#include "platform/base/language.h"
 
 #include <QFileInfo>
 
@@ -16,12 +17,14 @@ QImage CarregaDesenho(const QString& sArquivoFigura)
     // is looked at first so that the error box tells what went wrong.
     const QString caminho = sArquivoFigura.trimmed().isEmpty() ? QString() : Modulo::ResolveNomeDados(nome);
     if (caminho.isEmpty())
-        throw platform::Error(75, QStringLiteral("Path/File access error: %1").arg(nome), origem);
+        throw platform::Error(75, QStringLiteral("%1: %2").arg(platform::runTimeErrorText(75), nome), origem);
     if (!QFileInfo(caminho).isFile())
-        throw platform::Error(platform::errors::FileNotFound, QStringLiteral("File not found: %1").arg(nome), origem);
+        throw platform::Error(platform::errors::FileNotFound,
+                              QStringLiteral("%1: %2").arg(platform::runTimeErrorText(platform::errors::FileNotFound), nome),
+                              origem);
     QImage imagem = Modulo::CarregaImagemDados(nome);
     if (imagem.isNull())
-        throw platform::Error(481, QStringLiteral("Invalid picture: %1").arg(nome), origem);
+        throw platform::Error(481, QStringLiteral("%1: %2").arg(platform::runTimeErrorText(481), nome), origem);
     return imagem;
 }
 

@@ -8,6 +8,7 @@
 #include "core/searchtext.h"
 #include "core/texts.h"
 #include "platform/base/error.h"
+#include "platform/base/language.h"
 
 namespace saida {
 
@@ -32,7 +33,7 @@ void Saida::ImprimeLista(const platform::dao::RecordsetPtr& lista)
     platform::dao::RecordsetPtr copia;
     try {
         if (!lista)
-            throw platform::Error(91, QStringLiteral("Object variable not set"), QStringLiteral("ImprimeLista"));
+            throw platform::Error(91, platform::runTimeErrorText(91), QStringLiteral("ImprimeLista"));
         copia = lista->Clone();
         // A clone has no current row yet.
         const bool vazia = copia->RecordCount() == 0;
@@ -82,7 +83,7 @@ void Saida::ImprimeComparacao(const DadosComparacao& dados)
     platform::dao::RecordsetPtr copia;
     try {
         if (!dados.Linhas)
-            throw platform::Error(91, QStringLiteral("Object variable not set"), QStringLiteral("ImprimeComparacao"));
+            throw platform::Error(91, platform::runTimeErrorText(91), QStringLiteral("ImprimeComparacao"));
         copia = dados.Linhas->Clone();
         // A clone has no current row yet.
         const bool vazia = copia->RecordCount() == 0;

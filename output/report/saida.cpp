@@ -13,6 +13,7 @@
 #include "core/texts.h"
 #include "output/jpegencoder.h"
 #include "platform/base/error.h"
+#include "platform/base/language.h"
 #include "platform/desktop/printdialog.h"
 
 #include <QDir>
@@ -301,7 +302,7 @@ void Saida::SalvaPaginaJpg(const QString& sArquivo)
     jpeg.SetSamplingFrequencies(1, 1, 0, 0, 0, 0);
     jpeg.SetQuality(85);
     if (jpeg.SampleHDC(pagina, SuperficieTela::kLargura, SuperficieTela::kAltura, 0, 0) != 0)
-        throw ErroDispositivo(7, QStringLiteral("Out of memory"), origem);
+        throw ErroDispositivo(7, platform::runTimeErrorText(7), origem);
     QByteArray bytes;
     try {
         bytes = jpeg.Encode();
@@ -313,10 +314,12 @@ void Saida::SalvaPaginaJpg(const QString& sArquivo)
 
     const QString pasta = QFileInfo(sArquivo).absolutePath();
     if (!QFileInfo(pasta).isDir())
-        throw ErroDispositivo(platform::errors::PathNotFound, QStringLiteral("Path not found: %1").arg(pasta), origem);
+        throw ErroDispositivo(platform::errors::PathNotFound,
+                              QStringLiteral("%1: %2").arg(platform::runTimeErrorText(platform::errors::PathNotFound), pasta),
+                              origem);
     const int e = GravadorPagina ? GravadorPagina(sArquivo, bytes) : GravaArquivoPagina(sArquivo, bytes);
     if (e != 0)
-        throw ErroDispositivo(NumeroErroArquivo(e), QStringLiteral("Cannot write \"%1\": %2").arg(sArquivo, QString::fromLocal8Bit(std::strerror(e))),
+        throw ErroDispositivo(NumeroErroArquivo(e), TextoErroGravacao(sArquivo, QString::fromLocal8Bit(std::strerror(e))),
                               origem);
     m_tempos.gravacao += relogio.nsecsElapsed() / 1e9;
 }

@@ -6,6 +6,7 @@
 #include "core/itemtexts.h"
 #include "core/texts.h"
 #include "platform/base/error.h"
+#include "platform/base/language.h"
 
 #include <QElapsedTimer>
 #include <QRegularExpression>
@@ -35,7 +36,9 @@ void Saida::ImprimeJogosReparo(long sCodigoPeca, const QString& ListaJogos)
         // The list goes into the statement as it is: only digits and commas.
         static const QRegularExpression codigos(QStringLiteral("^\\s*\\d+(\\s*,\\s*\\d+)*\\s*$"));
         if (!codigos.match(ListaJogos).hasMatch())
-            throw platform::Error(platform::errors::TypeMismatch, QStringLiteral("Type mismatch: %1").arg(ListaJogos),
+            throw platform::Error(platform::errors::TypeMismatch,
+                                  QStringLiteral("%1: %2")
+                                      .arg(platform::runTimeErrorText(platform::errors::TypeMismatch), ListaJogos),
                                   QStringLiteral("ImprimeJogosReparo"));
         QString sql = QStringLiteral("SELECT DISTINCT ") + QStringLiteral("PECA_COMPONENTE_JOGOREPARO.CodigoJogoReparo,") +
                       QStringLiteral("JOGOREPARO.DescricaoJogoReparo<I> AS DescricaoJogoReparo,") +
@@ -97,11 +100,12 @@ void Saida::ImprimeObservacoes(long sCodigoPeca, const QString& ListaObs)
         for (const QString& entrada : ListaObs.split(QLatin1Char('|'))) {
             const QStringList campos = entrada.split(QLatin1Char('$'));
             if (campos.size() < 3)
-                throw platform::Error(9, QStringLiteral("Subscript out of range"), QStringLiteral("ImprimeObservacoes"));
+                throw platform::Error(9, platform::runTimeErrorText(9), QStringLiteral("ImprimeObservacoes"));
             bool ok = false;
             const long codigo = campos[0].trimmed().toLong(&ok);
             if (!ok)
-                throw platform::Error(platform::errors::TypeMismatch, QStringLiteral("Type mismatch"),
+                throw platform::Error(platform::errors::TypeMismatch,
+                                      platform::runTimeErrorText(platform::errors::TypeMismatch),
                                       QStringLiteral("ImprimeObservacoes"));
             const QString item = campos[1];
             const QString numero = campos[2];

@@ -3,6 +3,7 @@
 
 #include "platform/base/vbruntime.h"
 
+#include "platform/base/language.h"
 #include "platform/base/vbruntime_internal.h"
 
 #include <QDate>
@@ -19,7 +20,10 @@ const QDate& baseDate()
     return base;
 }
 
-[[noreturn]] void dateOverflow() { throw platform::Error(platform::errors::Overflow, QStringLiteral("Overflow")); }
+[[noreturn]] void dateOverflow()
+{
+    throw platform::Error(platform::errors::Overflow, platform::runTimeErrorText(platform::errors::Overflow));
+}
 
 bool splitSeconds(double days, double* wholeOut, long long* secsOut)
 {
@@ -82,11 +86,11 @@ double DateSerial(int year, int month, int day)
     const long long y = months >= 0 ? months / 12 : -((-months + 11) / 12);
     const int m = int(months - y * 12) + 1;
     if (y < 1 || y > 9999)
-        raise(platform::errors::InvalidProcedureCall, "Invalid procedure call or argument");
+        raise(platform::errors::InvalidProcedureCall);
     const QDate first(int(y), m, 1);
     const double days = double(baseDate().daysTo(first) + (day - 1LL));
     if (!first.isValid() || days < kMinDayNumber || days > kMaxDayNumber)
-        raise(platform::errors::InvalidProcedureCall, "Invalid procedure call or argument");
+        raise(platform::errors::InvalidProcedureCall);
     return days;
 }
 

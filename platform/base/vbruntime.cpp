@@ -3,6 +3,7 @@
 
 #include "platform/base/vbruntime.h"
 
+#include "platform/base/language.h"
 #include "platform/base/vbruntime_internal.h"
 
 #include <QDate>
@@ -279,7 +280,8 @@ void appendPadded(std::string& out, long long v, int width)
     out.append(buf, r.ptr);
 }
 
-[[noreturn]] void raise(long number, const char* text) { throw platform::Error(number, QString::fromLatin1(text)); }
+// The run-time error `number` with its description in the run's language.
+[[noreturn]] void raise(long number) { throw platform::Error(number, platform::runTimeErrorText(number)); }
 
 // The UTF-8 bytes of a value taken as text (a byte array as it is).
 QByteArray utf8Of(const QVariant& v)
@@ -407,7 +409,7 @@ double Val(std::string_view s)
     double out = 0;
     std::from_chars(buf.data(), buf.data() + buf.size(), out);
     if (!std::isfinite(out))
-        throw platform::Error(platform::errors::Overflow, QStringLiteral("Overflow"));
+        raise(platform::errors::Overflow);
     return out;
 }
 
@@ -529,7 +531,7 @@ Value toValue(const QVariant& v, QByteArray& holder)
 QString CStr(const QVariant& value)
 {
     if (!value.isValid() || value.isNull())
-        raise(errors::InvalidUseOfNull, "Invalid use of Null");
+        raise(errors::InvalidUseOfNull);
     if (value.metaType().id() == QMetaType::Bool)
         return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
     return FormatText(value);
@@ -538,7 +540,7 @@ QString CStr(const QVariant& value)
 double CDbl(const QVariant& value)
 {
     if (!value.isValid() || value.isNull())
-        raise(errors::InvalidUseOfNull, "Invalid use of Null");
+        raise(errors::InvalidUseOfNull);
     if (value.metaType().id() == QMetaType::Bool)
         return value.toBool() ? -1 : 0;
     if (isDateType(value))
@@ -551,7 +553,7 @@ double CDbl(const QVariant& value)
         }
         return value.toDouble();
     }
-    raise(platform::errors::TypeMismatch, "Type mismatch");
+    raise(platform::errors::TypeMismatch);
 }
 
 namespace {
@@ -559,7 +561,7 @@ double roundedInRange(const QVariant& v, double lo, double hi)
 {
     const double r = std::nearbyint(CDbl(v)); // the default mode rounds half to even
     if (!(r >= lo && r <= hi))
-        raise(platform::errors::Overflow, "Overflow");
+        raise(platform::errors::Overflow);
     return r;
 }
 }  // namespace
@@ -576,7 +578,7 @@ double Round(double value, int digits)
     if (!std::isfinite(value))
         return value;
     if (digits < 0)
-        raise(platform::errors::InvalidProcedureCall, "Invalid procedure call or argument");
+        raise(platform::errors::InvalidProcedureCall);
     Decimal x = fromDouble(value);
     roundDecimal(x, std::min(digits, 400), true); // past a Double's digits nothing changes
     return toDouble(x);

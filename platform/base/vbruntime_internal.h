@@ -75,6 +75,7 @@ bool isWholeNumberType(int id);
 void append2(std::string& out, int v);
 void appendInt(std::string& out, long long v);
 void appendPadded(std::string& out, long long v, int width);
-[[noreturn]] void raise(long number, const char* text);
+// Raises run-time error `number` with its description (runTimeErrorText).
+[[noreturn]] void raise(long number);
 
 }  // namespace platform::vb::internal

@@ -18,6 +18,11 @@ namespace platform::dao {
 using detail::Context;
 using detail::Exec;
 using detail::Throw;
+using detail::FileNotFoundText;
+using detail::ItemNotFoundError;
+using detail::NotAllowedHereError;
+using detail::ReadOnlyError;
+using detail::say;
 using detail::ThrowLast;
 
 namespace {
@@ -81,7 +86,9 @@ void leaveTransaction(int& depth)
 {
     if (depth == 0)
         Throw(JetError::NoTransaction,
-              QStringLiteral("You tried to commit or rollback a transaction without first beginning a transaction."));
+              say("Você tentou confirmar ou desfazer uma transação sem antes iniciar uma transação.",
+                  "Intentó confirmar o revertir una transacción sin iniciar antes una transacción.",
+                  "You tried to commit or rollback a transaction without first beginning a transaction."));
     --depth;
 }
 
@@ -109,9 +116,12 @@ void Database::open()
 {
     const QFileInfo fi(m_path);
     if (!fi.exists())
-        Throw(JetError::FileNotFound, QStringLiteral("Could not find file '%1'.").arg(m_path));
+        Throw(JetError::FileNotFound, FileNotFoundText().arg(m_path));
     if (fi.isDir())
-        Throw(JetError::CannotOpen, QStringLiteral("'%1' is a folder, not a database file.").arg(m_path));
+        Throw(JetError::CannotOpen,
+              say("'%1' é uma pasta, não um arquivo de banco de dados.",
+                  "'%1' es una carpeta, no un archivo de base de datos.", "'%1' is a folder, not a database file.")
+                  .arg(m_path));
 
     const int flags = (m_readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
     sqlite3* db = nullptr;
@@ -128,8 +138,12 @@ void Database::open()
     try {
         if (!m_readOnly && sqlite3_db_readonly(db, "main") == 1)
             Throw(JetError::CannotOpen,
-                  QStringLiteral("The database engine cannot open the file '%1' for writing. You need permission "
-                                 "to change it.")
+                  say("O mecanismo de banco de dados não pode abrir o arquivo '%1' para gravação. Você precisa de "
+                      "permissão para alterá-lo.",
+                      "El motor de base de datos no puede abrir el archivo '%1' para escritura. Necesita permiso "
+                      "para modificarlo.",
+                      "The database engine cannot open the file '%1' for writing. You need permission "
+                      "to change it.")
                       .arg(m_path));
         sqlite3_busy_timeout(db, kBusyTimeoutMs);
         sqlite3_extended_result_codes(db, 1);
@@ -162,7 +176,7 @@ void Database::open()
 void Database::ensureOpen() const
 {
     if (!m_db)
-        Throw(JetError::ObjectClosed, QStringLiteral("Object invalid or no longer set."));
+        Throw(JetError::ObjectClosed, ObjectClosedText());
 }
 
 void Database::SetUntrusted(bool on)
@@ -183,9 +197,10 @@ void Database::Execute(const QString& jetSql, int /*options*/)
         return;
     const jet::Translation t = jet::TranslateStatement(jetSql);
     if (t.kind == jet::StatementKind::Select)
-        Throw(3065, QStringLiteral("Cannot execute a select query."));
+        Throw(3065, say("Não é possível executar uma consulta seleção.", "No se puede ejecutar una consulta de selección.",
+                        "Cannot execute a select query."));
     if (m_untrusted && t.sql.trimmed().left(6).toUpper() == "VACUUM")
-        Throw(JetError::NotAllowedHere, QStringLiteral("Statement not allowed here. (VACUUM)"));
+        throw NotAllowedHereError(QStringLiteral("VACUUM"));
 
     const Context ctx = t.kind == jet::StatementKind::DropTable ? Context::Drop
                       : t.kind == jet::StatementKind::CreateTable ? Context::Create
@@ -201,8 +216,12 @@ void Database::Execute(const QString& jetSql, int /*options*/)
             ThrowLast(m_db, rc, ctx);
         if (!st)
             Throw(JetError::InvalidSqlStatement,
-                  QStringLiteral("Invalid SQL statement; expected 'DELETE', 'INSERT', 'PROCEDURE', 'SELECT', or "
-                                 "'UPDATE'."));
+                  say("Instrução SQL inválida; era esperado 'DELETE', 'INSERT', 'PROCEDURE', 'SELECT' ou "
+                      "'UPDATE'.",
+                      "Instrucción SQL no válida; se esperaba 'DELETE', 'INSERT', 'PROCEDURE', 'SELECT' o "
+                      "'UPDATE'.",
+                      "Invalid SQL statement; expected 'DELETE', 'INSERT', 'PROCEDURE', 'SELECT', or "
+                      "'UPDATE'."));
         while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
         }
         if (rc != SQLITE_DONE) {
@@ -248,7 +267,7 @@ TableDef Database::GetTableDef(const QString& name)
     for (TableDef& t : TableDefs())
         if (t.Name().compare(name, Qt::CaseInsensitive) == 0)
             return t;
-    Throw(JetError::ItemNotFound, QStringLiteral("Item not found in this collection."));
+    throw ItemNotFoundError();
 }
 
 void Database::beginTrans()
@@ -328,7 +347,7 @@ std::vector<TableFieldDef> TableDef::Fields() const
 {
     auto db = m_db.lock();
     if (!db || !db->IsOpen())
-        Throw(JetError::ObjectClosed, QStringLiteral("Object invalid or no longer set."));
+        Throw(JetError::ObjectClosed, ObjectClosedText());
     return detail::TableFields(db->nativeHandle(), m_name);
 }
 
@@ -336,9 +355,9 @@ void TableDef::SetAllowZeroLength(const QString& field, bool allow)
 {
     auto db = m_db.lock();
     if (!db || !db->IsOpen())
-        Throw(JetError::ObjectClosed, QStringLiteral("Object invalid or no longer set."));
+        Throw(JetError::ObjectClosed, ObjectClosedText());
     if (db->ReadOnly())
-        Throw(JetError::ReadOnly, QStringLiteral("Cannot update. Database or object is read-only."));
+        throw ReadOnlyError();
     detail::SetAllowZeroLength(db->nativeHandle(), m_name, field, allow);
 }
 
@@ -410,7 +429,7 @@ void Idle(int) {}
 DatabasePtr CreateDatabase(const QString& path)
 {
     if (QFileInfo::exists(path))
-        Throw(3204, QStringLiteral("Database already exists."));
+        Throw(3204, say("O banco de dados já existe.", "La base de datos ya existe.", "Database already exists."));
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (rc == SQLITE_OK)

@@ -15,8 +15,9 @@
 //     collation; DATETIME values are day numbers from 30 December 1899.
 //
 // Errors.  Every failure is raised as platform::Error with Jet's number and
-// a message in Jet's words (see JetError below); nothing fails silently and a
-// failed statement leaves the database unchanged.
+// a message in Jet's words (see JetError below), in the language of
+// platform::textLanguage() (English without a language source); nothing
+// fails silently and a failed statement leaves the database unchanged.
 //
 // Objects.  Workspaces, databases and recordsets are held through shared
 // pointers, the way the catalogue code holds object references; Close() is
@@ -140,6 +141,10 @@ constexpr long Interrupted = 3059;           // "Operation canceled by user." (D
 // The error a damaged database raises on opening (3049), for a caller that
 // finds the damage itself (a file that holds none of its tables).
 platform::Error DamagedDatabaseError(const QString& path);
+
+// The description of 3420 (JetError::ObjectClosed), for a caller that finds
+// the object gone itself.
+QString ObjectClosedText();
 
 // A Null value is an invalid QVariant.
 inline bool IsNull(const QVariant& v) { return !v.isValid(); }

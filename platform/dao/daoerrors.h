@@ -23,6 +23,18 @@ platform::Error MakeError(int rc, const QString& sqliteMessage, Context ctx = Co
 
 [[noreturn]] void Throw(long number, const QString& description);
 
+// One of three texts for the language of platform::textLanguage(): the
+// layer words its errors with it.
+QString say(const char* portuguese, const char* spanish, const char* english);
+
+// Errors several routines raise: 3027, 3112 (with the refused statement in
+// parentheses when `detail` is not empty) and 3265 (with the name asked for).
+platform::Error ReadOnlyError();
+platform::Error NotAllowedHereError(const QString& detail);
+platform::Error ItemNotFoundError(const QString& name = {});
+// The description of 3024 with "%1" for the path.
+QString FileNotFoundText();
+
 // Runs SQL that the layer writes itself; a failure is raised as MakeError.
 void Exec(sqlite3* db, const char* sql, Context ctx = Context::Action);
 

@@ -41,7 +41,7 @@ void DataControl::Refresh()
 {
     if (!m_database || !m_database->IsOpen()) {
         if (m_databaseName.isEmpty())
-            detail::Throw(JetError::FileNotFound, QStringLiteral("Could not find file ''."));
+            detail::Throw(JetError::FileNotFound, detail::FileNotFoundText().arg(QString()));
         auto ws = DBEngine::CreateWorkspace(QStringLiteral("DataControl"));
         m_database = ws->OpenDatabase(m_databaseName, false, m_readOnly);
         m_ownsDatabase = true;

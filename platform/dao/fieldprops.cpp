@@ -128,8 +128,7 @@ void SetAllowZeroLength(sqlite3* db, const QString& table, const QString& field,
     for (const TableFieldDef& f : TableFields(db, table))
         found = found || f.name.compare(field, Qt::CaseInsensitive) == 0;
     if (!found)
-        throw platform::Error(JetError::ItemNotFound, QStringLiteral("Item not found in this collection."),
-                              QStringLiteral("DAO"));
+        throw ItemNotFoundError();
     ensurePropsTable(db);
     run(db, "INSERT OR REPLACE INTO MSysFieldProps(TableName, FieldName, AllowZeroLength) VALUES(" + quoteText(table) +
                 "," + quoteText(field) + "," + (allow ? "1" : "0") + ")");

@@ -1,14 +1,18 @@
 #include "platform/dao/jettokenizer.h"
 
 #include "platform/base/error.h"
+#include "platform/base/language.h"
 
 namespace platform::dao::jet::detail {
 namespace {
 
 [[noreturn]] void fail(const QString& sql, qsizetype from, const char* what)
 {
-    throw platform::Error(3075, QStringLiteral("Syntax error (%1) in query expression '%2'.")
-                                    .arg(QLatin1String(what), sql.mid(from).trimmed()),
+    throw platform::Error(3075,
+                          platform::textInLanguage("Erro de sintaxe (%1) na expressão de consulta '%2'.",
+                                                   "Error de sintaxis (%1) en la expresión de consulta '%2'.",
+                                                   "Syntax error (%1) in query expression '%2'.")
+                              .arg(QLatin1String(what), sql.mid(from).trimmed()),
                           QStringLiteral("DAO"));
 }
 

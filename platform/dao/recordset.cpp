@@ -15,6 +15,8 @@ namespace platform::dao {
 
 using detail::Context;
 using detail::Throw;
+using detail::ItemNotFoundError;
+using detail::say;
 
 struct Recordset::Data {
     std::uint64_t generation = 0;
@@ -46,12 +48,16 @@ std::uint64_t nextGeneration()
 
 [[noreturn]] void noCurrentRecord()
 {
-    Throw(JetError::NoCurrentRecord, QStringLiteral("No current record."));
+    Throw(JetError::NoCurrentRecord,
+          say("Nenhum registro atual.", "No hay ningún registro activo.", "No current record."));
 }
 
 [[noreturn]] void notSupported()
 {
-    Throw(JetError::OperationNotSupported, QStringLiteral("Operation is not supported for this type of object."));
+    Throw(JetError::OperationNotSupported,
+          say("A operação não é permitida para este tipo de objeto.",
+              "La operación no se admite para este tipo de objeto.",
+              "Operation is not supported for this type of object."));
 }
 
 // A private connection that evaluates Find criteria over a row's values.
@@ -88,11 +94,13 @@ void Recordset::open()
 {
     auto db = m_db.lock();
     if (!db)
-        Throw(JetError::ObjectClosed, QStringLiteral("Object invalid or no longer set."));
+        Throw(JetError::ObjectClosed, ObjectClosedText());
     db->ensureOpen();
     const jet::Translation t = jet::TranslateStatement(m_source);
     if (t.kind != jet::StatementKind::Select)
-        Throw(3219, QStringLiteral("Invalid operation. (Only a SELECT statement opens a recordset.)"));
+        Throw(3219, say("Operação inválida. (Só uma instrução SELECT abre um conjunto de registros.)",
+                        "Operación no válida. (Solo una instrucción SELECT abre un conjunto de registros.)",
+                        "Invalid operation. (Only a SELECT statement opens a recordset.)"));
 
     auto data = std::make_shared<Data>();
     data->generation = nextGeneration();
@@ -102,7 +110,8 @@ void Recordset::open()
     if (rc != SQLITE_OK)
         detail::ThrowLast(h, rc, Context::Query);
     if (!st)
-        Throw(JetError::InvalidSqlStatement, QStringLiteral("Invalid SQL statement."));
+        Throw(JetError::InvalidSqlStatement,
+              say("Instrução SQL inválida.", "Instrucción SQL no válida.", "Invalid SQL statement."));
     data->stmt = st;
     data->db = h;
 
@@ -164,7 +173,7 @@ bool Recordset::fetchForward(long upTo) const
 void Recordset::ensureOpen() const
 {
     if (m_closed || !m_data)
-        Throw(JetError::ObjectClosed, QStringLiteral("Object invalid or no longer set."));
+        Throw(JetError::ObjectClosed, ObjectClosedText());
 }
 
 bool Recordset::IsOpen() const { return !m_closed && m_data; }
@@ -218,7 +227,7 @@ void Recordset::SetAbsolutePosition(long pos)
     if (m_type == dbOpenForwardOnly)
         notSupported();
     if (pos < 0 || pos >= m_data->store.rowCount())
-        Throw(JetError::InvalidArgument, QStringLiteral("Invalid argument."));
+        Throw(JetError::InvalidArgument, say("Argumento inválido.", "Argumento no válido.", "Invalid argument."));
     setPosition(pos);
 }
 
@@ -327,7 +336,7 @@ Field Recordset::Fields(int index) const
 {
     ensureOpen();
     if (index < 0 || index >= m_data->store.columnCount())
-        Throw(JetError::ItemNotFound, QStringLiteral("Item not found in this collection."));
+        throw ItemNotFoundError();
     return Field(this, index);
 }
 
@@ -335,7 +344,7 @@ Field Recordset::Fields(const QString& name) const
 {
     const int i = FieldIndex(name);
     if (i < 0)
-        Throw(JetError::ItemNotFound, QStringLiteral("Item not found in this collection. (%1)").arg(name));
+        throw ItemNotFoundError(name);
     return Field(this, i);
 }
 
@@ -347,7 +356,7 @@ QVariant Recordset::ValueAt(long row, int field) const
     if (row < 0 || row >= m_data->store.rowCount())
         noCurrentRecord();
     if (field < 0 || field >= m_data->store.columnCount())
-        Throw(JetError::ItemNotFound, QStringLiteral("Item not found in this collection."));
+        throw ItemNotFoundError();
     return m_data->store.value(row, field);
 }
 
@@ -379,7 +388,7 @@ void Recordset::SetBookmark(const Bookmark& b)
         notSupported();
     const long row = RowOfBookmark(b);
     if (row < 0)
-        Throw(JetError::InvalidBookmark, QStringLiteral("Not a valid bookmark."));
+        Throw(JetError::InvalidBookmark, say("Indicador inválido.", "Marcador no válido.", "Not a valid bookmark."));
     setPosition(row);
 }
 

@@ -4,6 +4,8 @@
 // language source the program installs for the message boxes
 // (setMessageBoxLanguageSource in messagebox.h).
 
+#include "platform/base/language.h"
+
 #include <QString>
 
 namespace platform {
@@ -12,8 +14,7 @@ namespace platform {
 // one.
 QString messageBoxLanguage();
 
-// One of three texts (UTF-8) for a language letter: "P" the Portuguese, "E"
-// the Spanish, any other the English.
-QString textForLanguage(const QString& language, const char* portuguese, const char* spanish, const char* english);
+// textForLanguage (platform/base/language.h) gives one of the three texts
+// for that letter.
 
 }  // namespace platform

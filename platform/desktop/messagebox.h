@@ -6,6 +6,8 @@
 // a function returning the installed instance (the real one by default) and a
 // setter that tests use (pass nullptr to restore the real one).
 
+#include "platform/base/language.h"
+
 #include <QString>
 
 namespace platform {
@@ -45,7 +47,6 @@ void setMessageBoxes(MessageBoxes* fake);
 // "P" Portuguese, "E" Spanish, anything else English.  The program installs
 // a function that gives the current letter (the shared module does it for
 // its language global); without one the buttons are in English.
-using LanguageSource = QString (*)();
 void setMessageBoxLanguageSource(LanguageSource source);
 // The captions of OK, Cancel, Yes and No for a language letter.
 struct ButtonTexts {

@@ -56,6 +56,7 @@ protected:
     {
         BloqueiaDazadize(false);
         FechaBanco(gWsDazadize, gDbDazadize);
+        gIdioma = QStringLiteral("P");
     }
     QString probe()
     {
@@ -146,29 +147,43 @@ TEST_F(DataFolder, ALockFileThatIsNoLockDatabaseIsRebuilt)
 
 // Where the turn's file cannot be made (here a folder has its name), a
 // damaged lock database is not rebuilt without it, and the error names that
-// file; a whole or a missing one needs no turn and works as always.
+// file in the run's language, the system's reason after it; a whole or a
+// missing one needs no turn and works as always.
 TEST_F(DataFolder, WithoutTheTurnsFileOnlyADamagedLockFileIsRefused)
 {
-    const QString lck = gCaminhoDados + NomeArquivoBloqueio();
-    const QString vez = gCaminhoDados + NomeArquivoVezBloqueio();
-    ASSERT_TRUE(QDir().mkdir(vez));
+    const struct {
+        const char* idioma;
+        const char* texto;
+    } idiomas[] = {
+        {"P", "O mecanismo de banco de dados não pode criar o arquivo '%1' (%2)."},
+        {"E", "El motor de base de datos no puede crear el archivo '%1' (%2)."},
+        {"I", "The database engine cannot create the file '%1' (%2)."},
+    };
+    for (const auto& l : idiomas) {
+        SCOPED_TRACE(l.idioma);
+        gIdioma = QString::fromLatin1(l.idioma);
+        const QString lck = gCaminhoDados + NomeArquivoBloqueio();
+        const QString vez = gCaminhoDados + NomeArquivoVezBloqueio();
+        QFile::remove(lck);
+        ASSERT_TRUE(QDir().mkpath(vez));
 
-    ASSERT_TRUE(BloqueiaDazadize(true));  // missing: created
-    EXPECT_EQ(probe(), QStringLiteral("0"));
-    EXPECT_TRUE(BloqueiaDazadize(false));
-    EXPECT_EQ(probe(), QStringLiteral("1"));  // whole
+        ASSERT_TRUE(BloqueiaDazadize(true));  // missing: created
+        EXPECT_EQ(probe(), QStringLiteral("0"));
+        EXPECT_TRUE(BloqueiaDazadize(false));
+        EXPECT_EQ(probe(), QStringLiteral("1"));  // whole
 
-    tqtest::writeFile(lck, QByteArray());
-    try {
-        BloqueiaDazadize(true);
-        ADD_FAILURE() << "the damaged lock file was taken";
-    } catch (const platform::Error& e) {
-        EXPECT_EQ(e.number(), JetError::CannotOpen);
-        EXPECT_EQ(e.description(), QStringLiteral("The database engine cannot create the file '%1' (%2).")
-                                       .arg(vez, QString::fromLocal8Bit(std::strerror(EISDIR))));
+        tqtest::writeFile(lck, QByteArray());
+        try {
+            BloqueiaDazadize(true);
+            ADD_FAILURE() << "the damaged lock file was taken";
+        } catch (const platform::Error& e) {
+            EXPECT_EQ(e.number(), JetError::CannotOpen);
+            EXPECT_EQ(e.description(),
+                      QString::fromUtf8(l.texto).arg(vez, QString::fromLocal8Bit(std::strerror(EISDIR))));
+        }
+        EXPECT_EQ(QFileInfo(lck).size(), 0) << "left as it was";
+        EXPECT_TRUE(QFileInfo(vez).isDir());
     }
-    EXPECT_EQ(QFileInfo(lck).size(), 0) << "left as it was";
-    EXPECT_TRUE(QFileInfo(vez).isDir());
 }
 
 // One tq_lockprobe taking turns, spoken to through a socket that is its

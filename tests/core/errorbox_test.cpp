@@ -82,7 +82,7 @@ TEST_F(ErrorBoxTest, GuardShowsEveryEscapingErrorAndReturns)
     EXPECT_EQ(boxes.last().text, QStringLiteral("Erro Nº: 51\r\ndisk exploded"));
 
     EXPECT_FALSE(Guarda([] { throw 42; }));
-    EXPECT_EQ(boxes.last().text, QStringLiteral("Erro Nº: 51\r\nInternal error"));
+    EXPECT_EQ(boxes.last().text, QStringLiteral("Erro Nº: 51\r\nErro interno"));
     EXPECT_EQ(boxes.shown.size(), 3u);
 }
 

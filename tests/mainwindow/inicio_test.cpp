@@ -495,6 +495,64 @@ TEST_F(JanelaInicial, TheDamagedCatalogueBoxSpeaksTheLanguageChosen)
     }
 }
 
+TEST_F(JanelaInicial, EveryStartUpFailureOfTheCatalogueFileSpeaksTheLanguageChosen)
+{
+    // The file's other faults after each language is clicked: the whole box
+    // is in that language, with the number the engine gives.
+    const struct {
+        const char* nome;
+        long numero;
+        std::function<void(const QString&)> prepara;
+        const char* p;
+        const char* e;
+        const char* i;
+    } falhas[] = {
+        {"random bytes (an interrupted copy)", platform::dao::JetError::NotADatabase,
+         [](const QString& a) {
+             QByteArray lixo(64 * 1024, Qt::Uninitialized);
+             quint32 x = 2463534242u;
+             for (char& c : lixo) {
+                 x ^= x << 13, x ^= x >> 17, x ^= x << 5;
+                 c = char(x);
+             }
+             tqtest::writeFile(a, lixo);
+         },
+         "Formato de banco de dados não reconhecido '%1'.", "Formato de base de datos no reconocido '%1'.",
+         "Unrecognized database format '%1'."},
+        {"no catalogue file", platform::dao::JetError::FileNotFound, [](const QString& a) { QFile::remove(a); },
+         "Não foi possível encontrar o arquivo '%1'.", "No se encuentra el archivo '%1'.", "Could not find file '%1'."},
+        {"a folder in its place", platform::dao::JetError::CannotOpen,
+         [](const QString& a) {
+             QFile::remove(a);
+             QDir().mkdir(a);
+         },
+         "'%1' é uma pasta, não um arquivo de banco de dados.", "'%1' es una carpeta, no un archivo de base de datos.",
+         "'%1' is a folder, not a database file."},
+    };
+    for (const char* idioma : {"P", "E", "I"}) {
+        for (const auto& f : falhas) {
+            SCOPED_TRACE(std::string(idioma) + ", " + f.nome);
+            caixas.shown.clear();
+            saidas.clear();
+            const QString pasta = CopiaCatalogo();
+            const QString arquivo = pasta + Modulo::NomeArquivoCatalogo();
+            QDir(arquivo).removeRecursively();
+            f.prepara(arquivo);
+            frmInicial* janela = Abre(pasta);
+            ASSERT_TRUE(janela->Form_Load());
+            EXPECT_EQ(janela->IniciaDazadize(QString::fromLatin1(idioma)), nullptr);
+            ASSERT_EQ(caixas.shown.size(), 1u);
+            const char* texto = *idioma == 'P' ? f.p : *idioma == 'E' ? f.e : f.i;
+            EXPECT_EQ(caixas.last().text, Modulo::ObtemTexto(21, QString::fromLatin1(idioma)) +
+                                              QStringLiteral(": %1\r\n").arg(f.numero) +
+                                              QString::fromUtf8(texto).arg(arquivo));
+            EXPECT_EQ(saidas, QList<int>{1});
+            delete inicial.data();
+            QDir(arquivo).removeRecursively();
+        }
+    }
+}
+
 TEST_F(JanelaInicial, CatalogueLockedByAnotherProgram)
 {
     const QString pasta = CopiaCatalogo();

@@ -150,6 +150,43 @@ TEST_F(Script, SqlRunsUnderTheAuthorizer)
     db = (ws = DBEngine::CreateWorkspace(QStringLiteral("w")))->OpenDatabase(file);
 }
 
+// A statement that fails is reported with the database layer's words in the
+// language of the run, and the script goes on.
+TEST_F(Script, FailedStatementsAreToldInTheLanguageOfTheRun)
+{
+    const struct {
+        const char* linha;
+        long erro;
+        const char* p;
+        const char* e;
+        const char* i;
+    } casos[] = {
+        {"E:BEGIN TRANSACTION", JetError::NotAllowedHere, "Instrução não permitida aqui. (As transações são",
+         "Instrucción no permitida aquí. (Las transacciones son", "Statement not allowed here. (Transactions"},
+        {"E:INSERT INTO NADA (a) VALUES (1)", JetError::NoSuchTable, "não encontra a tabela ou consulta de entrada 'NADA'",
+         "no encuentra la tabla o consulta de entrada 'NADA'", "cannot find the input table or query 'NADA'"},
+        {"E:SELECT * FROM T", 3065, "Não é possível executar uma consulta seleção.",
+         "No se puede ejecutar una consulta de selección.", "Cannot execute a select query."},
+    };
+    QList<platform::Error> falhas;
+    script.DefineRelatorFalhas([&](const QString&, const platform::Error& e) { falhas << e; });
+    for (const auto& c : casos) {
+        for (const char* idioma : {"P", "E", "I"}) {
+            SCOPED_TRACE(std::string(c.linha) + ", " + idioma);
+            Modulo::gIdioma = QString::fromLatin1(idioma);
+            falhas.clear();
+            run({QString::fromLatin1(c.linha)});
+            ASSERT_EQ(falhas.size(), 1);
+            EXPECT_EQ(falhas[0].number(), c.erro);
+            const char* texto = *idioma == 'P' ? c.p : *idioma == 'E' ? c.e : c.i;
+            EXPECT_TRUE(falhas[0].description().contains(QString::fromUtf8(texto)))
+                << falhas[0].description().toStdString();
+        }
+    }
+    Modulo::gIdioma = QStringLiteral("P");
+    EXPECT_EQ(rows(), QStringList{}) << "no statement changed the table";
+}
+
 TEST_F(Script, CommandsRunOnlyProgramsOfTheDataOrProgramFolder)
 {
     const QString tool = dir.file(QStringLiteral("ferramenta"));

@@ -1,5 +1,6 @@
 // The update checker: asks the update server for the newest version and
 // writes the one-line result file (updater/verificador.h).
+#include "platform/base/language.h"
 #include "platform/desktop/messagebox.h"
 #include "update/internet.h"
 #include "updater/lancador.h"
@@ -11,6 +12,10 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // The checker is told no language: the descriptions of the errors it
+    // passes on in its result stay in the engine's words, as before, whatever
+    // language the catalogue that reads them runs in.
+    platform::setTextLanguageSource(nullptr);
     namespace V = frmVerifAtualizDazadizeTQ;
     modInternet::DefinePalavraAgente(QStringLiteral("DazadizeDePecasTQ"));
     modInternet::DefineGanchoProgresso({});

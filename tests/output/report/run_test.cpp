@@ -249,7 +249,7 @@ TEST(ReportRun, AnyPageErrorStopsTheRunAndRemovesItsTemporaryFiles)
         if (c.errno_) {
             EXPECT_EQ(gravadas, 4);
             EXPECT_EQ(caixa.mid(caixa.indexOf(QLatin1Char('\n')) + 1),
-                      QStringLiteral("Cannot write \"%1\": %2")
+                      QStringLiteral("Não foi possível gravar \"%1\": %2")
                           .arg(saida::NumeraNomeArquivo(s.ArquivoBase(), 4), QString::fromLocal8Bit(std::strerror(c.errno_))));
         } else {
             EXPECT_EQ(gravadas, 23);
@@ -701,23 +701,93 @@ TEST_F(ReportProgram, FullDiskStopsTheRunWithOneBox)
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), pasta.path());
     // The run's boxes, then "--" and what it left in the program's own
     // temporary folder on the disk.
-    const QString script = montagem + QStringLiteral(" || exit 99; TMPDIR=\"$1\" \"$2\" \"$3\" \"$4\" E F 255 - $5; r=$?; "
-                                                     "echo --; ls -A \"$1\"/*/; exit $r");
+    const QString script = montagem + QStringLiteral(" || exit 99; TMPDIR=\"$1\" \"$2\" \"$3\" \"$4\" E F 255 - $5 --idioma $6; "
+                                                     "r=$?; echo --; ls -A \"$1\"/*/; exit $r");
     const auto& s = Catalogo(QStringLiteral("V"));
-    for (const QString& zip : {QString(), QStringLiteral("--zip")}) {
-        SCOPED_TRACE(zip.toStdString());
-        const Resultado r = Executa(QStringLiteral("unshare"), {QStringLiteral("-m"), QStringLiteral("sh"), QStringLiteral("-c"), script,
-                                                                QStringLiteral("sh"), disco, tqtest::builtProgram(QStringLiteral("tqsaida")),
-                                                                dados, QString::number(s.outputAssembly23), zip},
-                                    env);
-        EXPECT_EQ(r.codigo, 1) << r.saida.toStdString();
-        EXPECT_EQ(r.saida.count(QStringLiteral("Erro Nº:")), 1) << r.saida.toStdString();
-        EXPECT_TRUE(QRegularExpression(QStringLiteral("^Erro Nº: 61\nCannot write \"[^\"]+__\\d+\\.jpg\": ") +
-                                       QRegularExpression::escape(QString::fromLocal8Bit(std::strerror(ENOSPC))) + QStringLiteral("\n--\n$"))
-                        .match(r.saida)
-                        .hasMatch())
-            << r.saida.toStdString();
+    // The box in the language of the run, the system's reason after it.
+    const struct {
+        const char* idioma;
+        const char* erro;
+        const char* texto;
+    } idiomas[] = {
+        {"P", "Erro Nº", "Não foi possível gravar"},
+        {"E", "Erro Nº", "No se pudo guardar"},
+        {"I", "Err Nr", "Cannot write"},
+    };
+    for (const auto& l : idiomas) {
+        for (const QString& zip : {QString(), QStringLiteral("--zip")}) {
+            SCOPED_TRACE(l.idioma + zip.toStdString());
+            const Resultado r = Executa(QStringLiteral("unshare"), {QStringLiteral("-m"), QStringLiteral("sh"), QStringLiteral("-c"), script,
+                                                                    QStringLiteral("sh"), disco, tqtest::builtProgram(QStringLiteral("tqsaida")),
+                                                                    dados, QString::number(s.outputAssembly23), zip,
+                                                                    QString::fromLatin1(l.idioma)},
+                                        env);
+            EXPECT_EQ(r.codigo, 1) << r.saida.toStdString();
+            EXPECT_EQ(r.saida.count(QString::fromUtf8(l.erro) + QLatin1Char(':')), 1) << r.saida.toStdString();
+            EXPECT_TRUE(QRegularExpression(QStringLiteral("^%1: 61\n%2 \"[^\"]+__\\d+\\.jpg\": ")
+                                               .arg(QString::fromUtf8(l.erro), QString::fromUtf8(l.texto)) +
+                                           QRegularExpression::escape(QString::fromLocal8Bit(std::strerror(ENOSPC))) + QStringLiteral("\n--\n$"))
+                            .match(r.saida)
+                            .hasMatch())
+                << r.saida.toStdString();
+        }
     }
+}
+
+// The output's file errors that reach the error box, in each language: the
+// output's own words in it, the system's reason after them as it is.
+TEST(ReportFiles, FileErrorsSpeakTheLanguageOfTheRun)
+{
+    const auto& s = Catalogo(QStringLiteral("V"));
+    tqtest::TempDir pasta;
+    QDir().mkpath(pasta.file(QStringLiteral("Figuras")));
+    tqtest::writeFile(pasta.file(QStringLiteral("Figuras/TEXTO.jpg")), "not a picture");
+    const QString pagina = pasta.file(QStringLiteral("p.jpg"));
+    tqtest::writeFile(pagina, tqtest::readFile(s.dataFolder + QStringLiteral("Figuras/FIG_NV2400_01.jpg")));
+    // A folder in the place of the archive: it cannot be renamed in.
+    const QString ocupado = pasta.file(QStringLiteral("ocupado.zip"));
+    QDir().mkpath(ocupado + QStringLiteral("/x"));
+    const QString antes = Modulo::gCaminhoDados;
+    Modulo::gCaminhoDados = pasta.pathSlash();
+    const struct {
+        const char* nome;
+        long erro;
+        std::function<void()> provoca;
+        const char* p;
+        const char* e;
+        const char* i;
+    } casos[] = {
+        {"a missing drawing", 53, [] { saida::CarregaDesenho(QStringLiteral("NADA.jpg")); }, "Arquivo não encontrado: ",
+         "No se encontró el archivo: ", "File not found: "},
+        {"a drawing that is no picture", 481, [] { saida::CarregaDesenho(QStringLiteral("TEXTO.jpg")); },
+         "Imagem inválida: ", "Imagen no válida: ", "Invalid picture: "},
+        {"a drawing outside its folder", 75, [] { saida::CarregaDesenho(QStringLiteral("..\\fora.jpg")); },
+         "Erro de acesso ao caminho/arquivo: ", "Error de acceso a la ruta o el archivo: ", "Path/File access error: "},
+        {"a page gone before the archive", 53,
+         [&] { saida::CompactaArquivos(pasta.file(QStringLiteral("a.zip")), {pasta.file(QStringLiteral("nada.jpg"))}); },
+         "Arquivo não encontrado: ", "No se encontró el archivo: ", "File not found: "},
+        {"the archive's folder missing", 76,
+         [&] { saida::CompactaArquivos(pasta.file(QStringLiteral("falta/a.zip")), {pagina}); },
+         "Caminho não encontrado: ", "No se encontró la ruta de acceso: ", "Path not found: "},
+        {"the archive's name taken by a folder", 57, [&] { saida::CompactaArquivos(ocupado, {pagina}); },
+         "Não foi possível gravar \"", "No se pudo guardar \"", "Cannot write \""},
+    };
+    for (const auto& c : casos) {
+        for (const char* idioma : {"P", "E", "I"}) {
+            SCOPED_TRACE(std::string(c.nome) + ", " + idioma);
+            Modulo::gIdioma = QString::fromLatin1(idioma);
+            const char* texto = *idioma == 'P' ? c.p : *idioma == 'E' ? c.e : c.i;
+            try {
+                c.provoca();
+                ADD_FAILURE() << "no error";
+            } catch (const platform::Error& e) {
+                EXPECT_EQ(e.number(), c.erro);
+                EXPECT_TRUE(e.description().startsWith(QString::fromUtf8(texto))) << e.description().toStdString();
+            }
+        }
+    }
+    Modulo::gIdioma = QStringLiteral("P");
+    Modulo::gCaminhoDados = antes;
 }
 
 TEST(ReportFiles, BadDrawingsGiveTheirErrors)
