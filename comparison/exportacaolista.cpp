@@ -9,6 +9,7 @@
 #include "platform/base/atomicfile.h"
 #include "platform/base/codepage.h"
 #include "platform/base/doevents.h"
+#include "platform/desktop/inputdiscard.h"
 #include "platform/desktop/mail.h"
 #include "platform/desktop/messagebox.h"
 
@@ -153,6 +154,10 @@ QString EnviaEmailLista(const RecordsetPtr& Lista, const QString& TextoDataEmiss
         return {};
     }
     Ampulheta ampulheta;
+    // From the click to the mail program's answer the user's input is thrown
+    // away, the pending events run below included: a second click on the
+    // button must not send a second message.
+    platform::DiscardUserInput semEntrada;
     const QString caminho = Modulo::ObtemPastaSistema(QStringLiteral("TEMP"), true) +
                             saida::MontaNomeArquivo(QStringLiteral("TXT"), Modulo::gEdicao, Momento);
     GeraArquivoTextoLista(caminho, Lista, TextoDataEmissao);

@@ -79,8 +79,9 @@ QString GeraArquivoLista(const platform::dao::RecordsetPtr& Lista, const Pergunt
 // imgEnviarEmail_Click: an empty list shows text 16 and "."; otherwise the
 // file is written into the private temporary folder under
 // MontaNomeArquivo("TXT") and handed to the mail program
-// (platform/desktop/mail.h); it stays there.  Returns the path written, ""
-// when none.
+// (platform/desktop/mail.h); it stays there.  The user's input meanwhile,
+// to the end of the mail program's wait, is thrown away (a second click on
+// the button sends nothing).  Returns the path written, "" when none.
 QString EnviaEmailLista(const platform::dao::RecordsetPtr& Lista, const QString& TextoDataEmissao,
                         const QDateTime& Momento = QDateTime::currentDateTime());
 

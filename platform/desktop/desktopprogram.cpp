@@ -1,5 +1,7 @@
 #include "platform/desktop/desktopprogram.h"
 
+#include "platform/desktop/inputdiscard.h"
+
 #include <QCoreApplication>
 #include <QCursor>
 #include <QEventLoop>
@@ -35,12 +37,15 @@ bool onApplicationThread()
 }
 
 // Waits at most `ms` (negative: no limit) for the process to end, running
-// the application's events but holding back the user's input, with the busy
-// pointer.  True when the process has ended.
+// the application's events with the busy pointer.  The user's input of the
+// meantime is thrown away: held back, it would act once the wait is over,
+// every impatient click on the button that started the program starting one
+// more.  True when the process has ended.
 bool waitRunningEvents(QProcess& process, int ms)
 {
     if (process.state() == QProcess::NotRunning)
         return true;
+    DiscardUserInput discard;
     QEventLoop loop;
     QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
     QTimer limit;
@@ -51,7 +56,8 @@ bool waitRunningEvents(QProcess& process, int ms)
     const bool pointer = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
     if (pointer)
         QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    loop.exec();
+    discard.finish();
     if (pointer)
         QGuiApplication::restoreOverrideCursor();
     return process.state() == QProcess::NotRunning;

@@ -6,11 +6,12 @@
 //   - the program is started directly (no shell), its standard input empty;
 //   - it then waits at most desktopProgramWait() milliseconds (negative:
 //     until the program ends) for the program to end.  Meanwhile the events
-//     of the application run, except user input (the windows repaint, timers
-//     fire, keys and clicks wait), with the busy pointer when the program has
-//     a window system.  Without an application object, or off the
-//     application's thread, it blocks until the program ends (there is no
-//     event loop to give a later result from);
+//     of the application run (the windows repaint, timers fire) with the busy
+//     pointer when the program has a window system, and the user's input is
+//     thrown away, not kept for later (inputdiscard.h): a click made during
+//     the wait does nothing, before or after it.  Without an application
+//     object, or off the application's thread, it blocks until the program
+//     ends (there is no event loop to give a later result from);
 //   - the result says whether the program could not start, ended (its exit
 //     status, code and standard error), or still runs when the wait is over;
 //   - a program that still runs goes on after the call; when it ends, its

@@ -3,7 +3,8 @@
 // shell script of that name in a fresh folder that is put first on PATH for
 // the object's lifetime.  It ends at once with an exit code, or waits until
 // the test releases it, so that a test decides when the program ends
-// without guessing at times.  It keeps the arguments of its last start.
+// without guessing at times.  It keeps the arguments of its last start and
+// counts its starts.
 //
 //   tqtest::StandInProgram mail(QStringLiteral("xdg-email"));
 //   mail.endsWhenReleased(3);      // exits 3 once released
@@ -13,9 +14,11 @@
 
 #include "support/testutil.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QStringList>
 #include <QStandardPaths>
+#include <QThread>
 
 namespace tqtest {
 
@@ -55,11 +58,32 @@ public:
 
     void release() { writeFile(releaseFile(), ""); }
 
+    // Releases the program and blocks this thread, events and all, until
+    // the program of the last start has ended (it stays a zombie until its
+    // parent takes its end).  False when it has not ended within `ms`.
+    bool releaseAndBlockUntilEnded(int ms = 60000)
+    {
+        release();
+        const qint64 pid = QString::fromLatin1(readFile(pidFile())).trimmed().toLongLong();
+        const QString stat = QStringLiteral("/proc/%1/stat").arg(pid);
+        for (QDeadlineTimer deadline(ms); !deadline.hasExpired(); QThread::msleep(2)) {
+            // The state is the field after the name in parentheses.
+            const QByteArray line = readFile(stat);
+            const qsizetype close = line.lastIndexOf(')');
+            if (pid <= 0 || line.isEmpty() || (close >= 0 && line.mid(close + 2, 1) == "Z"))
+                return pid > 0;
+        }
+        return false;
+    }
+
     // The arguments of the last start, one an entry.
     QStringList arguments() const
     {
         return QString::fromLocal8Bit(readFile(argumentsFile())).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
+
+    // How many times the program has been started.
+    int starts() const { return int(readFile(startsFile()).count('\n')); }
 
     QString pidFile() const { return m_bin.file(QStringLiteral("pid")); }
     QString folder() const { return m_bin.path(); }
@@ -67,9 +91,11 @@ public:
 private:
     QString releaseFile() const { return m_bin.file(QStringLiteral("release")); }
     QString argumentsFile() const { return m_bin.file(QStringLiteral("arguments")); }
+    QString startsFile() const { return m_bin.file(QStringLiteral("starts")); }
     void write(const QString& before, int code)
     {
         const QString arguments =
+            QStringLiteral("echo $$ >> '%1'\n").arg(startsFile()) +
             QStringLiteral("for a in \"$@\"; do printf '%s\\n' \"$a\"; done > '%1'\n").arg(argumentsFile());
         const QString end = code == kCrash ? QStringLiteral("kill -SEGV $$\n") : QStringLiteral("exit %1\n").arg(code);
         writeFile(m_script, (QStringLiteral("#!/bin/sh\n") + arguments + before + end).toLocal8Bit());

@@ -1,6 +1,7 @@
 // The cart list on the real detail window (request 3): its rows and the row
 // a request names, the toolbar, Clear, Print, Generate file and E-mail
-// through the desktop fakes, and rows whose catalogue texts are Null.
+// through the desktop fakes, E-mail through a stand-in mail program with the
+// user clicking meanwhile, and rows whose catalogue texts are Null.
 #include "comparison/carrinho.h"
 #include "comparison/exportacaolista.h"
 #include "comparison/screen/telascomparacao.h"
@@ -11,15 +12,21 @@
 #include "detailwindow/detalhefixture.h"
 #include "listcontrols/thgrid.h"
 #include "platform/base/codepage.h"
+#include "platform/desktop/desktopprogram.h"
 
 #include "support/fakemail.h"
 #include "support/fakeprintdialog.h"
 #include "support/fakesavedialog.h"
+#include "support/standinprogram.h"
 
+#include <QAbstractItemView>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 namespace tqtest {
 namespace {
@@ -236,6 +243,104 @@ TEST_F(ListaCarrinho, EMailWritesIntoThePrivateTemporaryFolderAndMailsIt)
     EXPECT_TRUE(m_caixas.last().text.contains(QStringLiteral(": 53"))) << m_caixas.last().text.toStdString();
     EXPECT_FALSE(j.Descarregada());
     QFile::remove(correio.sent[1][0]);
+}
+
+// The mail program stays open (a mail client left open) until the test lets
+// it go.  The most impatient user clicks "Enviar E-mail" ten times before
+// the wait has begun and ten times during it, double-clicks it, clicks a
+// row's "+" twice and "Limpar" once, and types "+" and Delete on the list:
+// one mail program starts, and nothing else happens, during the wait or
+// after it.  The next click, 100 ms after one thrown away, sends again, and
+// "+" then adds one.
+TEST_F(ListaCarrinho, InputDuringTheMailProgramsWaitDoesNothingAndOneClickSendsOnce)
+{
+    tqtest::StandInProgram correio(QStringLiteral("xdg-email"));
+    correio.endsWhenReleased(0);
+    const int espera = platform::desktopProgramWait();
+    platform::setDesktopProgramWait(120000);
+    Modulo::IncluiItemCarrinho(QStringLiteral("COM"), resumo().cmpEqual, QStringLiteral("1"), false, false);
+    Modulo::IncluiItemCarrinho(QStringLiteral("JRE"), resumo().suggestionKitOfAssembly, QStringLiteral("1"), false, false);
+    frmTQ2& j = AbreVisivel(QStringLiteral("3||0"));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&j));
+    QWindow* janela = j.windowHandle();
+    const auto centro = [&j](QWidget* w) { return w->mapTo(&j, w->rect().center()); };
+    // The "+" of the first row: the row icon under the "+" column's hover
+    // picture, on the first line.
+    THPicture* mais = nullptr;
+    for (int e = 0; THPicture* p = j.grdTHGrid1->rowIcon(e); ++e)
+        if (!mais && !p->isHidden() && p->x() == j.grdTHGrid1->hoverPicture(1)->x() && p->y() <= 1)
+            mais = p;
+    ASSERT_NE(mais, nullptr);
+    const QPoint email = centro(j.imgEnviarEmail), limpar = centro(j.imgLimpar), maisPos = centro(mais);
+    m_caixas.answers.push_back(platform::vbYes);  // a question to clear would be answered yes
+
+    int tratados = 0;  // clicks the e-mail button has acted on, counted after its handler
+    QObject::connect(j.imgEnviarEmail, &THPicture::clicado, &j, [&] { ++tratados; });
+    // A mail program started from within the wait is let go at once, so
+    // that a run that starts more than one ends.
+    QTimer socorro;
+    QObject::connect(&socorro, &QTimer::timeout, [&] {
+        if (correio.starts() > 1)
+            correio.release();
+    });
+    socorro.start(5);
+    const auto clique = [&](const QPoint& em, ulong momento) {
+        const QPointF global = janela->mapToGlobal(em);
+        qt_handleMouseEvent(janela, em, global, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress, {}, int(momento));
+        qt_handleMouseEvent(janela, em, global, {}, Qt::LeftButton, QEvent::MouseButtonRelease, {}, int(momento + 1));
+    };
+    const ulong ultimo = ulong(QTest::lastMouseTimestamp) + 10000;
+    QTest::lastMouseTimestamp = int(ultimo) + 10000;
+    bool durante = false;
+    QTimer programa;
+    QObject::connect(&programa, &QTimer::timeout, [&] {
+        if (durante || !QFile::exists(correio.pidFile()))
+            return;
+        durante = true;
+        for (int i = 0; i < 10; ++i)
+            QTest::mouseClick(janela, Qt::LeftButton, {}, email);
+        QTest::mouseDClick(janela, Qt::LeftButton, {}, email);
+        QTest::mouseClick(janela, Qt::LeftButton, {}, maisPos);
+        QTest::mouseClick(janela, Qt::LeftButton, {}, maisPos);
+        QTest::mouseClick(janela, Qt::LeftButton, {}, limpar);
+        j.grdTHGrid1->innerGrid()->setFocus();
+        QTest::keyClick(janela, '+');
+        QTest::keyClick(janela, Qt::Key_Delete);
+        clique(email, ultimo);
+        correio.release();
+    });
+    programa.start(5);
+    for (int i = 0; i < 10; ++i) {
+        QCoreApplication::postEvent(janela, new QMouseEvent(QEvent::MouseButtonPress, email, janela->mapToGlobal(email),
+                                                            Qt::LeftButton, Qt::LeftButton, {}));
+        QCoreApplication::postEvent(janela, new QMouseEvent(QEvent::MouseButtonRelease, email, janela->mapToGlobal(email),
+                                                            Qt::LeftButton, Qt::NoButton, {}));
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return durante && tratados > 0; }, 120000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return platform::desktopProgramsRunning() == 0; }, 60000));
+    QApplication::processEvents();
+    programa.stop();
+
+    EXPECT_EQ(correio.starts(), 1);
+    EXPECT_EQ(tratados, 1);
+    EXPECT_EQ(Linhas(j), 2) << "not cleared";
+    EXPECT_EQ(Coluna(j, QStringLiteral("Quantidade")), (QStringList{QStringLiteral("1"), QStringLiteral("1")}));
+    EXPECT_TRUE(m_caixas.shown.empty()) << m_caixas.last().text.toStdString();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    // After the wait: the first click, 100 ms after the one thrown away,
+    // sends again (the program, let go, ends at once); "+" adds one.
+    clique(email, ultimo + 100);
+    EXPECT_EQ(correio.starts(), 2);
+    EXPECT_EQ(tratados, 2);
+    QTest::mouseClick(janela, Qt::LeftButton, {}, maisPos);
+    QStringList quantidades = Coluna(j, QStringLiteral("Quantidade"));
+    quantidades.sort();
+    EXPECT_EQ(quantidades, (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
+    EXPECT_TRUE(m_caixas.shown.empty());
+    platform::setDesktopProgramWait(espera);
+    for (const QString& f : QDir(Modulo::ObtemPastaSistema(QStringLiteral("TEMP"), true)).entryList({QStringLiteral("CAT_TQ_*.txt")}))
+        QFile::remove(Modulo::ObtemPastaSistema(QStringLiteral("TEMP"), true) + f);
 }
 
 TEST_F(ListaCarrinho, RowsWithNullTextsShowAndExportEmptyFields)
