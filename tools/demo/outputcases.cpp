@@ -46,7 +46,7 @@ const Kind kKinds[] = {Kind::Gasket,   Kind::Bearing,  Kind::Seal,      Kind::Sp
 // alternative, a note longer than a line and a note with a word longer than
 // a line.  Its vehicle is the 23-part assembly's, so the references are the
 // page manufacturer's.
-void WriteRowExtremes(const AssemblyType& type, RowSink& sink, Summary& summary, FilePlan& files, Rng& rng,
+void WriteRowExtremes(const Options& options, const AssemblyType& type, RowSink& sink, Summary& summary, FilePlan& files, Rng& rng,
                       const std::function<QString(int)>& number, qlonglong& component, qlonglong& hotSpot,
                       qlonglong& observation)
 {
@@ -113,8 +113,9 @@ void WriteRowExtremes(const AssemblyType& type, RowSink& sink, Summary& summary,
             for (int r = 0; r < count; ++r)
                 insert(tbl::REFERENCIACRUZADA, {regularNumber, kManufacturer, QStringLiteral("VX%1").arg(12345678 + 100 * ordinal + r)});
             if (ordinal == 1) {
-                insert(tbl::REFERENCIACRUZADA, {regularNumber, kManufacturer, QStringLiteral("VX-2400-0000-0000-0000-0000-01")});
-                insert(tbl::REFERENCIACRUZADA, {regularNumber, kManufacturer, QStringLiteral("VX-2400-0000-0000-0000-0000-02")});
+                for (int r = 1; r <= 2; ++r)
+                    insert(tbl::REFERENCIACRUZADA,
+                           {regularNumber, kManufacturer, QStringLiteral("VXL2400%1").arg(r, 23, 10, QLatin1Char('0'))});
             }
         }
         if (ordinal == 1)
@@ -131,7 +132,8 @@ void WriteRowExtremes(const AssemblyType& type, RowSink& sink, Summary& summary,
         insert(tbl::APLICACAOOBS_Componente, {obs, comp, kAssemblyExtremes, item});
         insert(tbl::OBSERVACAO_RAPIDA, {obs, QStringLiteral("Ver nota"), QStringLiteral("Ver nota"), QStringLiteral("See note")});
         Row row{obs, memo.p, memo.e, memo.i};
-        row.insert(row.end(), {QVariant(), QVariant(), QVariant()});
+        if (!options.noAttachments)
+            row.insert(row.end(), {QVariant(), QVariant(), QVariant()});
         insert(tbl::OBSERVACAO_MEMO, row);
     };
     note(regulars[2], itemTexts[2],
@@ -314,7 +316,7 @@ void WriteOutputCases(const Options& options, RowSink& sink, Summary& summary, F
         summary.outputItemNotDrawn = QStringLiteral("1");
     }
 
-    WriteRowExtremes(type, sink, summary, files, rng, number, component, hotSpot, observation);
+    WriteRowExtremes(options, type, sink, summary, files, rng, number, component, hotSpot, observation);
 
     summary.outputAssembly23 = kAssembly23;
     summary.outputAssembly23Number = assemblyNumber;
