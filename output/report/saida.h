@@ -264,13 +264,13 @@ private:
     // between them) goes on under the column where it starts, broken after
     // a separator, within its column (up to a blank before the next value)
     // or, the last value, up to that margin; the last text goes on broken
-    // at blanks.  A single number or word wider than that room runs on over
-    // the next columns as a whole value does (the values after it move
-    // right), and only when it is wider than the rest of the page is it
-    // broken between characters.  A value that a wide one before it pushed
-    // past the page starts on a line of its own, at its column, below the
-    // rest.  Nothing is left out; the values after a continued one keep
-    // clear of all of its lines.
+    // at blanks.  A value holding a number or word wider than that room
+    // takes the room up to the margin, over the next columns, as a whole
+    // value does (the values after it move right); only a number or word
+    // wider than the rest of the page is broken between characters.  A
+    // value that a wide one before it pushed past the page starts at its
+    // column on a line of its own below the rest.  Nothing is left out; the
+    // values after a continued one keep clear of all of its lines.
     //
     // `antesDaContinuacao` is called before each further line (a page break
     // goes there); a row that fits calls it never.
