@@ -39,28 +39,27 @@ void Saida::ImprimeLista(const platform::dao::RecordsetPtr& lista)
         const bool vazia = copia->RecordCount() == 0;
         if (!vazia)
             copia->MoveFirst();
+        const auto cabecalho = [&] {
+            ImprimeCabecalho(Modulo::ObtemTexto(29), QString(), 700);
+            d.SetFontSize(10);
+            Desce(100);
+            d.SetFontBold(true);
+            d.SetFontItalic(true);
+            ImprimeLinha({{0, Modulo::ObtemTexto(5), Celula::Texto},
+                          {400, Modulo::ObtemTexto(28), Celula::Texto},
+                          {1500, Modulo::ObtemTexto(25), Celula::Texto},
+                          {1700, Modulo::ObtemTexto(31), Celula::Texto}});
+            d.SetFontBold(false);
+            d.SetFontItalic(false);
+        };
         bool primeira = true;
         for (; !vazia && !copia->EOF_(); copia->MoveNext()) {
-            if (d.CurrentY() > U(3400) || primeira) {
-                primeira = false;
-                ImprimeCabecalho(Modulo::ObtemTexto(29), QString(), 700);
-                d.SetFontSize(10);
-                Desce(100);
-                d.SetFontBold(true);
-                d.SetFontItalic(true);
-                ImprimeLinha({{0, Modulo::ObtemTexto(5), Celula::Texto},
-                              {400, Modulo::ObtemTexto(28), Celula::Texto},
-                              {1500, Modulo::ObtemTexto(25), Celula::Texto},
-                              {1700, Modulo::ObtemTexto(31), Celula::Texto}});
-                d.SetFontBold(false);
-                d.SetFontItalic(false);
-            }
-            Desce(20);
-            ImprimeLinha({{0, Texto(copia, QStringLiteral("NumeroEmpresa"))},
-                          {400, Texto(copia, QStringLiteral("Descricao")), Celula::Texto},
-                          {1500, TextoNumero(copia->Value(QStringLiteral("Quantidade")))},
-                          {1700, Texto(copia, QStringLiteral("DescricaoTipo")), Celula::Texto},
-                          {2250, Texto(copia, QStringLiteral("Opcional")) == QLatin1String(" ") ? QStringLiteral("op") : QString()}});
+            ImprimeLinhaPaginada({{0, Texto(copia, QStringLiteral("NumeroEmpresa"))},
+                                  {400, Texto(copia, QStringLiteral("Descricao")), Celula::Texto},
+                                  {1500, TextoNumero(copia->Value(QStringLiteral("Quantidade")))},
+                                  {1700, Texto(copia, QStringLiteral("DescricaoTipo")), Celula::Texto},
+                                  {2250, Texto(copia, QStringLiteral("Opcional")) == QLatin1String(" ") ? QStringLiteral("op") : QString()}},
+                                 primeira, 3400, cabecalho);
         }
         Modulo::FechaConsulta(copia);
         FinalizaSaida();
@@ -92,31 +91,29 @@ void Saida::ImprimeComparacao(const DadosComparacao& dados)
         const QString subtitulo = dados.Filtro == QLatin1String("0")   ? Modulo::ObtemTexto(64)
                                   : dados.Filtro == QLatin1String("1") ? Modulo::ObtemTexto(65)
                                                                        : Modulo::ObtemTexto(66);
+        const auto cabecalho = [&] {
+            ImprimeCabecalho(Modulo::ObtemTexto(54) + QStringLiteral(" - ") + dados.SubTitulo, subtitulo, -1);
+            d.SetFontSize(10);
+            Desce(100);
+            d.SetFontBold(true);
+            d.SetFontItalic(true);
+            // The quantity headings name the assemblies' numbers: whole.
+            ImprimeLinha({{0, Modulo::ObtemTexto(5), Celula::Texto},
+                          {400, Modulo::ObtemTexto(28), Celula::Texto},
+                          {1500, Modulo::ObtemTexto(25) + QStringLiteral(" ") + dados.NumeroPeca1},
+                          {2020, Modulo::ObtemTexto(25) + QStringLiteral(" ") + dados.NumeroPeca2}});
+            d.SetFontBold(false);
+            d.SetFontItalic(false);
+        };
         bool primeira = true;
         for (; !vazia && !copia->EOF_(); copia->MoveNext()) {
-            if (d.CurrentY() > U(3400) || primeira) {
-                primeira = false;
-                ImprimeCabecalho(Modulo::ObtemTexto(54) + QStringLiteral(" - ") + dados.SubTitulo, subtitulo, -1);
-                d.SetFontSize(10);
-                Desce(100);
-                d.SetFontBold(true);
-                d.SetFontItalic(true);
-                // The quantity headings name the assemblies' numbers: whole.
-                ImprimeLinha({{0, Modulo::ObtemTexto(5), Celula::Texto},
-                              {400, Modulo::ObtemTexto(28), Celula::Texto},
-                              {1500, Modulo::ObtemTexto(25) + QStringLiteral(" ") + dados.NumeroPeca1},
-                              {2020, Modulo::ObtemTexto(25) + QStringLiteral(" ") + dados.NumeroPeca2}});
-                d.SetFontBold(false);
-                d.SetFontItalic(false);
-            }
-            Desce(20);
             std::vector<Celula> linha{{0, Texto(copia, QStringLiteral("NumeroEmpresaComponente"))},
                                       {400, Texto(copia, QStringLiteral("DescricaoComponente")), Celula::Texto}};
             if (Texto(copia, QStringLiteral("ImagensGrid")).startsWith(QLatin1Char(' ')))
                 linha.push_back({1380, QStringLiteral("op")});
             linha.push_back({1500, Modulo::ValorSeNulo(copia->Value(QStringLiteral("QuantidadeComponente1")), QStringLiteral("-")).toString()});
             linha.push_back({2020, Modulo::ValorSeNulo(copia->Value(QStringLiteral("QuantidadeComponente2")), QStringLiteral("-")).toString()});
-            ImprimeLinha(linha);
+            ImprimeLinhaPaginada(linha, primeira, 3400, cabecalho);
         }
         Modulo::FechaConsulta(copia);
         FinalizaSaida();

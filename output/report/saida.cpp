@@ -21,10 +21,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QPageLayout>
 #include <QPrinter>
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -90,11 +92,13 @@ void Saida::ConfiguraSuperficie(bool comoImpressora)
         mMargemEsquerda = 200;
         mMargemSuperior = 150;
         mEscalaSaida = 4.0 / mDispositivoSaida->TwipsPerPixelX();
+        m_larguraArea = m_areaImpressora.width();
     } else {
         mDispositivoSaida = m_superficie ? m_superficie.get() : &Tela();
         mMargemEsquerda = 20;
         mMargemSuperior = 8;
         mEscalaSaida = 0.25;
+        m_larguraArea = SuperficieTela::kLargura;
         m_contadorPaginas = 1;
         if (mDispositivoSaida == m_tela.get())
             m_tela->Limpa();
@@ -102,10 +106,19 @@ void Saida::ConfiguraSuperficie(bool comoImpressora)
     LimpaEstadoPaginas();
 }
 
-void Saida::IniciaSaidaEm(std::unique_ptr<Superficie> superficie, bool comoImpressora)
+void Saida::IniciaSaidaEm(std::unique_ptr<Superficie> superficie, bool comoImpressora, QSizeF area)
 {
     EncerraTrabalhoAnterior();
     m_superficie = std::move(superficie);
+    if (comoImpressora) {
+        if (area.isEmpty()) {
+            const int dpi = int(std::lround(1440.0 / m_superficie->TwipsPerPixelX()));
+            area = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10), QPageLayout::Point)
+                       .paintRectPixels(dpi)
+                       .size();
+        }
+        m_areaImpressora = area;
+    }
     if (!comoImpressora && m_arquivoBase.isEmpty())
         m_arquivoBase = Modulo::ObtemPastaSistema(QStringLiteral("TEMP"), true) + MontaNomeArquivo(QStringLiteral("JPG"));
     ConfiguraSuperficie(comoImpressora);
@@ -174,6 +187,8 @@ void Saida::IniciaSaida(int sOrientacao, bool& sOk)
             ampulheta.Reativa();
             // A printer that cannot turn keeps its orientation.
             printer->setPageOrientation(sOrientacao == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+            // The printable area, in the printer's pixels.
+            m_areaImpressora = QSizeF(printer->width(), printer->height());
             if (FabricaSuperficieImpressora)
                 m_superficie = FabricaSuperficieImpressora(printer->resolution());
             else
@@ -347,48 +362,6 @@ void Saida::FalhaPagina(const platform::Error& e) const
         throw;
     MostraFalha(e.number(), e.description());
 }
-
-void Saida::Coluna(double x, const QString& texto, bool fimLinha)
-{
-    mDispositivoSaida->SetCurrentX(U(mMargemEsquerda + x));
-    mDispositivoSaida->Print(texto, fimLinha);
-}
-
-void Saida::ImprimeLinha(const std::vector<Celula>& celulas)
-{
-    static const QString marca = QStringLiteral("…");
-    Superficie& d = *mDispositivoSaida;
-    const QFontMetricsF& metricas = d.Metrics();
-    const double branco = metricas.horizontalAdvance(QLatin1Char(' '));
-    double livre = 0;  // where the next value may start: a blank after the last one drawn
-    for (std::size_t i = 0; i < celulas.size(); ++i) {
-        const Celula& c = celulas[i];
-        const double x = std::max(U(mMargemEsquerda + c.x), livre);
-        QString texto = c.texto;
-        if (c.tipo == Celula::Texto && !texto.isEmpty()) {
-            for (std::size_t j = i + 1; j < celulas.size(); ++j) {
-                if (celulas[j].texto.isEmpty())
-                    continue;
-                const double largura = U(mMargemEsquerda + celulas[j].x) - branco - x;
-                if (metricas.horizontalAdvance(texto) > largura) {
-                    // Trailing blanks of the part kept would only push the
-                    // mark away from the text.
-                    texto = d.FitText(texto, largura - metricas.horizontalAdvance(marca));
-                    while (!texto.isEmpty() && texto.back().isSpace())
-                        texto.chop(1);
-                    texto += marca;
-                }
-                break;
-            }
-        }
-        d.SetCurrentX(x);
-        d.Print(texto, i + 1 == celulas.size());
-        if (!texto.isEmpty())
-            livre = x + metricas.horizontalAdvance(texto) + branco;
-    }
-}
-
-void Saida::Desce(double unidades) { mDispositivoSaida->SetCurrentY(mDispositivoSaida->CurrentY() + U(unidades)); }
 
 QString TextoNumero(const QVariant& valor)
 {

@@ -58,6 +58,7 @@
 #include "platform/desktop/savedialog.h"
 
 #include <QDateTime>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 
@@ -157,8 +158,10 @@ public:
     void IniciaSaida(int sOrientacao, bool& sOk);
     // The same setup on a given surface, as the printer (scale from its
     // resolution, margins 200 and 150) or as the page canvas; for tests and
-    // the benchmark.
-    void IniciaSaidaEm(std::unique_ptr<Superficie> superficie, bool comoImpressora);
+    // the benchmark.  As the printer, `area` is the printable area in device
+    // units; empty, that of an A4 landscape sheet of the PDF printer (10
+    // points of margin on every side) at the surface's resolution.
+    void IniciaSaidaEm(std::unique_ptr<Superficie> superficie, bool comoImpressora, QSizeF area = {});
     void NovaPagina();
     long NumeroPagina() const;
     void FinalizaSaida();
@@ -241,7 +244,6 @@ private:
 
     // Layout helpers (layout units).
     double U(double unidades) const { return unidades * mEscalaSaida; }
-    void Coluna(double x, const QString& texto, bool fimLinha);
     // One value of a row at its column, x layout units right of the margin.
     // A Numero (kit codes, TQ and cross-reference numbers and lists of them,
     // items, quantities, codes, marks) is printed whole; a Texto
@@ -259,7 +261,46 @@ private:
     // leaves less than a blank before the next value's column moves the
     // values after it: the next one starts a blank after its end.  Values
     // that fit stay at their columns.
-    void ImprimeLinha(const std::vector<Celula>& celulas);
+    //
+    // A row laid out so is printed on one line when it ends inside the
+    // drawable area (the printable area on paper, the canvas).  Otherwise it
+    // continues on further lines, within the page's width less a right
+    // margin as wide as the left one: a list of numbers (" / " or ", "
+    // between them) goes on under the column where it starts, broken after
+    // a separator, within its column (up to a blank before the next value)
+    // or, the last value, up to that margin; the last text goes on broken
+    // at blanks.  A value holding a number or word wider than that room
+    // takes the room up to the margin, over the next columns, as a whole
+    // value does (the values after it move right); only a number or word
+    // wider than the rest of the page is broken between characters.  A
+    // value that a wide one before it pushed past the page starts at its
+    // column on a line of its own below the rest.  Nothing is left out; the
+    // values after a continued one keep clear of all of its lines.
+    //
+    // `antesDaContinuacao` is called before each further line (a page break
+    // goes there); a row that fits calls it never.
+    struct LinhaDisposta {
+        std::vector<std::pair<double, QString>> textos;  // x (device units) and text, left to right
+    };
+    std::vector<LinhaDisposta> DispoeLinha(const std::vector<Celula>& celulas);
+    void ImprimeDisposta(const std::vector<LinhaDisposta>& linhas, const std::function<void()>& antesDaContinuacao = {});
+    void ImprimeLinha(const std::vector<Celula>& celulas, const std::function<void()>& antesDaContinuacao = {})
+    {
+        ImprimeDisposta(DispoeLinha(celulas), antesDaContinuacao);
+    }
+    // Whether `linhas` lines of the current font, the first one `desce`
+    // layout units further down, all begin at most `limiar` layout units
+    // down the page (where a row's first line may begin): the test that
+    // keeps a continued row on one page when it fits there.
+    bool CabeAte(double limiar, std::size_t linhas, double desce);
+    // A row of a list under its page rule: `cabecalho` (a new page's header
+    // and the headings) comes before the first row (`primeira`, cleared
+    // here), before a row when the position is past `limiar` layout units,
+    // and before a row of several lines that would not all begin by then;
+    // then 20 units down and the row.  A row longer than a page goes on on
+    // a new page, under the header and headings, 20 units down.
+    void ImprimeLinhaPaginada(const std::vector<Celula>& celulas, bool& primeira, double limiar,
+                              const std::function<void()>& cabecalho);
     void Desce(double unidades);
     // Opens a forward-only recordset on the catalogue, timing it.
     platform::dao::RecordsetPtr Consulta(const QString& sql);
@@ -271,6 +312,8 @@ private:
     std::unique_ptr<Superficie> m_superficie;  // the printer or a test surface
     std::unique_ptr<SuperficieTela> m_tela;
     bool m_impressora = true;
+    QSizeF m_areaImpressora;           // the printer's printable area, device units
+    double m_larguraArea = 0;          // the drawable width of the surface in use
     bool m_paginaIniciada = false;
     bool m_trabalhoAberto = false;
     QString m_arquivoBase;

@@ -51,24 +51,42 @@ void Saida::ImprimeJogosReparo(long sCodigoPeca, const QString& ListaJogos)
                       QStringLiteral("ORDER BY ") + QStringLiteral("PECA_COMPONENTE_JOGOREPARO.CodigoJogoReparo");
         sql.replace(QStringLiteral("<I>"), Modulo::gIdioma);
         rs = Consulta(sql);
+        const auto titulos = [&] {
+            d.SetFontSize(10);
+            Desce(100);
+            d.SetFontBold(true);
+            d.SetFontItalic(true);
+            ImprimeLinha({{0, Modulo::ObtemTexto(4), Celula::Texto}, {1250, Modulo::ObtemTexto(5), Celula::Texto}});
+            d.SetFontBold(false);
+            d.SetFontItalic(false);
+        };
+        // A row continued past the section's end goes on on a new page.
+        const auto continua = [&] {
+            if (d.CurrentY() > U(2400)) {
+                ImprimeCabecalho(Modulo::ObtemTexto(23), QStringLiteral("<mInf>"), -1);
+                titulos();
+                Desce(20);
+            }
+        };
         bool primeira = true;
         for (; !rs->EOF_(); rs->MoveNext()) {
-            if (d.CurrentY() > U(2400) || primeira) {
+            const std::vector<Celula> linha{{0, TextoNumero(rs->Value(QStringLiteral("CodigoJogoReparo")))},
+                                            {150, rs->Value(QStringLiteral("DescricaoJogoReparo")).toString(), Celula::Texto},
+                                            {1250, rs->Value(QStringLiteral("NumeroEmpresaJogoReparo")).toString()}};
+            // A row of several lines that would not all begin before the
+            // section's end starts a new page.
+            std::vector<LinhaDisposta> disposta;
+            if (!primeira)
+                disposta = DispoeLinha(linha);
+            if (d.CurrentY() > U(2400) || primeira || !CabeAte(2400, disposta.size(), 20)) {
                 primeira = false;
-                if (d.CurrentY() > U(2300))
+                if (d.CurrentY() > U(2300) || !CabeAte(2400, disposta.size(), 20))
                     ImprimeCabecalho(Modulo::ObtemTexto(23), QStringLiteral("<mInf>"), -1);
-                d.SetFontSize(10);
-                Desce(100);
-                d.SetFontBold(true);
-                d.SetFontItalic(true);
-                ImprimeLinha({{0, Modulo::ObtemTexto(4), Celula::Texto}, {1250, Modulo::ObtemTexto(5), Celula::Texto}});
-                d.SetFontBold(false);
-                d.SetFontItalic(false);
+                titulos();
+                disposta = DispoeLinha(linha);
             }
             Desce(20);
-            ImprimeLinha({{0, TextoNumero(rs->Value(QStringLiteral("CodigoJogoReparo")))},
-                          {150, rs->Value(QStringLiteral("DescricaoJogoReparo")).toString(), Celula::Texto},
-                          {1250, rs->Value(QStringLiteral("NumeroEmpresaJogoReparo")).toString()}});
+            ImprimeDisposta(disposta, continua);
         }
         Modulo::FechaConsulta(rs);
     } catch (const platform::Error& e) {
@@ -126,15 +144,20 @@ void Saida::ImprimeObservacoes(long sCodigoPeca, const QString& ListaObs)
             // A memo's further lines stand under its first one; a line that
             // would start past the page's end goes to a new page under the
             // repeated header and headings.
-            const QStringList linhas = LinhasTexto(nota);
-            ImprimeLinha({{0, item}, {320, numero}, {720, linhas[0], Celula::Texto}});
-            for (int k = 1; k < linhas.size(); ++k) {
+            // A line too long for the page goes on under its start, broken
+            // at blanks, the same way.
+            const auto continua = [&] {
                 if (d.CurrentY() > U(2400)) {
                     ImprimeCabecalho(Modulo::ObtemTexto(23), QStringLiteral("<mInf>"), -1);
                     titulos();
                     Desce(20);
                 }
-                Coluna(720, linhas[k], true);
+            };
+            const QStringList linhas = LinhasTexto(nota);
+            ImprimeLinha({{0, item}, {320, numero}, {720, linhas[0], Celula::Texto}}, continua);
+            for (int k = 1; k < linhas.size(); ++k) {
+                continua();
+                ImprimeLinha({{720, linhas[k], Celula::Texto}}, continua);
             }
         }
     } catch (const platform::Error& e) {

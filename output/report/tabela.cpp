@@ -156,28 +156,27 @@ void Saida::ImprimeTabela(long sCodigoPeca, int sNumeroParte, QString& ListaJogo
         const std::vector<Linha> linhas = LeLinhas(rs);
         Modulo::FechaConsulta(rs);
 
+        // The page head: the header, then the column titles.
+        const auto cabecalho = [&] {
+            ImprimeCabecalho(Modulo::ObtemTexto(23), QStringLiteral("<mInf>"), -1);
+            d.SetFontSize(10);
+            Desce(100);
+            d.SetFontBold(true);
+            d.SetFontItalic(true);
+            std::vector<Celula> titulos{{0, Modulo::ObtemTexto(24), Celula::Texto},
+                                        {320, Modulo::ObtemTexto(25), Celula::Texto},
+                                        {520, Modulo::ObtemTexto(2), Celula::Texto},
+                                        {1620, Modulo::ObtemTexto(5), Celula::Texto}};
+            if (R != 0)
+                titulos.push_back({2070, Modulo::ObtemTexto(121).replace(QStringLiteral("|1|"), nomeFabricante), Celula::Texto});
+            titulos.push_back({2070 + R + 200, Modulo::ObtemTexto(9), Celula::Texto});
+            ImprimeLinha(titulos);
+            d.SetFontItalic(false);
+            d.SetFontBold(false);
+            sImpresso = true;
+        };
         bool primeira = true;
         for (const Linha& l : linhas) {
-            if (primeira || d.CurrentY() > U(2400)) {
-                primeira = false;
-                ImprimeCabecalho(Modulo::ObtemTexto(23), QStringLiteral("<mInf>"), -1);
-                d.SetFontSize(10);
-                Desce(100);
-                d.SetFontBold(true);
-                d.SetFontItalic(true);
-                std::vector<Celula> titulos{{0, Modulo::ObtemTexto(24), Celula::Texto},
-                                            {320, Modulo::ObtemTexto(25), Celula::Texto},
-                                            {520, Modulo::ObtemTexto(2), Celula::Texto},
-                                            {1620, Modulo::ObtemTexto(5), Celula::Texto}};
-                if (R != 0)
-                    titulos.push_back({2070, Modulo::ObtemTexto(121).replace(QStringLiteral("|1|"), nomeFabricante), Celula::Texto});
-                titulos.push_back({2070 + R + 200, Modulo::ObtemTexto(9), Celula::Texto});
-                ImprimeLinha(titulos);
-                d.SetFontItalic(false);
-                d.SetFontBold(false);
-                sImpresso = true;
-            }
-            Desce(20);
             std::vector<Celula> linha{{0, l.item}, {320, l.quantidade}, {520, l.descricao, Celula::Texto}, {1620, l.numero}};
             if (R != 0) {
                 QElapsedTimer relogio;
@@ -202,7 +201,7 @@ void Saida::ImprimeTabela(long sCodigoPeca, int sNumeroParte, QString& ListaJogo
                     ListaJogos += (ListaJogos.isEmpty() ? QString() : QStringLiteral(",")) + codigo;
             }
             linha.push_back({2070 + R + 200, kits});
-            ImprimeLinha(linha);
+            ImprimeLinhaPaginada(linha, primeira, 2400, cabecalho);
         }
     } catch (const platform::Error& e) {
         Modulo::FechaConsulta(rs);

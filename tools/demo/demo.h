@@ -186,6 +186,22 @@ struct Summary {
     QString outputMemoItem;
     QString outputItemNotDrawn;             // in no part of the figure
     QString outputLongMaker;                // the vehicle's maker, over 20 characters
+    // The extremes of a printed row (outputcases.cpp): an assembly of one
+    // figure part, with the 23-part assembly's vehicle.  Its items: one with
+    // 26 cross references of the page manufacturer (two of them of 30
+    // characters), one in the 16 kits 710101 to 710116, one with 12
+    // references, the 16 kits, the note mark, an optional alternative and a
+    // note of two paragraphs each longer than a line, one whose note holds a
+    // word longer than a line (extremeLongWord), one with a short note.
+    long extremeAssembly = 0;
+    QString extremeAssemblyNumber;
+    QString extremeReferencesItem;
+    QString extremeKitsItem;
+    QString extremeEverythingItem;
+    QString extremeLongNoteItem;
+    QString extremeLongWordItem;
+    QString extremeLongWord;
+    std::vector<long> extremeKits;
 
     // --- Comparison and buying suggestion (the comparison screens, the
     // suggestion panel, the cart list).  A pair of assemblies of one type

@@ -29,12 +29,14 @@ const demo::Summary& Catalogo(const QString& edicao)
     return *it;
 }
 
-CatalogoAberto::CatalogoAberto(const QString& edicao, const QString& idioma)
-    : s(Catalogo(edicao)), m_edicao(Modulo::gEdicao), m_idioma(Modulo::gIdioma), m_dados(Modulo::gCaminhoDados),
+CatalogoAberto::CatalogoAberto(const QString& edicao, const QString& idioma) : CatalogoAberto(Catalogo(edicao), idioma) {}
+
+CatalogoAberto::CatalogoAberto(const demo::Summary& pasta, const QString& idioma)
+    : s(pasta), m_edicao(Modulo::gEdicao), m_idioma(Modulo::gIdioma), m_dados(Modulo::gCaminhoDados),
       m_emissao(Modulo::gTextoDataEmissao)
 {
     Modulo::gTextoDataEmissao = QStringLiteral("15-MAR-2024 R2");
-    Modulo::gEdicao = edicao;
+    Modulo::gEdicao = s.edition;
     Modulo::gIdioma = idioma;
     Modulo::gCaminhoDados = s.dataFolder;
     Modulo::gWsDazadize = platform::dao::DBEngine::CreateWorkspace(QStringLiteral("gWS"));

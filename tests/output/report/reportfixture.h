@@ -29,6 +29,8 @@ const demo::Summary& Catalogo(const QString& edicao);
 class CatalogoAberto {
 public:
     explicit CatalogoAberto(const QString& edicao, const QString& idioma = QStringLiteral("P"));
+    // Another data folder (the demo catalogue itself, say).
+    CatalogoAberto(const demo::Summary& pasta, const QString& idioma);
     ~CatalogoAberto();
     const demo::Summary& s;
 
