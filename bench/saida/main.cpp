@@ -8,14 +8,16 @@
 //           QPainter onto one 840 x 630 greyscale picture, the drawings
 //           decoded from their files (no queries, no layout)
 //   enc     the encoder (quality 85, greyscale) writing those pictures
-// Each run times all four back to back, every other run in the reverse
-// order, and takes its own ratios print / ref and jpeg / (ref + enc): a
-// machine that slows down or speeds up for a while weighs on both halves of
-// a run's ratio alike, where it would skew two separate bests.  The first
+// Each run times all four back to back, print first, then jpeg before ref
+// in every other run and ref before jpeg in the others, and takes its own
+// ratios print / ref and jpeg / (ref + enc): a machine that slows down or
+// speeds up for a while weighs on both halves of a run's ratio alike, where
+// it would skew two separate bests.  (Never ref right after ref: the second
+// would find the first one's page copies' memory still mapped.)  The first
 // run warms the caches and is not counted.  Prints the medians of those
 // ratios, print / ref (target <= 3) and jpeg / (ref + enc) (target <= 1.5),
-// with the median times, pages per second and split of the JPEG run.  All
-// of it runs on one processor, and every run writes files of new names.
+// with the median times, pages per second and split of the JPEG run.  All of
+// it runs on one processor, and every run writes files of new names.
 //
 // Diagnostics: TQ_BENCH_DETAIL=1 prints every run's times and ratios.
 #include "bench/common/resultado.h"
@@ -191,10 +193,10 @@ int main(int argc, char** argv)
         return replay;
     };
 
-    // Every side on one processor, the threads Qt starts to scale the
-    // drawings too: on a virtual machine one processor can run markedly
-    // slower than another for seconds at a time, and a run whose halves
-    // fell on two of them took the difference for the run's own.
+    // Every side on one processor, with the threads Qt starts for the
+    // drawings: on a virtual machine one processor can run markedly slower
+    // than another for seconds at a time, and a run whose halves fell on two
+    // of them took the difference for its own.
     {
         cpu_set_t um;
         CPU_ZERO(&um);
@@ -207,14 +209,13 @@ int main(int argc, char** argv)
     for (int r = 0; r <= runs; ++r) {  // run 0 warms the caches
         double tp = 0, tj = 0, tr = 0, te = 0;
         saida::Saida::Tempos split;
+        tp = medePrint(r);
         if (r % 2 == 0) {
-            tp = medePrint(r);
             tj = medeJpeg(r, split);
             tr = medeReferencia(r, te);
         } else {
             tr = medeReferencia(r, te);
             tj = medeJpeg(r, split);
-            tp = medePrint(r);
         }
         if (r == 0)
             continue;
