@@ -13,11 +13,12 @@
 // ratios print / ref and jpeg / (ref + enc): a machine that slows down or
 // speeds up for a while weighs on both halves of a run's ratio alike, where
 // it would skew two separate bests.  (Never ref right after ref: the second
-// would find the first one's page copies' memory still mapped.)  The first
-// run warms the caches and is not counted.  Prints the medians of those
-// ratios, print / ref (target <= 3) and jpeg / (ref + enc) (target <= 1.5),
-// with the median times, pages per second and split of the JPEG run.  All of
-// it runs on one processor, and every run writes files of new names.
+// would reuse the memory of the first one's page copies, without the page
+// faults every other reference pays for them.)  The first run warms the
+// caches and is not counted.  Prints the medians of those ratios, print /
+// ref (target <= 3) and jpeg / (ref + enc) (target <= 1.5), with the median
+// times, pages per second and split of the JPEG run.  All of it runs on one
+// processor, and every run writes files of new names.
 //
 // Diagnostics: TQ_BENCH_DETAIL=1 prints every run's times and ratios.
 #include "bench/common/resultado.h"
