@@ -11,4 +11,4 @@ if [ ! -f "$DATA/DAZADIZETQ_V.MDB" ]; then
   mkdir -p "$BUILD/bench-data"
   "$BUILD/bin/tqdemo" --edition V --scale 100 --out "$DATA" >/dev/null
 fi
-exec "$BUILD/bin/saida_bench" "$DATA" "${SAIDA_BENCH_RUNS:-3}"
+exec "$BUILD/bin/saida_bench" "$DATA" "${SAIDA_BENCH_RUNS:-15}"

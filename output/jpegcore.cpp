@@ -1,5 +1,6 @@
 #include "output/jpegcore.h"
 
+#include "output/jpegdct.h"
 #include "output/jpegsample.h"
 #include "output/newfile.h"
 #include "platform/posix/atomicfile.h"
@@ -103,6 +104,7 @@ bool Encoder::BeginSample(int width, int height)
 
 int Encoder::SamplePixels(const PixelArea& picture, int width, int height, int left, int top)
 {
+    ReleaseUpperVectorState();
     if (!BeginSample(width, height))
         return 1;
 
@@ -158,6 +160,7 @@ bool Encoder::HasImage() const
 
 Bytes Encoder::Encode()
 {
+    ReleaseUpperVectorState();
     if (!HasImage())
         throw Failure(kSubscriptOutOfRange, "Subscript out of range", kSource);
     if (m_width > kMaxSide || m_height > kMaxSide)

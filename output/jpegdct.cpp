@@ -1,5 +1,8 @@
 #include "output/jpegdct.h"
 
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#endif
 
 namespace jpeg {
 
@@ -72,5 +75,34 @@ void QuantizeBlock(const float block[64], const QuantTable& table, std::int16_t 
     for (int z = 0; z < 64; ++z)
         out[z] = static_cast<std::int16_t>(natural[kNaturalOrder[z]]);
 }
+
+#if defined(__x86_64__) || defined(__i386__)
+
+namespace {
+
+// Compiled for AVX alone, called only where the processor and the system
+// support it.
+__attribute__((target("avx"))) void ZeroUpper()
+{
+    _mm256_zeroupper();
+}
+
+}  // namespace
+
+void ReleaseUpperVectorState()
+{
+    static const bool avx = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx") != 0;
+    }();
+    if (avx)
+        ZeroUpper();
+}
+
+#else
+
+void ReleaseUpperVectorState() {}
+
+#endif
 
 }  // namespace jpeg

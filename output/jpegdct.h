@@ -20,4 +20,15 @@ void ForwardDCT(float block[64]);
 // position n with zigzag index z.
 void QuantizeBlock(const float block[64], const QuantTable& table, std::int16_t out[64]);
 
+// Marks the upper halves of the processor's 256-bit vector registers unused
+// (vzeroupper), on a processor that has them; elsewhere it does nothing.
+// The transform, the quantiser and the rest of the encoder are SSE code.
+// While a caller leaves those upper halves in use, every SSE instruction
+// waits on them, and the sampling stage takes twice as long or more: Qt's
+// seeded string hash (QHash and QSet keys of fewer than 16 bytes) returns
+// without clearing them on processors with VAES and AVX-512, so a report
+// run that looks up a field or a font between two pages hands its pages to
+// the encoder in that state.  The encoder calls this on entering each stage.
+void ReleaseUpperVectorState();
+
 }  // namespace jpeg

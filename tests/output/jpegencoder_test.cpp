@@ -9,10 +9,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <functional>
+
 #include <unistd.h>
+#if defined(__x86_64__) || defined(__i386__)
+#include <cpuid.h>
+#endif
 
 using jpegtest::Markers;
 using jpegtest::ParseSegments;
@@ -393,3 +400,93 @@ TEST(JpegFiles, UnwritableTargetsRaiseTheFileSystemsError)
         QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 }
+
+// ---------------------------------------------------------------------------
+// The processor's vector state
+
+#if defined(__x86_64__) || defined(__i386__)
+
+namespace {
+
+// Whether the upper halves of the 256-bit registers are in use (XGETBV 1,
+// bit 2); false where the processor cannot say.
+bool CanReadVectorState()
+{
+    unsigned a = 0, b = 0, c = 0, d = 0;
+    return __builtin_cpu_supports("avx") && __get_cpuid_count(0xD, 1, &a, &b, &c, &d) && (a & 4) != 0;
+}
+
+bool UpperHalvesInUse()
+{
+    unsigned lo = 0, hi = 0;
+    __asm__ volatile("xgetbv" : "=a"(lo), "=d"(hi) : "c"(1));
+    return (lo & 4) != 0;
+}
+
+// Plain assembly: a function compiled for AVX would release the halves
+// again on its way out.  Called only where CanReadVectorState.
+void UseUpperHalves()
+{
+    __asm__ volatile("vpcmpeqd %%ymm1, %%ymm1, %%ymm1" ::: "xmm1");
+}
+
+}  // namespace
+
+TEST(JpegVectorState, EveryStageStartsWithTheUpperHalvesReleased)
+{
+    // A caller that leaves the upper halves of the vector registers in use
+    // (Qt's seeded hash of a short key does, on processors with VAES and
+    // AVX-512) would make the encoder's SSE code wait on them at every
+    // instruction.  Each stage the report run calls releases them first,
+    // and the bytes do not depend on the state it was handed.
+    if (!CanReadVectorState())
+        GTEST_SKIP() << "the processor does not report its vector state";
+    tqtest::TempDir dir;
+    const QImage page = jpegtest::ReportPage(840, 630);
+    const QImage photo = jpegtest::Photo(203, 97);
+    const QByteArray pageBytes = GreyEncoder(page).Encode();
+    cJpeg colourEncoder;
+    ASSERT_EQ(colourEncoder.SampleHDC(photo, 203, 97, 0, 0), 0);
+    const QByteArray photoBytes = colourEncoder.Encode();
+
+    struct Caller {
+        const char* name;
+        std::function<void()> leaveInUse;
+    };
+    const Caller callers[] = {
+        {"an AVX instruction", UseUpperHalves},
+        {"a QSet lookup of a short text", [] {
+             static QSet<QString> fields{QStringLiteral("ArquivoFigura")};
+             EXPECT_FALSE(fields.contains(QStringLiteral("Figura")));
+         }},
+    };
+    int engaged = 0;
+    for (const Caller& caller : callers) {
+        SCOPED_TRACE(caller.name);
+        caller.leaveInUse();
+        if (!UpperHalvesInUse())
+            continue;  // Qt's hash leaves them in use on some processors only
+        ++engaged;
+        std::printf("[ vector   ] left in use by %s\n", caller.name);
+        cJpeg encoder;
+        encoder.SetSamplingFrequencies(1, 1, 0, 0, 0, 0);
+        encoder.SetQuality(85);
+        ASSERT_EQ(encoder.SampleHDC(page, 840, 630, 0, 0), 0);
+        EXPECT_FALSE(UpperHalvesInUse()) << "sampling a greyscale page";
+        caller.leaveInUse();
+        EXPECT_EQ(encoder.Encode(), pageBytes);
+        EXPECT_FALSE(UpperHalvesInUse()) << "entropy coding";
+
+        caller.leaveInUse();
+        cJpeg colour;
+        ASSERT_EQ(colour.SampleHDC(photo, 203, 97, 0, 0), 0);
+        EXPECT_FALSE(UpperHalvesInUse()) << "sampling a colour picture";
+        caller.leaveInUse();
+        const QString file = dir.file(QStringLiteral("%1.jpg").arg(QLatin1String(caller.name).size()));
+        ASSERT_EQ(colour.SaveFile(file), 0);
+        EXPECT_EQ(tqtest::readFile(file), photoBytes);
+    }
+    EXPECT_GE(engaged, 1);
+}
+
+#endif
