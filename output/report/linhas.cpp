@@ -212,6 +212,18 @@ bool Saida::CabeAte(double limiar, std::size_t linhas, double desce)
     return d.CurrentY() + U(desce) + double(linhas - 1) * d.Metrics().lineSpacing() <= U(limiar);
 }
 
+void Saida::ImprimeTitulos(const std::vector<Celula>& titulos)
+{
+    Superficie& d = *mDispositivoSaida;
+    d.SetFontSize(10);
+    Desce(100);
+    d.SetFontBold(true);
+    d.SetFontItalic(true);
+    ImprimeLinha(titulos);
+    d.SetFontBold(false);
+    d.SetFontItalic(false);
+}
+
 void Saida::ImprimeLinhaPaginada(const std::vector<Celula>& celulas, bool& primeira, double limiar,
                                  const std::function<void()>& cabecalho)
 {

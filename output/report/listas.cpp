@@ -29,7 +29,6 @@ void Saida::ImprimeLista(const platform::dao::RecordsetPtr& lista)
     if (!ok)
         return;
     Ampulheta ampulheta;
-    Superficie& d = *mDispositivoSaida;
     platform::dao::RecordsetPtr copia;
     try {
         if (!lista)
@@ -41,16 +40,10 @@ void Saida::ImprimeLista(const platform::dao::RecordsetPtr& lista)
             copia->MoveFirst();
         const auto cabecalho = [&] {
             ImprimeCabecalho(Modulo::ObtemTexto(29), QString(), 700);
-            d.SetFontSize(10);
-            Desce(100);
-            d.SetFontBold(true);
-            d.SetFontItalic(true);
-            ImprimeLinha({{0, Modulo::ObtemTexto(5), Celula::Texto},
-                          {400, Modulo::ObtemTexto(28), Celula::Texto},
-                          {1500, Modulo::ObtemTexto(25), Celula::Texto},
-                          {1700, Modulo::ObtemTexto(31), Celula::Texto}});
-            d.SetFontBold(false);
-            d.SetFontItalic(false);
+            ImprimeTitulos({{0, Modulo::ObtemTexto(5), Celula::Texto},
+                            {400, Modulo::ObtemTexto(28), Celula::Texto},
+                            {1500, Modulo::ObtemTexto(25), Celula::Texto},
+                            {1700, Modulo::ObtemTexto(31), Celula::Texto}});
         };
         bool primeira = true;
         for (; !vazia && !copia->EOF_(); copia->MoveNext()) {
@@ -78,7 +71,6 @@ void Saida::ImprimeComparacao(const DadosComparacao& dados)
     if (!ok)
         return;
     Ampulheta ampulheta;
-    Superficie& d = *mDispositivoSaida;
     platform::dao::RecordsetPtr copia;
     try {
         if (!dados.Linhas)
@@ -93,17 +85,11 @@ void Saida::ImprimeComparacao(const DadosComparacao& dados)
                                                                        : Modulo::ObtemTexto(66);
         const auto cabecalho = [&] {
             ImprimeCabecalho(Modulo::ObtemTexto(54) + QStringLiteral(" - ") + dados.SubTitulo, subtitulo, -1);
-            d.SetFontSize(10);
-            Desce(100);
-            d.SetFontBold(true);
-            d.SetFontItalic(true);
             // The quantity headings name the assemblies' numbers: whole.
-            ImprimeLinha({{0, Modulo::ObtemTexto(5), Celula::Texto},
-                          {400, Modulo::ObtemTexto(28), Celula::Texto},
-                          {1500, Modulo::ObtemTexto(25) + QStringLiteral(" ") + dados.NumeroPeca1},
-                          {2020, Modulo::ObtemTexto(25) + QStringLiteral(" ") + dados.NumeroPeca2}});
-            d.SetFontBold(false);
-            d.SetFontItalic(false);
+            ImprimeTitulos({{0, Modulo::ObtemTexto(5), Celula::Texto},
+                            {400, Modulo::ObtemTexto(28), Celula::Texto},
+                            {1500, Modulo::ObtemTexto(25) + QStringLiteral(" ") + dados.NumeroPeca1},
+                            {2020, Modulo::ObtemTexto(25) + QStringLiteral(" ") + dados.NumeroPeca2}});
         };
         bool primeira = true;
         for (; !vazia && !copia->EOF_(); copia->MoveNext()) {

@@ -288,6 +288,9 @@ private:
     {
         ImprimeDisposta(DispoeLinha(celulas), antesDaContinuacao);
     }
+    // A table's column titles: 10 points, bold and italic, a little below
+    // what precedes them; the font is plain again afterwards.
+    void ImprimeTitulos(const std::vector<Celula>& titulos);
     // Whether `linhas` lines of the current font, the first one `desce`
     // layout units further down, all begin at most `limiar` layout units
     // down the page (where a row's first line may begin): the test that

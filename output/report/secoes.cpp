@@ -52,13 +52,7 @@ void Saida::ImprimeJogosReparo(long sCodigoPeca, const QString& ListaJogos)
         sql.replace(QStringLiteral("<I>"), Modulo::gIdioma);
         rs = Consulta(sql);
         const auto titulos = [&] {
-            d.SetFontSize(10);
-            Desce(100);
-            d.SetFontBold(true);
-            d.SetFontItalic(true);
-            ImprimeLinha({{0, Modulo::ObtemTexto(4), Celula::Texto}, {1250, Modulo::ObtemTexto(5), Celula::Texto}});
-            d.SetFontBold(false);
-            d.SetFontItalic(false);
+            ImprimeTitulos({{0, Modulo::ObtemTexto(4), Celula::Texto}, {1250, Modulo::ObtemTexto(5), Celula::Texto}});
         };
         // A row continued past the section's end goes on on a new page.
         const auto continua = [&] {
@@ -105,15 +99,9 @@ void Saida::ImprimeObservacoes(long sCodigoPeca, const QString& ListaObs)
     try {
         bool primeira = true;
         const auto titulos = [&] {
-            d.SetFontSize(10);
-            Desce(100);
-            d.SetFontBold(true);
-            d.SetFontItalic(true);
-            ImprimeLinha({{0, Modulo::ObtemTexto(24), Celula::Texto},
-                          {320, Modulo::ObtemTexto(5), Celula::Texto},
-                          {720, Modulo::ObtemTexto(8), Celula::Texto}});
-            d.SetFontBold(false);
-            d.SetFontItalic(false);
+            ImprimeTitulos({{0, Modulo::ObtemTexto(24), Celula::Texto},
+                            {320, Modulo::ObtemTexto(5), Celula::Texto},
+                            {720, Modulo::ObtemTexto(8), Celula::Texto}});
         };
         for (const QString& entrada : ListaObs.split(QLatin1Char('|'))) {
             const QStringList campos = entrada.split(QLatin1Char('$'));

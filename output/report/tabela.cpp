@@ -159,10 +159,6 @@ void Saida::ImprimeTabela(long sCodigoPeca, int sNumeroParte, QString& ListaJogo
         // The page head: the header, then the column titles.
         const auto cabecalho = [&] {
             ImprimeCabecalho(Modulo::ObtemTexto(23), QStringLiteral("<mInf>"), -1);
-            d.SetFontSize(10);
-            Desce(100);
-            d.SetFontBold(true);
-            d.SetFontItalic(true);
             std::vector<Celula> titulos{{0, Modulo::ObtemTexto(24), Celula::Texto},
                                         {320, Modulo::ObtemTexto(25), Celula::Texto},
                                         {520, Modulo::ObtemTexto(2), Celula::Texto},
@@ -170,9 +166,7 @@ void Saida::ImprimeTabela(long sCodigoPeca, int sNumeroParte, QString& ListaJogo
             if (R != 0)
                 titulos.push_back({2070, Modulo::ObtemTexto(121).replace(QStringLiteral("|1|"), nomeFabricante), Celula::Texto});
             titulos.push_back({2070 + R + 200, Modulo::ObtemTexto(9), Celula::Texto});
-            ImprimeLinha(titulos);
-            d.SetFontItalic(false);
-            d.SetFontBold(false);
+            ImprimeTitulos(titulos);
             sImpresso = true;
         };
         bool primeira = true;

@@ -504,8 +504,9 @@ TEST(ReportPageBounds, ExtremeRowsPrintEveryValueWholeOnThePageInOrder)
         // A row's further lines begin where a row may begin, or on the next page.
         const auto continuacoes = [&](const std::vector<const Operacao*>& linha) {
             for (const Operacao* op : linha)
-                if (op->pagina != linha.front()->pagina || op->y > linha.front()->y)
+                if (op->pagina != linha.front()->pagina || op->y > linha.front()->y) {
                     EXPECT_LE(op->y, r.saida.mEscalaSaida * 2400 + 1e-6) << op->texto.toStdString();
+                }
         };
 
         // The references in their order from their column, the kits in theirs.
@@ -670,8 +671,9 @@ TEST(ReportPageBounds, ListsWithTheLongestValuesStayOnThePage)
             ASSERT_GE(textos.size(), 4u);
             QString tipo;
             for (const Operacao* op : textos) {
-                if (op->pagina != textos.front()->pagina || op->y > textos.front()->y)
+                if (op->pagina != textos.front()->pagina || op->y > textos.front()->y) {
                     EXPECT_LE(op->y, l.saida.mEscalaSaida * 3400 + 1e-6) << op->texto.toStdString();
+                }
                 if (std::abs(l.Coluna(op) - 1700) < 1e-6)
                     tipo += op->texto;
             }
