@@ -240,6 +240,28 @@ std::map<QString, QString> NotasLidas(std::vector<PalavraPdf> palavras)
     return notas;
 }
 
+// Reads a printed PDF back and checks it against what the catalogue holds:
+// every word inside its page, every expected value there, every note whole.
+// Returns the words read.
+std::vector<PalavraPdf> ConfereImpresso(const QString& pdf, const Esperado& esperado)
+{
+    std::vector<QSizeF> paginas;
+    std::vector<PalavraPdf> palavras = PalavrasPdf(pdf, paginas);
+    EXPECT_FALSE(paginas.empty()) << pdf.toStdString();
+    EXPECT_EQ(ForaDaPagina(palavras, paginas), QStringList());
+    std::map<QString, int> lidas;
+    for (const PalavraPdf& w : palavras)
+        Conta(lidas, w.texto);
+    EXPECT_EQ(Faltam(esperado, lidas), QStringList());
+    const std::map<QString, QString> notas = NotasLidas(palavras);
+    for (const auto& [chave, texto] : esperado.notas) {
+        const auto it = notas.find(chave);
+        EXPECT_TRUE(it != notas.end() && it->second == texto) << chave.toStdString() << "\n  expected " << texto.toStdString()
+                                                              << "\n  read     " << (it == notas.end() ? "" : it->second.toStdString());
+    }
+    return palavras;
+}
+
 // --- the page canvas --------------------------------------------------------------
 
 // The run's pages drawn on the recording surface set up as the canvas: for
@@ -371,20 +393,7 @@ TEST(ReportPageBounds, EveryDemoPrintoutKeepsEveryValueOnItsPages)
                 s.CodigoPecaSaida = peca;
                 ASSERT_TRUE(s.GeraFiguraTabela(Escolha(peca, QStringLiteral("FT"), 255)));
             }
-            std::vector<QSizeF> paginas;
-            const std::vector<PalavraPdf> palavras = PalavrasPdf(pdf, paginas);
-            ASSERT_FALSE(paginas.empty());
-            EXPECT_EQ(ForaDaPagina(palavras, paginas), QStringList());
-            std::map<QString, int> lidas;
-            for (const PalavraPdf& w : palavras)
-                Conta(lidas, w.texto);
-            EXPECT_EQ(Faltam(esperado, lidas), QStringList());
-            const std::map<QString, QString> notas = NotasLidas(palavras);
-            for (const auto& [chave, texto] : esperado.notas) {
-                const auto it = notas.find(chave);
-                EXPECT_TRUE(it != notas.end() && it->second == texto) << chave.toStdString() << "\n  expected " << texto.toStdString()
-                                                                      << "\n  read     " << (it == notas.end() ? "" : it->second.toStdString());
-            }
+            ConfereImpresso(pdf, esperado);
             QFile::remove(pdf);
             ++impressas;
 
@@ -568,18 +577,7 @@ TEST(ReportPageBounds, ExtremeRowsPrintEveryValueWholeOnThePageInOrder)
         saida.CodigoPecaSaida = peca;
         ASSERT_TRUE(saida.GeraFiguraTabela(Escolha(peca, QStringLiteral("FT"), 255)));
     }
-    std::vector<QSizeF> paginas;
-    std::vector<PalavraPdf> palavras = PalavrasPdf(pdf, paginas);
-    EXPECT_EQ(ForaDaPagina(palavras, paginas), QStringList());
-    std::map<QString, int> lidas;
-    for (const PalavraPdf& w : palavras)
-        Conta(lidas, w.texto);
-    EXPECT_EQ(Faltam(esperado, lidas), QStringList());
-    const std::map<QString, QString> notas = NotasLidas(palavras);
-    for (const auto& [chave, texto] : esperado.notas) {
-        const auto it = notas.find(chave);
-        EXPECT_TRUE(it != notas.end() && it->second == texto) << chave.toStdString();
-    }
+    std::vector<PalavraPdf> palavras = ConfereImpresso(pdf, esperado);
     // The words of each row in reading order: from its item at the margin
     // to the next word at the margin.
     std::sort(palavras.begin(), palavras.end(), [](const PalavraPdf& a, const PalavraPdf& b) {
