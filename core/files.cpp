@@ -76,8 +76,8 @@ QString& pastaSistemaDefinida()
         numero = 75;
         break;
     }
-    throw Error(numero, platform::runTimeErrorText(numero) + QStringLiteral(": ") + QDir::toNativeSeparators(caminho) +
-                            QStringLiteral(" (") + QString::fromLocal8Bit(std::strerror(err)) + QLatin1Char(')'),
+    throw Error(numero, platform::runTimeErrorText(numero, QDir::toNativeSeparators(caminho) + QStringLiteral(" (") +
+                                                    QString::fromLocal8Bit(std::strerror(err)) + QLatin1Char(')')),
                 kOrigem);
 }
 
@@ -122,8 +122,8 @@ QByteArray LeArquivoBytes(const QString& Caminho)
 {
     if (QFileInfo(Caminho).isDir())
         throw Error(75,
-                    platform::runTimeErrorText(75) + QStringLiteral(": ") +
-                        TextoNoIdioma("%1 é uma pasta", "%1 es una carpeta", "%1 is a folder").arg(Caminho),
+                    platform::runTimeErrorText(
+                        75, TextoNoIdioma("%1 é uma pasta", "%1 es una carpeta", "%1 is a folder").arg(Caminho)),
                     kOrigem);
     const QByteArray nativo = QFile::encodeName(Caminho);
     const int fd = ::open(nativo.constData(), O_RDONLY | O_CLOEXEC);
@@ -132,13 +132,13 @@ QByteArray LeArquivoBytes(const QString& Caminho)
     QFile f;
     if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        throw Error(75, platform::runTimeErrorText(75) + QStringLiteral(": ") + Caminho, kOrigem);
+        throw Error(75, platform::runTimeErrorText(75, Caminho), kOrigem);
     }
     QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError)
         throw Error(platform::errors::DeviceIOError,
-                    platform::runTimeErrorText(platform::errors::DeviceIOError) + QStringLiteral(": ") + Caminho +
-                        QStringLiteral(" (") + f.errorString() + QLatin1Char(')'),
+                    platform::runTimeErrorText(platform::errors::DeviceIOError,
+                                               Caminho + QStringLiteral(" (") + f.errorString() + QLatin1Char(')')),
                     kOrigem);
     return bytes;
 }
@@ -173,10 +173,9 @@ void CriaPastas(const QString& Base, const QString& Relativo, bool UltimoEhArqui
     relativo.replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (relativo.startsWith(QLatin1Char('/')))
         throw Error(75,
-                    platform::runTimeErrorText(75) + QStringLiteral(": ") +
-                        TextoNoIdioma("%1 não é um caminho relativo", "%1 no es una ruta relativa",
-                                      "%1 is not a relative path")
-                            .arg(Relativo),
+                    platform::runTimeErrorText(75, TextoNoIdioma("%1 não é um caminho relativo",
+                                                                 "%1 no es una ruta relativa", "%1 is not a relative path")
+                                                       .arg(Relativo)),
                     kOrigem);
     QStringList elementos = relativo.split(QLatin1Char('/'));
     if (UltimoEhArquivo && !elementos.isEmpty())
@@ -184,9 +183,9 @@ void CriaPastas(const QString& Base, const QString& Relativo, bool UltimoEhArqui
     for (const QString& e : elementos)
         if (e == QLatin1String(".."))
             throw Error(75,
-                        platform::runTimeErrorText(75) + QStringLiteral(": ") +
-                            TextoNoIdioma("%1 sai da sua pasta", "%1 sale de su carpeta", "%1 leaves its folder")
-                                .arg(Relativo),
+                        platform::runTimeErrorText(75, TextoNoIdioma("%1 sai da sua pasta", "%1 sale de su carpeta",
+                                                                     "%1 leaves its folder")
+                                                           .arg(Relativo)),
                         kOrigem);
 
     QString atual = comBarra(Base, true);
@@ -293,10 +292,11 @@ int ExecutaAguardando(const QString& Programa, const QStringList& Argumentos, in
     processo.start();
     if (!processo.waitForStarted(-1))
         throw Error(platform::errors::FileNotFound,
-                    platform::runTimeErrorText(platform::errors::FileNotFound) + QStringLiteral(": ") +
-                        TextoNoIdioma("não é possível iniciar %1", "no se puede iniciar %1", "cannot start %1")
-                            .arg(Programa) +
-                        QStringLiteral(" (") + processo.errorString() + QLatin1Char(')'),
+                    platform::runTimeErrorText(platform::errors::FileNotFound,
+                                               TextoNoIdioma("não é possível iniciar %1", "no se puede iniciar %1",
+                                                             "cannot start %1")
+                                                       .arg(Programa) +
+                                                   QStringLiteral(" (") + processo.errorString() + QLatin1Char(')')),
                     kOrigem);
     processo.closeWriteChannel();
 

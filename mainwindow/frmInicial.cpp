@@ -150,8 +150,8 @@ bool frmInicial::Form_Load()
         gCaminhoDados = ObtemCaminhoDados(programa);
         if (!QFileInfo(gCaminhoDados).isDir())
             throw platform::Error(platform::errors::PathNotFound,
-                                  platform::runTimeErrorText(platform::errors::PathNotFound) + QStringLiteral(": ") +
-                                      QDir::toNativeSeparators(gCaminhoDados),
+                                  platform::runTimeErrorText(platform::errors::PathNotFound,
+                                                             QDir::toNativeSeparators(gCaminhoDados)),
                                   QStringLiteral("frmInicial"));
 
         setWindowTitle(ObtemTexto(19, QStringLiteral("P")));

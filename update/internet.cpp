@@ -45,8 +45,7 @@ public:
         m_destino = destino;
         if (const int erro = m_arquivo.open(destino, platform::AtomicFile::kKeepPermissions, "part"))
             throw platform::Error(erro == ENOENT ? platform::errors::PathNotFound : 75,
-                                  QStringLiteral("%1: %2 (%3)")
-                                      .arg(platform::runTimeErrorText(75), destino, TextoErroSistema(erro)),
+                                  platform::runTimeErrorText(75, QStringLiteral("%1 (%2)").arg(destino, TextoErroSistema(erro))),
                                   kFonteInternet);
     }
 
@@ -71,8 +70,7 @@ private:
     {
         const long numero = erro == ENOSPC ? 61 : platform::errors::DeviceIOError;
         throw platform::Error(numero,
-                              QStringLiteral("%1: %2 (%3)")
-                                  .arg(platform::runTimeErrorText(numero), m_destino, TextoErroSistema(erro)),
+                              platform::runTimeErrorText(numero, QStringLiteral("%1 (%2)").arg(m_destino, TextoErroSistema(erro))),
                               kFonteInternet);
     }
 

@@ -46,7 +46,7 @@ platform::Error ErroInicio(int erro, const QString& programa)
         numero = 75;
         break;
     }
-    return {numero, QStringLiteral("%1: %2 (%3)").arg(platform::runTimeErrorText(numero), programa, texto),
+    return {numero, platform::runTimeErrorText(numero, QStringLiteral("%1 (%2)").arg(programa, texto)),
             kFonteVerificacao};
 }
 

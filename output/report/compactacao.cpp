@@ -39,13 +39,12 @@ void CompactaArquivos(const QString& sArquivoZip, const QStringList& sArquivos)
     for (const QString& arquivo : sArquivos)
         if (!QFileInfo(arquivo).isFile())
             falha(platform::errors::FileNotFound,
-                  QStringLiteral("%1: %2").arg(platform::runTimeErrorText(platform::errors::FileNotFound), arquivo));
+                  platform::runTimeErrorText(platform::errors::FileNotFound, arquivo));
 
     const QFileInfo destino(sArquivoZip);
     if (!destino.absoluteDir().exists())
         falha(platform::errors::PathNotFound,
-              QStringLiteral("%1: %2").arg(platform::runTimeErrorText(platform::errors::PathNotFound),
-                                           destino.absolutePath()));
+              platform::runTimeErrorText(platform::errors::PathNotFound, destino.absolutePath()));
 
     // A fresh hidden name beside the target, as short as the atomic file's
     // (any name the system takes can be the target's): libzip writes its own

@@ -17,14 +17,14 @@ QImage CarregaDesenho(const QString& sArquivoFigura)
     // is looked at first so that the error box tells what went wrong.
     const QString caminho = sArquivoFigura.trimmed().isEmpty() ? QString() : Modulo::ResolveNomeDados(nome);
     if (caminho.isEmpty())
-        throw platform::Error(75, QStringLiteral("%1: %2").arg(platform::runTimeErrorText(75), nome), origem);
+        throw platform::Error(75, platform::runTimeErrorText(75, nome), origem);
     if (!QFileInfo(caminho).isFile())
         throw platform::Error(platform::errors::FileNotFound,
-                              QStringLiteral("%1: %2").arg(platform::runTimeErrorText(platform::errors::FileNotFound), nome),
+                              platform::runTimeErrorText(platform::errors::FileNotFound, nome),
                               origem);
     QImage imagem = Modulo::CarregaImagemDados(nome);
     if (imagem.isNull())
-        throw platform::Error(481, QStringLiteral("%1: %2").arg(platform::runTimeErrorText(481), nome), origem);
+        throw platform::Error(481, platform::runTimeErrorText(481, nome), origem);
     return imagem;
 }
 

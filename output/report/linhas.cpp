@@ -237,12 +237,17 @@ void Saida::ImprimeLinhaPaginada(const std::vector<Celula>& celulas, bool& prime
         disposta = DispoeLinha(celulas);
     }
     Desce(20);
-    ImprimeDisposta(disposta, [&] {
-        if (d.CurrentY() > U(limiar)) {
+    ImprimeDisposta(disposta, QuebraContinuacao(limiar, cabecalho));
+}
+
+std::function<void()> Saida::QuebraContinuacao(double limiar, std::function<void()> cabecalho)
+{
+    return [this, limiar, cabecalho = std::move(cabecalho)] {
+        if (mDispositivoSaida->CurrentY() > U(limiar)) {
             cabecalho();
             Desce(20);
         }
-    });
+    };
 }
 
 void Saida::Desce(double unidades) { mDispositivoSaida->SetCurrentY(mDispositivoSaida->CurrentY() + U(unidades)); }

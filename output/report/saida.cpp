@@ -330,7 +330,7 @@ void Saida::SalvaPaginaJpg(const QString& sArquivo)
     const QString pasta = QFileInfo(sArquivo).absolutePath();
     if (!QFileInfo(pasta).isDir())
         throw ErroDispositivo(platform::errors::PathNotFound,
-                              QStringLiteral("%1: %2").arg(platform::runTimeErrorText(platform::errors::PathNotFound), pasta),
+                              platform::runTimeErrorText(platform::errors::PathNotFound, pasta),
                               origem);
     const int e = GravadorPagina ? GravadorPagina(sArquivo, bytes) : GravaArquivoPagina(sArquivo, bytes);
     if (e != 0)

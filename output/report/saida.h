@@ -304,6 +304,10 @@ private:
     // a new page, under the header and headings, 20 units down.
     void ImprimeLinhaPaginada(const std::vector<Celula>& celulas, bool& primeira, double limiar,
                               const std::function<void()>& cabecalho);
+    // What comes before a further line of a continued row (the
+    // `antesDaContinuacao` above): past `limiar` layout units down the page,
+    // `cabecalho` (a new page's header and headings), then 20 units down.
+    std::function<void()> QuebraContinuacao(double limiar, std::function<void()> cabecalho);
     void Desce(double unidades);
     // Opens a forward-only recordset on the catalogue, timing it.
     platform::dao::RecordsetPtr Consulta(const QString& sql);

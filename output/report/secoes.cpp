@@ -37,8 +37,7 @@ void Saida::ImprimeJogosReparo(long sCodigoPeca, const QString& ListaJogos)
         static const QRegularExpression codigos(QStringLiteral("^\\s*\\d+(\\s*,\\s*\\d+)*\\s*$"));
         if (!codigos.match(ListaJogos).hasMatch())
             throw platform::Error(platform::errors::TypeMismatch,
-                                  QStringLiteral("%1: %2")
-                                      .arg(platform::runTimeErrorText(platform::errors::TypeMismatch), ListaJogos),
+                                  platform::runTimeErrorText(platform::errors::TypeMismatch, ListaJogos),
                                   QStringLiteral("ImprimeJogosReparo"));
         QString sql = QStringLiteral("SELECT DISTINCT ") + QStringLiteral("PECA_COMPONENTE_JOGOREPARO.CodigoJogoReparo,") +
                       QStringLiteral("JOGOREPARO.DescricaoJogoReparo<I> AS DescricaoJogoReparo,") +
@@ -55,13 +54,10 @@ void Saida::ImprimeJogosReparo(long sCodigoPeca, const QString& ListaJogos)
             ImprimeTitulos({{0, Modulo::ObtemTexto(4), Celula::Texto}, {1250, Modulo::ObtemTexto(5), Celula::Texto}});
         };
         // A row continued past the section's end goes on on a new page.
-        const auto continua = [&] {
-            if (d.CurrentY() > U(2400)) {
-                ImprimeCabecalho(Modulo::ObtemTexto(23), QStringLiteral("<mInf>"), -1);
-                titulos();
-                Desce(20);
-            }
-        };
+        const auto continua = QuebraContinuacao(2400, [&] {
+            ImprimeCabecalho(Modulo::ObtemTexto(23), QStringLiteral("<mInf>"), -1);
+            titulos();
+        });
         bool primeira = true;
         for (; !rs->EOF_(); rs->MoveNext()) {
             const std::vector<Celula> linha{{0, TextoNumero(rs->Value(QStringLiteral("CodigoJogoReparo")))},
@@ -103,6 +99,14 @@ void Saida::ImprimeObservacoes(long sCodigoPeca, const QString& ListaObs)
                             {320, Modulo::ObtemTexto(5), Celula::Texto},
                             {720, Modulo::ObtemTexto(8), Celula::Texto}});
         };
+        // A memo's further lines stand under its first one; a line that
+        // would start past the page's end goes to a new page under the
+        // repeated header and headings.  A line too long for the page goes
+        // on under its start, broken at blanks, the same way.
+        const auto continua = QuebraContinuacao(2400, [&] {
+            ImprimeCabecalho(Modulo::ObtemTexto(23), QStringLiteral("<mInf>"), -1);
+            titulos();
+        });
         for (const QString& entrada : ListaObs.split(QLatin1Char('|'))) {
             const QStringList campos = entrada.split(QLatin1Char('$'));
             if (campos.size() < 3)
@@ -129,18 +133,6 @@ void Saida::ImprimeObservacoes(long sCodigoPeca, const QString& ListaObs)
             const QString nota = Modulo::ObtemObservacoes(QStringLiteral("COM"), codigo, sCodigoPeca, item, false,
                                                           QStringLiteral(" / "), QString(), anexos);
             m_tempos.consultas += relogio.nsecsElapsed() / 1e9;
-            // A memo's further lines stand under its first one; a line that
-            // would start past the page's end goes to a new page under the
-            // repeated header and headings.
-            // A line too long for the page goes on under its start, broken
-            // at blanks, the same way.
-            const auto continua = [&] {
-                if (d.CurrentY() > U(2400)) {
-                    ImprimeCabecalho(Modulo::ObtemTexto(23), QStringLiteral("<mInf>"), -1);
-                    titulos();
-                    Desce(20);
-                }
-            };
             const QStringList linhas = LinhasTexto(nota);
             ImprimeLinha({{0, item}, {320, numero}, {720, linhas[0], Celula::Texto}}, continua);
             for (int k = 1; k < linhas.size(); ++k) {

@@ -58,4 +58,9 @@ QString runTimeErrorText(long number)
     return {};
 }
 
+QString runTimeErrorText(long number, const QString& detail)
+{
+    return runTimeErrorText(number) + QStringLiteral(": ") + detail;
+}
+
 }  // namespace platform

@@ -30,5 +30,7 @@ QString textInLanguage(const char* portuguese, const char* spanish, const char* 
 // textLanguage(): 53 "File not found", 76 "Path not found", 61 "Disk full",
 // ...; empty for a number the table does not hold.
 QString runTimeErrorText(long number);
+// The same followed by what it concerns: "File not found: <detail>".
+QString runTimeErrorText(long number, const QString& detail);
 
 }  // namespace platform
